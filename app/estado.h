@@ -1,0 +1,126 @@
+// El estado del diseño: la rejilla de puntos, las cuatro tablas de hilos, el estado de
+// edición, los ajustes (guardados como el texto que tecleó el usuario) y las marcas de
+// los menús. Lo posee la ventana principal durante toda la ejecución.
+#pragma once
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/tipos.h"
+
+namespace pc {
+
+// Lados del perfilado, en el orden en que se recorren siempre (1..4).
+enum Lado : int { kArriba = 1, kDerecha = 2, kAbajo = 3, kIzquierda = 4 };
+
+struct Punto {
+    Color color = 0;
+    std::array<Color, 4> perfil{};  // perfil[k - 1] para el lado k = 1..4; -1 sin perfil
+
+    Color& lado(int k) { return perfil[static_cast<std::size_t>(k - 1)]; }
+    Color lado(int k) const { return perfil[static_cast<std::size_t>(k - 1)]; }
+};
+
+struct Hilo {
+    Color color = 0;
+    std::int32_t numero = 0;   // número de hilo, o nº de puntos en la paleta del tapiz
+    std::int32_t columna = 0;  // columna del catálogo
+    bool activo = false;
+    bool bloqueado = false;
+};
+
+// Tabla de hasta 600 hilos; las entradas válidas son item[1..total].
+struct TablaHilos {
+    std::array<Hilo, kMaxHilos + 1> item{};
+    std::int32_t total = 0;
+
+    Hilo& operator[](int i) { return item[static_cast<std::size_t>(i)]; }
+    const Hilo& operator[](int i) const { return item[static_cast<std::size_t>(i)]; }
+};
+
+// Posición 1..total de la primera entrada activa con ese color, o 0.
+int buscar_color(Color c, const TablaHilos& tabla);
+
+inline constexpr int kLadoRejilla = kMaxPuntos + 1;  // índices 0..700
+inline constexpr int kColumnasCatalogo = 19;         // casillas de columna de la selección
+
+// Estado del visor de imagen (captura de color).
+struct EstadoVisor {
+    Color color_capturado = 0;
+    int captura_x = 15;  // semiancho del área de captura, en píxeles de la imagen
+    int captura_y = 10;  // semialto
+    bool marcar_zona = false;
+};
+
+struct Estado {
+    // Rejilla [x][y], x e y en 0..700; el tapiz es 1..ancho × 1..alto.
+    std::array<std::array<Punto, kLadoRejilla>, kLadoRejilla> puntos{};
+
+    TablaHilos paleta;      // colores del tapiz con su nº de puntos
+    TablaHilos paleta_imp;  // copia ordenada para la leyenda impresa
+    TablaHilos paleta_aux;  // segundo catálogo (equivalencias)
+    TablaHilos hilos;       // paleta activa de hilos
+    std::string marca;      // "DMC" o "ANCHOR"
+
+    // Textos de los catálogos (las líneas, en UTF-8): el incorporado o el que leyó el usuario.
+    std::vector<std::string> texto_dmc;
+    std::vector<std::string> texto_anchor;
+    // Títulos de las casillas de columna de la ventana de selección (1..19).
+    std::array<std::string, kColumnasCatalogo + 1> titulo_columna{};
+
+    // Estado de edición.
+    Color color_actual = 0;
+    Color color_origen = 0;
+    Color color_destino = 0;
+    int sel_x = 0, sel_y = 0;
+    int pal_x = 0, pal_y = 0;
+    int tam_celda = 0;
+    int metodo_color = 0;
+    // Copia de zona: copia[dy][dx].
+    std::array<std::array<Color, kMaxPuntos>, kMaxPuntos> copia{};
+    int copia_ancho = 0, copia_alto = 0;
+    std::array<std::array<bool, kLadoRejilla>, kLadoRejilla> visitado{};
+    std::string version;
+
+    // Ajustes guardados como texto.
+    std::string ancho, alto, tam_rejilla, tam_pincel, grosor_guias, factor_aclarado;
+    std::string n_colores, dif_max, divisor_tonos, trozo_ancho, trozo_alto;
+    std::string zona_x1, zona_y1, zona_x2, zona_y2;
+
+    // Marcas de los menús (la marca es el estado).
+    bool ver_rejilla = false;
+    bool perfilando = false;
+    bool perfil_arriba = false, perfil_derecha = false, perfil_abajo = false, perfil_izquierda = false;
+    bool borrar_perfilado = false;
+    bool en_zona = false;
+    bool componente_r = false, componente_g = false, componente_b = false;
+    bool generar_bmp = false;
+    bool ver_bmp_exportado = false;
+
+    EstadoVisor visor;
+
+    Punto& punto(int x, int y) { return puntos[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; }
+    const Punto& punto(int x, int y) const {
+        return puntos[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+    }
+};
+
+// Crea un estado nuevo en el montón (ocupa unos 12 MB): todo a cero y vacío.
+std::unique_ptr<Estado> crear_estado();
+
+// Pone los valores iniciales del programa, en el orden de arranque.
+void valores_iniciales(Estado& e);
+
+// Ancho y alto del tapiz, convertidos y comprobados (1..700). Lanzan ErrorConversion si el
+// texto no es un número y ErrorFormato si está fuera de 1..700.
+int ancho_tapiz(const Estado& e);
+int alto_tapiz(const Estado& e);
+// Comprueba un tamaño del tapiz; lanza ErrorFormato con un mensaje claro si no está en 1..700.
+void comprobar_tamano(int valor);
+// Mensaje de tamaño fuera de rango.
+std::string mensaje_tamano_fuera_de_rango(int valor);
+// Tamaño de la rejilla convertido y comprobado (>= 1).
+int tam_rejilla_valor(const Estado& e);
+
+}  // namespace pc

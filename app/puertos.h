@@ -1,0 +1,75 @@
+// Los puertos por los que hablan las órdenes: los diálogos modales, lo que una orden hace
+// a las ventanas y la imagen de origen. La interfaz Qt, la herramienta por lotes y las
+// pruebas dan cada una su propia implementación.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "app/tipos.h"
+
+namespace pc {
+
+class Dialogos {
+public:
+    virtual ~Dialogos() = default;
+    // Caja de entrada: título, texto y valor por defecto; cancelar devuelve el valor por defecto.
+    virtual std::string entrada(const std::string& titulo, const std::string& texto,
+                                const std::string& defecto) = 0;
+    // Mensaje con un botón de aceptar.
+    virtual void mensaje(const std::string& texto) = 0;
+    // Pregunta Sí/No con título; true es Sí.
+    virtual bool pregunta(const std::string& titulo, const std::string& texto) = 0;
+    // Elección de fichero para abrir o guardar. El filtro es del tipo
+    // "Descripción|*.ext|Todos los Archivos|*.*". Sin valor si el usuario cancela.
+    virtual std::optional<std::string> abrir(const std::string& filtro, const std::string& extension) = 0;
+    virtual std::optional<std::string> guardar(const std::string& filtro, const std::string& extension) = 0;
+    // La presentación única de errores del programa.
+    virtual void error(const std::string& texto) = 0;
+};
+
+class Vista {
+public:
+    virtual ~Vista() = default;
+    // Texto de un panel (0..2) de la barra de estado de la ventana principal.
+    virtual void panel(int n, const std::string& texto) = 0;
+    // Texto de un panel (0..1) de la barra de estado del visor de imagen.
+    virtual void panel_visor(int n, const std::string& texto) = 0;
+    // Panel de texto del visor (Memo1).
+    virtual void memo_limpiar() = 0;
+    virtual void memo_linea(const std::string& linea) = 0;
+    // Redibujado completo del tapiz (la comprobación de tamaño ya está hecha).
+    virtual void redibujar() = 0;
+    // Redibujado de un punto con sus cuatro bordes.
+    virtual void redibujar_celda(int x, int y) = 0;
+    // Repintado de la celda como un rectángulo relleno de su color (reducciones, ajuste).
+    virtual void repintar_celda(int x, int y) = 0;
+    // Pinta de blanco todo el lienzo del patrón.
+    virtual void limpiar_lienzo() = 0;
+    virtual void mostrar_visor() = 0;
+    virtual void minimizar() = 0;
+    virtual void restaurar() = 0;
+    // Texto de progreso en el panel 0; el adaptador lo limita a unas pocas veces por segundo.
+    virtual void progreso(const std::string& texto) = 0;
+    // Deja que la interfaz procese los mensajes pendientes.
+    virtual void procesar_mensajes() = 0;
+    // Color de fondo de la ventana principal.
+    virtual void color_fondo(Color c) = 0;
+};
+
+// La imagen de origen: cada posición fuera de ella se lee como blanco.
+class Imagen {
+public:
+    virtual ~Imagen() = default;
+    virtual int ancho() const = 0;
+    virtual int alto() const = 0;
+    virtual Color pixel(int x, int y) const = 0;
+    // Rectángulo sobre la propia imagen, de (x1, y1) a (x2, y2) sin el borde derecho ni el
+    // inferior: borde de 1 píxel y relleno.
+    virtual void rectangulo(int x1, int y1, int x2, int y2, Color borde, Color relleno) = 0;
+    // Carga un fichero de imagen; lanza ErrorFichero o ErrorFormato y deja la imagen anterior.
+    virtual void cargar(const std::string& fichero) = 0;
+    // Nombre completo del fichero cargado, vacío si no hay imagen.
+    virtual std::string fichero() const = 0;
+};
+
+}  // namespace pc

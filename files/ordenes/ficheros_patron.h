@@ -1,0 +1,25 @@
+// Órdenes de los ficheros de patrón (.pc) y de impresión (.pci).
+#pragma once
+#include <string>
+
+#include "app/ordenes/sesion.h"
+
+namespace pc {
+
+// Muestra la ruta en el panel 2 (las de más de 50 caracteres, abreviadas).
+void mostrar_fichero(Sesion& s, const std::string& fichero);
+// Carga un fichero de patrón: formato 1 (texto viejo), 3 (texto ver 1.2) o 5 (binario).
+void cargar_pc(Sesion& s, const std::string& fichero, int formato);
+// Fichero nombrado en la línea de órdenes: devuelve true si se abrió (argumento no vacío).
+bool abrir_al_arrancar(Sesion& s, const std::string& argumento);
+
+void grabar_punto_cruz(Sesion& s);   // "Grabar Punto Cruz"
+void cargar_punto_cruz(Sesion& s);   // "Cargar Punto Cruz"
+void cargar_ver12(Sesion& s);        // "Cargar Pto Cruz (ver 1.2)"
+void cargar_viejo(Sesion& s);        // "Cargar Pto Cruz (Formato VIEJO)"
+
+void cargar_pci(Sesion& s, const std::string& fichero);
+void grabar_pci(Sesion& s);          // "Grabar Pto Cruz para Imprimir"
+void cargar_pci_orden(Sesion& s);    // "Cargar Pto Cruz para Imprimir (*.PCI)"
+
+}  // namespace pc

@@ -1,0 +1,109 @@
+#include "lote/lote.h"
+
+#include "app/texto.h"
+#include "threads/datos.h"
+#include "threads/catalogo.h"
+
+namespace pc::lote {
+
+namespace {
+std::vector<Subcomando>& tabla() {
+    static std::vector<Subcomando> t;
+    return t;
+}
+}  // namespace
+
+bool registrar(Subcomando sub) {
+    tabla().push_back(std::move(sub));
+    return true;
+}
+
+const std::vector<Subcomando>& subcomandos() { return tabla(); }
+
+std::string DialogosLote::entrada(const std::string&, const std::string&, const std::string& defecto) {
+    if (respuestas.empty()) return defecto;
+    std::string r = respuestas.front();
+    respuestas.pop_front();
+    return r;
+}
+
+void DialogosLote::mensaje(const std::string& texto) { *salida_mensajes << texto << '\n'; }
+
+bool DialogosLote::pregunta(const std::string&, const std::string&) { return true; }
+
+std::optional<std::string> DialogosLote::abrir(const std::string&, const std::string&) {
+    if (ficheros.empty()) return std::nullopt;
+    std::string f = ficheros.front();
+    ficheros.pop_front();
+    return f;
+}
+
+std::optional<std::string> DialogosLote::guardar(const std::string& filtro, const std::string& ext) {
+    return abrir(filtro, ext);
+}
+
+void DialogosLote::error(const std::string& texto) {
+    hubo_error = true;
+    std::cerr << texto << '\n';
+}
+
+void VistaLote::memo_linea(const std::string& linea) {
+    memo.push_back(linea);
+    if (eco_memo) *eco_memo << linea << '\n';
+}
+
+Entorno::Entorno() : estado(crear_estado()), sesion{*estado, dialogos, vista, imagen} {
+    valores_iniciales(*estado);
+    estado->texto_dmc = lineas_dmc_incorporado();
+    estado->texto_anchor = lineas_anchor_incorporado();
+    estado->marca = "DMC";
+    leer_catalogo(estado->texto_dmc, estado->hilos, estado->titulo_columna);
+}
+
+bool Entorno::ejecutar(const std::function<void()>& orden) {
+    const bool ok = pc::ejecutar(dialogos, orden);
+    return ok && !dialogos.hubo_error;
+}
+
+std::optional<std::string> Opciones::valor(const std::string& o) const {
+    auto it = valores.find(o);
+    if (it == valores.end()) return std::nullopt;
+    return it->second;
+}
+
+Opciones leer_opciones(const std::vector<std::string>& args, const std::set<std::string>& con_valor,
+                       const std::set<std::string>& banderas) {
+    Opciones op;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && (a[1] >= '0' && a[1] <= '9'))) {
+            if (con_valor.count(a)) {
+                if (i + 1 >= args.size()) throw ErrorUso("Falta el valor de la opción " + a + ".");
+                op.valores[a] = args[++i];
+            } else if (banderas.count(a)) {
+                op.banderas.insert(a);
+            } else {
+                throw ErrorUso("Opción desconocida: " + a + ".");
+            }
+        } else {
+            op.sueltos.push_back(a);
+        }
+    }
+    return op;
+}
+
+int entero_opcion(const std::string& opcion, const std::string& texto, int minimo, int maximo) {
+    int v = 0;
+    if (!leer_entero(texto, v) || v < minimo || v > maximo) {
+        throw ErrorUso("Valor incorrecto para " + opcion + ": '" + texto + "' (debe ser un número entero de " +
+                       std::to_string(minimo) + " a " + std::to_string(maximo) + ").");
+    }
+    return v;
+}
+
+std::string catalogo_opcion(const std::string& texto) {
+    if (texto == "DMC" || texto == "ANCHOR") return texto;
+    throw ErrorUso("Catálogo desconocido: '" + texto + "' (debe ser DMC o ANCHOR).");
+}
+
+}  // namespace pc::lote

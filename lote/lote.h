@@ -1,0 +1,105 @@
+// La herramienta por lotes: subórdenes registradas, adaptadores de los puertos y lectura
+// de opciones. Cada subórden es un adaptador fino sobre las mismas órdenes de la ventana.
+#pragma once
+#include <deque>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/estado.h"
+#include "app/ordenes/sesion.h"
+#include "render/imagen_qt.h"
+
+namespace pc::lote {
+
+// Error de uso: opción desconocida o valor incorrecto. Se escribe en stderr y sale con 2.
+class ErrorUso : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Subcomando {
+    std::string nombre;
+    std::string uso;  // una o varias líneas para --ayuda
+    std::function<int(const std::vector<std::string>& args)> ejecutar;
+};
+
+// Registra una subórden (se llama desde un inicializador estático de su fichero).
+bool registrar(Subcomando sub);
+const std::vector<Subcomando>& subcomandos();
+
+// Diálogos de la herramienta: las entradas se contestan con las respuestas preparadas (o el
+// valor por defecto), los ficheros con los preparados, los mensajes y errores van a stderr.
+class DialogosLote : public Dialogos {
+public:
+    std::deque<std::string> respuestas;       // para las entradas, en orden
+    std::deque<std::string> ficheros;         // para abrir y guardar, en orden
+    std::ostream* salida_mensajes = &std::cerr;
+    bool hubo_error = false;
+
+    std::string entrada(const std::string& titulo, const std::string& texto,
+                        const std::string& defecto) override;
+    void mensaje(const std::string& texto) override;
+    bool pregunta(const std::string& titulo, const std::string& texto) override;
+    std::optional<std::string> abrir(const std::string& filtro, const std::string& extension) override;
+    std::optional<std::string> guardar(const std::string& filtro, const std::string& extension) override;
+    void error(const std::string& texto) override;
+};
+
+// Vista de la herramienta: guarda las líneas de Memo1 (y las escribe en eco si se pide).
+class VistaLote : public Vista {
+public:
+    std::vector<std::string> memo;
+    std::ostream* eco_memo = nullptr;
+
+    void panel(int, const std::string&) override {}
+    void panel_visor(int, const std::string&) override {}
+    void memo_limpiar() override { memo.clear(); }
+    void memo_linea(const std::string& linea) override;
+    void redibujar() override {}
+    void redibujar_celda(int, int) override {}
+    void repintar_celda(int, int) override {}
+    void limpiar_lienzo() override {}
+    void mostrar_visor() override {}
+    void minimizar() override {}
+    void restaurar() override {}
+    void progreso(const std::string&) override {}
+    void procesar_mensajes() override {}
+    void color_fondo(Color) override {}
+};
+
+// Todo lo que una subórden necesita para ejecutar órdenes: estado con los valores de
+// arranque y el catálogo DMC cargado, y los adaptadores.
+struct Entorno {
+    Entorno();
+    std::unique_ptr<Estado> estado;
+    DialogosLote dialogos;
+    VistaLote vista;
+    ImagenQt imagen;
+    Sesion sesion;
+    // Ejecuta una orden; false si terminó con error (ya escrito en stderr).
+    bool ejecutar(const std::function<void()>& orden);
+};
+
+// Opciones leídas: argumentos sueltos, opciones con valor y banderas.
+struct Opciones {
+    std::vector<std::string> sueltos;
+    std::map<std::string, std::string> valores;
+    std::set<std::string> banderas;
+    bool tiene(const std::string& o) const { return valores.count(o) || banderas.count(o); }
+    std::optional<std::string> valor(const std::string& o) const;
+};
+// Lee args; con_valor y banderas son los nombres admitidos (con "--"). Lanza ErrorUso.
+Opciones leer_opciones(const std::vector<std::string>& args, const std::set<std::string>& con_valor,
+                       const std::set<std::string>& banderas);
+// Entero de una opción dentro de [minimo, maximo]; ErrorUso con un mensaje claro si no.
+int entero_opcion(const std::string& opcion, const std::string& texto, int minimo, int maximo);
+// "DMC" o "ANCHOR"; ErrorUso si no.
+std::string catalogo_opcion(const std::string& texto);
+
+}  // namespace pc::lote

@@ -1,0 +1,44 @@
+// puntocruz-lote: las órdenes del programa desde la línea de órdenes.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "lote/lote.h"
+
+namespace {
+
+void uso(std::ostream& out) {
+    out << "Uso: puntocruz-lote SUBORDEN [opciones]\n\nSubórdenes:\n";
+    for (const auto& sub : pc::lote::subcomandos()) out << sub.uso << '\n';
+    out << "  puntocruz-lote --ayuda\n      Muestra esta ayuda.\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cerr << "Falta la subórden.\n\n";
+        uso(std::cerr);
+        return 2;
+    }
+    if (args[0] == "--ayuda" || args[0] == "-h" || args[0] == "--help") {
+        uso(std::cout);
+        return 0;
+    }
+    for (const auto& sub : pc::lote::subcomandos()) {
+        if (sub.nombre != args[0]) continue;
+        try {
+            return sub.ejecutar(std::vector<std::string>(args.begin() + 1, args.end()));
+        } catch (const pc::lote::ErrorUso& err) {
+            std::cerr << err.what() << "\nPrueba: puntocruz-lote --ayuda\n";
+            return 2;
+        } catch (const std::exception& err) {
+            std::cerr << err.what() << '\n';
+            return 1;
+        }
+    }
+    std::cerr << "Subórden desconocida: " << args[0] << "\n\n";
+    uso(std::cerr);
+    return 2;
+}

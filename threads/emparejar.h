@@ -1,0 +1,23 @@
+// Relación entre colores e hilos: el hilo más próximo y los nombres de los hilos.
+#pragma once
+#include <string>
+
+#include "app/estado.h"
+
+namespace pc {
+
+// Distancia entre dos colores: método 1 suma de diferencias, método 2 la mayor diferencia.
+int distancia(Color a, Color b, int metodo);
+// Color de la entrada activa más próxima (la primera de las iguales); negro si no hay.
+Color hilo_mas_proximo(Color c, const TablaHilos& tabla, int metodo);
+// Nombre del hilo de hilos con exactamente ese color ("HILO:????" si no hay).
+std::string nombre_hilo(const Estado& e, Color c);
+// Color del hilo de hilos con ese nombre o número; negro si no está. ErrorConversion si el
+// texto no es un número ni un nombre especial.
+Color color_de_hilo(const Estado& e, const std::string& texto);
+// "R,G,B" en decimal.
+std::string texto_rgb(Color c);
+// Índice de la primera entrada con ese número (activa o no); 0 si no hay.
+int buscar_numero(int numero, const TablaHilos& tabla);
+
+}  // namespace pc
