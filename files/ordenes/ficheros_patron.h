@@ -14,12 +14,16 @@ void cargar_pc(Sesion& s, const std::string& fichero, int formato);
 bool abrir_al_arrancar(Sesion& s, const std::string& argumento);
 
 void grabar_punto_cruz(Sesion& s);   // "Grabar Punto Cruz"
+// Escribe el fichero de patrón binario en esa ruta, sin preguntar (tras reconstruir la
+// paleta como la orden de grabar). Lo usan la orden de grabar y la herramienta por lotes.
+void grabar_pc_en(Sesion& s, const std::string& fichero);
 void cargar_punto_cruz(Sesion& s);   // "Cargar Punto Cruz"
 void cargar_ver12(Sesion& s);        // "Cargar Pto Cruz (ver 1.2)"
 void cargar_viejo(Sesion& s);        // "Cargar Pto Cruz (Formato VIEJO)"
 
 void cargar_pci(Sesion& s, const std::string& fichero);
 void grabar_pci(Sesion& s);          // "Grabar Pto Cruz para Imprimir"
+void grabar_pci_en(Sesion& s, const std::string& fichero);
 void cargar_pci_orden(Sesion& s);    // "Cargar Pto Cruz para Imprimir (*.PCI)"
 
 }  // namespace pc
