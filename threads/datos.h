@@ -5,8 +5,13 @@
 
 namespace pc {
 
+struct Estado;
+
 const std::vector<std::string>& lineas_dmc_incorporado();
 const std::vector<std::string>& lineas_anchor_incorporado();
 const std::vector<std::string>& lineas_equivalencias();
+
+// Pone en el estado los textos de los catálogos incorporados (al crear la ventana principal).
+void poner_textos_incorporados(Estado& e);
 
 }  // namespace pc
