@@ -1,5 +1,5 @@
-// La herramienta por lotes: subórdenes registradas, adaptadores de los puertos y lectura
-// de opciones. Cada subórden es un adaptador fino sobre las mismas órdenes de la ventana.
+// La herramienta por lotes: subordenes registradas, adaptadores de los puertos y lectura
+// de opciones. Cada suborden es un adaptador fino sobre las mismas órdenes de la ventana.
 #pragma once
 #include <deque>
 #include <functional>
@@ -29,7 +29,7 @@ struct Subcomando {
     std::function<int(const std::vector<std::string>& args)> ejecutar;
 };
 
-// Registra una subórden (se llama desde un inicializador estático de su fichero).
+// Registra una suborden (se llama desde un inicializador estático de su fichero).
 bool registrar(Subcomando sub);
 const std::vector<Subcomando>& subcomandos();
 
@@ -73,7 +73,7 @@ public:
     void color_fondo(Color) override {}
 };
 
-// Todo lo que una subórden necesita para ejecutar órdenes: estado con los valores de
+// Todo lo que una suborden necesita para ejecutar órdenes: estado con los valores de
 // arranque y el catálogo DMC cargado, y los adaptadores.
 struct Entorno {
     Entorno();

@@ -18,7 +18,7 @@ void uso(std::ostream& out) {
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        std::cerr << "Falta la subórden.\n\n";
+        std::cerr << "Falta la suborden.\n\n";
         uso(std::cerr);
         return 2;
     }
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    std::cerr << "Subórden desconocida: " << args[0] << "\n\n";
+    std::cerr << "Suborden desconocida: " << args[0] << "\n\n";
     uso(std::cerr);
     return 2;
 }

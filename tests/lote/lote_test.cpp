@@ -17,10 +17,10 @@ TEST(Lote, AyudaListaLasSubordenes) {
 TEST(Lote, SubordenDesconocidaOSinSubordenFallanConMensaje) {
     Resultado r = ejecutar_lote("pintar");
     EXPECT_NE(r.codigo, 0);
-    EXPECT_NE(r.errores.find("Subórden desconocida: pintar"), std::string::npos);
+    EXPECT_NE(r.errores.find("Suborden desconocida: pintar"), std::string::npos);
     r = ejecutar_lote("");
     EXPECT_NE(r.codigo, 0);
-    EXPECT_NE(r.errores.find("Falta la subórden"), std::string::npos);
+    EXPECT_NE(r.errores.find("Falta la suborden"), std::string::npos);
 }
 
 }  // namespace
