@@ -1,0 +1,92 @@
+#include "threads/emparejar.h"
+
+#include <cstdlib>
+
+#include "app/texto.h"
+
+namespace pc {
+
+int distancia(Color a, Color b, int metodo) {
+    const int dr = std::abs(rojo(a) - rojo(b));
+    const int dg = std::abs(verde(a) - verde(b));
+    const int db = std::abs(azul(a) - azul(b));
+    if (metodo == 2) {
+        int m = dr > dg ? dr : dg;
+        return m > db ? m : db;
+    }
+    return dr + dg + db;
+}
+
+Color hilo_mas_proximo(Color c, const TablaHilos& tabla, int metodo) {
+    // Se parte de la distancia 765: sólo gana una entrada estrictamente más cercana, y entre
+    // las iguales la primera de la tabla.
+    const int r = rojo(c), g = verde(c), b = azul(c);
+    const bool gama = metodo == 2;
+    int mejor = 765;
+    Color resultado = kNegro;
+    const int total = tabla.total < kMaxHilos ? tabla.total : kMaxHilos;
+    for (int i = 1; i <= total; ++i) {
+        const Hilo& h = tabla[i];
+        if (!h.activo) continue;
+        const int dr = std::abs(r - rojo(h.color));
+        const int dg = std::abs(g - verde(h.color));
+        const int db = std::abs(b - azul(h.color));
+        int d;
+        if (gama) {
+            d = dr > dg ? dr : dg;
+            if (db > d) d = db;
+        } else {
+            d = dr + dg + db;
+        }
+        if (d < mejor) {
+            mejor = d;
+            resultado = h.color;
+        }
+    }
+    return resultado;
+}
+
+std::string nombre_hilo(const Estado& e, Color c) {
+    const std::string desconocido = "HILO:????";
+    const int i = buscar_color(c, e.hilos);
+    if (i == 0) return desconocido;
+    const int numero = e.hilos[i].numero;
+    if (e.marca != "DMC" || numero >= 1) {
+        std::string n = std::to_string(numero);
+        if (n.size() < 4) n.insert(0, 4 - n.size(), ' ');
+        return e.marca + ":" + n;
+    }
+    switch (numero) {
+        case -3: return e.marca + ":Ecru";
+        case -2: return e.marca + ":Blanco";
+        case -1: return e.marca + ":B5200";
+        default: return desconocido;
+    }
+}
+
+Color color_de_hilo(const Estado& e, const std::string& texto) {
+    std::string t = texto;
+    const std::size_t p = t.find(':');
+    if (p != std::string::npos) t.erase(0, p + 1);
+    t = recortar(t);
+    int numero;
+    if (t == "B5200") numero = -1;
+    else if (t == "Blanco") numero = -2;
+    else if (t == "Ecru") numero = -3;
+    else numero = entero(t);
+    const int i = buscar_numero(numero, e.hilos);
+    return i == 0 ? kNegro : e.hilos[i].color;
+}
+
+std::string texto_rgb(Color c) {
+    return std::to_string(rojo(c)) + "," + std::to_string(verde(c)) + "," + std::to_string(azul(c));
+}
+
+int buscar_numero(int numero, const TablaHilos& tabla) {
+    const int total = tabla.total < kMaxHilos ? tabla.total : kMaxHilos;
+    for (int i = 1; i <= total; ++i)
+        if (tabla[i].numero == numero) return i;
+    return 0;
+}
+
+}  // namespace pc
