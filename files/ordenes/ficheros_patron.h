@@ -10,6 +10,9 @@ namespace pc {
 void mostrar_fichero(Sesion& s, const std::string& fichero);
 // Carga un fichero de patrón: formato 1 (texto viejo), 3 (texto ver 1.2) o 5 (binario).
 void cargar_pc(Sesion& s, const std::string& fichero, int formato);
+// Igual que cargar_pc, y además dice si el fichero se leyó entero: false cuando la carga
+// terminó con un aviso de error (la herramienta por lotes lo necesita para su código de salida).
+bool cargar_pc_leido(Sesion& s, const std::string& fichero, int formato);
 // Fichero nombrado en la línea de órdenes: devuelve true si se abrió (argumento no vacío).
 bool abrir_al_arrancar(Sesion& s, const std::string& argumento);
 
