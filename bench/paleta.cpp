@@ -1,0 +1,129 @@
+// La paleta del tapiz y las reducciones sobre un tapiz de 700 x 700 con 600 colores, y la
+// generación automatizada completa de 700 x 700 desde una imagen de 4000 x 3000.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+
+#include "app/imagen_memoria.h"
+#include "app/ordenes/sesion.h"
+#include "pattern/ordenes/paleta.h"
+#include "threads/catalogo.h"
+#include "threads/datos.h"
+
+namespace {
+
+class DialogosMudos : public pc::Dialogos {
+public:
+    std::string entrada(const std::string&, const std::string&, const std::string& d) override { return d; }
+    void mensaje(const std::string&) override {}
+    bool pregunta(const std::string&, const std::string&) override { return true; }
+    std::optional<std::string> abrir(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::string> guardar(const std::string&, const std::string&) override { return {}; }
+    void error(const std::string&) override {}
+};
+
+class VistaMuda : public pc::Vista {
+public:
+    void panel(int, const std::string&) override {}
+    void panel_visor(int, const std::string&) override {}
+    void memo_limpiar() override {}
+    void memo_linea(const std::string&) override {}
+    void redibujar() override {}
+    void redibujar_celda(int, int) override {}
+    void repintar_celda(int, int) override {}
+    void limpiar_lienzo() override {}
+    void mostrar_visor() override {}
+    void minimizar() override {}
+    void restaurar() override {}
+    void progreso(const std::string&) override {}
+    void procesar_mensajes() override {}
+    void color_fondo(pc::Color) override {}
+};
+
+struct Banco {
+    std::unique_ptr<pc::Estado> estado = pc::crear_estado();
+    DialogosMudos d;
+    VistaMuda v;
+    pc::ImagenMemoria img;
+    pc::Sesion s{*estado, d, v, img};
+    decltype(pc::Estado::puntos)* original = nullptr;
+    std::unique_ptr<decltype(pc::Estado::puntos)> copia;
+
+    Banco() {
+        pc::Estado& e = *estado;
+        pc::valores_iniciales(e);
+        e.texto_dmc = pc::lineas_dmc_incorporado();
+        e.texto_anchor = pc::lineas_anchor_incorporado();
+        e.marca = "DMC";
+        pc::leer_catalogo(e.texto_dmc, e.hilos, e.titulo_columna);
+    }
+
+    // 700 x 700 puntos repartidos al azar entre 600 colores distintos, sin perfiles.
+    void tapiz_600() {
+        pc::Estado& e = *estado;
+        e.ancho = "700";
+        e.alto = "700";
+        unsigned semilla = 2024;
+        for (int y = 1; y <= 700; ++y)
+            for (int x = 1; x <= 700; ++x) {
+                semilla = semilla * 1103515245u + 12345u;
+                const int i = static_cast<int>((semilla >> 8) % 600);
+                pc::Punto& p = e.punto(x, y);
+                p.color = pc::rgb(i % 256, (i / 256) * 80 + (i * 7) % 64, (i * 13) % 256);
+                p.perfil.fill(pc::kSinPerfil);
+            }
+        copia = std::make_unique<decltype(pc::Estado::puntos)>(e.puntos);
+    }
+    void reponer() {
+        estado->puntos = *copia;
+        estado->paleta.total = 0;
+    }
+};
+
+void BM_ConstruirPaleta(benchmark::State& st) {
+    Banco b;
+    b.tapiz_600();
+    for (auto _ : st) {
+        pc::construir_paleta(b.s, false);
+        benchmark::DoNotOptimize(b.estado->paleta.total);
+    }
+    st.counters["colores"] = b.estado->paleta.total;
+}
+BENCHMARK(BM_ConstruirPaleta)->Unit(benchmark::kMillisecond);
+
+template <void (*Reduccion)(pc::Sesion&, bool)>
+void BM_Reduccion(benchmark::State& st) {
+    Banco b;
+    b.tapiz_600();
+    for (auto _ : st) {
+        st.PauseTiming();
+        b.reponer();
+        st.ResumeTiming();
+        Reduccion(b.s, false);
+    }
+    pc::construir_paleta(b.s, false);
+    st.counters["colores_final"] = b.estado->paleta.total;
+}
+BENCHMARK(BM_Reduccion<pc::reducir_paleta>)->Name("BM_ReducirPaleta/35")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Reduccion<pc::reducir_similares>)->Name("BM_ReducirSimilares/30")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Reduccion<pc::reducir_tonos>)->Name("BM_ReducirTonos/10")->Unit(benchmark::kMillisecond);
+
+void BM_GeneracionAutomatizada(benchmark::State& st) {
+    Banco b;
+    b.img = pc::ImagenMemoria(4000, 3000);
+    for (int y = 0; y < 3000; ++y)
+        for (int x = 0; x < 4000; ++x)
+            b.img.poner(x, y, pc::rgb(x * 255 / 4000, y * 255 / 3000, ((x / 97) * 37 + (y / 61) * 53) % 256));
+    b.estado->ancho = "700";
+    b.estado->alto = "700";
+    for (auto _ : st) {
+        pc::generar_automatizado(b.s);
+        benchmark::DoNotOptimize(b.estado->punto(350, 350).color);
+    }
+}
+BENCHMARK(BM_GeneracionAutomatizada)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

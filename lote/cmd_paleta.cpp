@@ -1,0 +1,33 @@
+// puntocruz-lote paleta FICHERO: la lista de colores del tapiz, como la muestra el visor.
+#include <iostream>
+
+#include "lote/lote.h"
+#include "lote/patron_lote.h"
+#include "pattern/ordenes/paleta.h"
+
+namespace pc::lote {
+
+namespace {
+
+int ejecutar_paleta(const std::vector<std::string>& args) {
+    const Opciones op = leer_opciones(args, {"--metodo"}, {});
+    if (op.sueltos.size() != 1) throw ErrorUso("Indica el fichero de patrón.");
+    Entorno ent;
+    if (auto m = op.valor("--metodo")) ent.estado->metodo_color = entero_opcion("--metodo", *m, 1, 2);
+    if (!cargar_patron(ent, op.sueltos[0])) return 1;
+    if (!ent.ejecutar([&] { construir_paleta(ent.sesion, false); })) return 1;
+    for (const std::string& l : ent.vista.memo) std::cout << l << '\n';
+    return 0;
+}
+
+const bool registrado = registrar({
+    "paleta",
+    "  puntocruz-lote paleta FICHERO\n"
+    "      Escribe la paleta de colores del tapiz (fichero de patrón, o .pci): cada color con\n"
+    "      su hilo DMC y su número de puntos, de más a menos usado.",
+    ejecutar_paleta,
+});
+
+}  // namespace
+
+}  // namespace pc::lote

@@ -1,0 +1,57 @@
+// puntocruz-lote reducir ENTRADA -o SALIDA (--colores N | --similares N | --tonos N): una
+// reducción de colores del tapiz.
+#include <functional>
+#include <iostream>
+
+#include "lote/lote.h"
+#include "lote/patron_lote.h"
+#include "pattern/ordenes/paleta.h"
+
+namespace pc::lote {
+
+namespace {
+
+int ejecutar_reducir(const std::vector<std::string>& args) {
+    const Opciones op = leer_opciones(args, {"-o", "--colores", "--similares", "--tonos", "--metodo"}, {});
+    if (op.sueltos.size() != 1) throw ErrorUso("Indica el fichero de entrada.");
+    const auto salida = op.valor("-o");
+    if (!salida) throw ErrorUso("Indica el fichero de salida con -o.");
+    const int elegidas = op.tiene("--colores") + op.tiene("--similares") + op.tiene("--tonos");
+    if (elegidas != 1) throw ErrorUso("Indica una sola reducción: --colores N, --similares N o --tonos N.");
+
+    Entorno ent;
+    Estado& e = *ent.estado;
+    if (auto m = op.valor("--metodo")) e.metodo_color = entero_opcion("--metodo", *m, 1, 2);
+    std::function<void()> orden;
+    if (auto n = op.valor("--colores")) {
+        e.n_colores = std::to_string(entero_opcion("--colores", *n, 1, 1000000));
+        orden = [&] { reducir_paleta(ent.sesion, false); };
+    } else if (auto n = op.valor("--similares")) {
+        e.dif_max = std::to_string(entero_opcion("--similares", *n, 0, 765));
+        orden = [&] { reducir_similares(ent.sesion, false); };
+    } else {
+        e.divisor_tonos = std::to_string(entero_opcion("--tonos", *op.valor("--tonos"), 1, 255));
+        orden = [&] { reducir_tonos(ent.sesion, false); };
+    }
+
+    if (!cargar_patron(ent, op.sueltos[0])) return 1;
+    Captura captura(ent);
+    if (!ent.ejecutar(orden)) return 1;
+    if (!grabar_patron(ent, *salida)) return 1;
+    if (!op.tiene("--tonos")) captura.escribir_cambios();
+    return 0;
+}
+
+const bool registrado = registrar({
+    "reducir",
+    "  puntocruz-lote reducir ENTRADA -o SALIDA (--colores N | --similares N | --tonos N)\n"
+    "                         [--metodo 1|2]\n"
+    "      Reduce los colores del tapiz: deja los N más usados (--colores), junta los que\n"
+    "      difieren en N o menos (--similares) o divide los tonos por N (--tonos). Escribe\n"
+    "      los cambios y su número, y graba SALIDA (.pci o fichero de patrón).",
+    ejecutar_reducir,
+});
+
+}  // namespace
+
+}  // namespace pc::lote

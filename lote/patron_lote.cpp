@@ -1,0 +1,67 @@
+#include "lote/patron_lote.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+
+#include "app/errores.h"
+#include "app/texto.h"
+#include "files/fichero_pc.h"
+#include "files/ordenes/ficheros_patron.h"
+
+namespace pc::lote {
+
+bool es_fichero_pci(const std::string& ruta) {
+    if (ruta.size() < 4) return false;
+    std::string ext = ruta.substr(ruta.size() - 4);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext == ".pci";
+}
+
+bool cargar_patron(Entorno& ent, const std::string& ruta) {
+    Sesion& s = ent.sesion;
+    if (!es_fichero_pci(ruta)) {
+        bool leido = false;
+        return ent.ejecutar([&] { leido = cargar_pc_leido(s, ruta, kFormatoBinario); }) && leido;
+    }
+    blanquear_rejilla(*ent.estado);
+    bool leido = true;
+    const bool ok = ent.ejecutar([&] {
+        try {
+            cargar_pci(s, ruta);
+        } catch (const Error& err) {
+            leido = false;
+            std::cerr << "ERROR al leer el fichero\n" << err.what() << '\n';
+        }
+    });
+    return ok && leido;
+}
+
+bool grabar_patron(Entorno& ent, const std::string& ruta) {
+    return ent.ejecutar([&] {
+        if (es_fichero_pci(ruta))
+            grabar_pci_en(ent.sesion, ruta);
+        else
+            grabar_pc_en(ent.sesion, ruta);
+    });
+}
+
+Captura::Captura(Entorno& ent) {
+    ent.vista.eco_memo = &memo;
+    ent.dialogos.salida_mensajes = &mensajes;
+}
+
+void Captura::escribir_cambios() const {
+    // Cada par da una línea, también en las pasadas que luego borra la lista siguiente.
+    int cambios = 0;
+    for (const std::string& l : partir_lineas(memo.str())) {
+        if (l.find(" cambiar por ") == std::string::npos) continue;
+        std::cout << l << '\n';
+        ++cambios;
+    }
+    std::cout << "Cambios recomendados: " << cambios << '\n';
+    for (const std::string& l : partir_lineas(mensajes.str()))
+        if (l.rfind("Cambios recomendados: ", 0) != 0) std::cerr << l << '\n';
+}
+
+}  // namespace pc::lote

@@ -1,0 +1,27 @@
+// Lectura y escritura del tapiz de las subórdenes que trabajan sobre un fichero de patrón:
+// .pci por la extensión, cualquier otro como fichero de patrón binario.
+#pragma once
+#include <sstream>
+#include <string>
+
+#include "lote/lote.h"
+
+namespace pc::lote {
+
+bool es_fichero_pci(const std::string& ruta);
+// Carga el fichero en el entorno; false (con el motivo ya escrito en stderr) si no se pudo.
+bool cargar_patron(Entorno& ent, const std::string& ruta);
+// Graba el tapiz del entorno; false si no se pudo.
+bool grabar_patron(Entorno& ent, const std::string& ruta);
+
+// Recoge todo lo que una orden escribe en Memo1 y en los mensajes, para escribir después sólo
+// lo que interesa: las líneas de cambios y el recuento final.
+struct Captura {
+    explicit Captura(Entorno& ent);
+    std::ostringstream memo, mensajes;
+    // Escribe en stdout las líneas de cambios (" cambiar por ") y después
+    // "Cambios recomendados: " con su número; los demás mensajes de la orden van a stderr.
+    void escribir_cambios() const;
+};
+
+}  // namespace pc::lote

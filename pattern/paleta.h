@@ -1,0 +1,47 @@
+// La paleta del tapiz: los colores distintos de la rejilla con su número de puntos, y un
+// índice de colores de tamaño fijo para no buscar linealmente en cada punto.
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "app/estado.h"
+
+namespace pc {
+
+// Índice de color -> posición (1..600) de tamaño fijo, con direccionamiento abierto. La
+// posición 0 marca una casilla libre, así que cualquier valor de 32 bits vale como color.
+class MapaColores {
+public:
+    void vaciar();
+    // Posición guardada para el color, o 0 si no está.
+    int buscar(Color c) const;
+    // Guarda (o cambia) la posición de un color; posicion debe ser 1..600.
+    void poner(Color c, int posicion);
+
+private:
+    static constexpr int kCasillas = 2048;  // potencia de dos, más del triple de 600
+    static std::uint32_t casilla(Color c);
+    std::array<Color, kCasillas> color_{};
+    std::array<std::int16_t, kCasillas> posicion_{};
+};
+
+// Rectángulo de la rejilla que se recorre (incluidos los bordes); vacío si x1 > x2 o y1 > y2.
+struct Rango {
+    int x1 = 1, y1 = 1, x2 = 0, y2 = 0;
+};
+// Limita un rango a la rejilla 1..700, para no leer nunca fuera de ella.
+Rango limitar_rango(Rango r);
+
+// Rellena la tabla con los colores del rango: por filas de arriba abajo y de izquierda a
+// derecha, el color del punto (contado) y después sus perfiles distintos de -1 por orden de
+// lado (sin contar). Deja las entradas en el orden en que se encontraron. Devuelve cuántas
+// veces apareció un color nuevo con la tabla ya llena (ese color no se añade).
+long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& indice);
+
+// Ordena las entradas 1..total por nº de puntos de mayor a menor; las iguales conservan su orden.
+void ordenar_paleta(TablaHilos& paleta);
+
+// Colores parecidos: la suma de las diferencias de sus componentes no pasa del umbral.
+bool colores_parecidos(Color a, Color b, int umbral);
+
+}  // namespace pc
