@@ -1,0 +1,137 @@
+#include "files/bmp.h"
+
+#include <cstdint>
+
+#include "app/errores.h"
+
+namespace pc {
+
+namespace {
+
+// Mayor lado que se admite: ni una cabecera rota ni un RLE pequeño que prometa una imagen
+// descomunal llegan al lector.
+constexpr std::int64_t kLadoMaximo = 50000;
+
+// Tipos de compresión de la cabecera BMP.
+enum : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3, kAlphaBitfields = 6 };
+
+class Cabecera {
+public:
+    Cabecera(const std::string& bytes, const std::string& fichero) : b_(bytes), fichero_(fichero) {}
+
+    std::uint32_t u32(std::size_t pos) const {
+        necesita(pos + 4);
+        return static_cast<std::uint32_t>(byte(pos)) | static_cast<std::uint32_t>(byte(pos + 1)) << 8 |
+               static_cast<std::uint32_t>(byte(pos + 2)) << 16 | static_cast<std::uint32_t>(byte(pos + 3)) << 24;
+    }
+    std::int32_t i32(std::size_t pos) const { return static_cast<std::int32_t>(u32(pos)); }
+    std::uint16_t u16(std::size_t pos) const {
+        necesita(pos + 2);
+        return static_cast<std::uint16_t>(byte(pos) | byte(pos + 1) << 8);
+    }
+
+    [[noreturn]] void roto(const std::string& detalle) const {
+        throw ErrorFormato("El fichero BMP \"" + fichero_ + "\" está incompleto o dañado: " + detalle + ".");
+    }
+
+private:
+    unsigned byte(std::size_t pos) const { return static_cast<unsigned char>(b_[pos]); }
+    void necesita(std::size_t fin) const {
+        if (fin > b_.size()) roto("la cabecera está cortada");
+    }
+    const std::string& b_;
+    const std::string& fichero_;
+};
+
+}  // namespace
+
+void comprobar_bmp(const std::string& bytes, const std::string& fichero) {
+    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') return;
+    const Cabecera c(bytes, fichero);
+    const std::int64_t tam = static_cast<std::int64_t>(bytes.size());
+
+    // Cabecera de fichero (14 bytes) y tamaño de la cabecera de la imagen.
+    const std::int64_t desplazamiento = c.u32(10);
+    const std::uint32_t tam_cab = c.u32(14);
+    if (tam_cab != 12 && tam_cab != 16 && tam_cab != 40 && tam_cab != 52 && tam_cab != 56 && tam_cab != 64 &&
+        tam_cab != 108 && tam_cab != 124) {
+        c.roto("el tamaño de la cabecera de la imagen (" + std::to_string(tam_cab) + ") no es válido");
+    }
+    if (14 + static_cast<std::int64_t>(tam_cab) > tam) c.roto("la cabecera está cortada");
+
+    std::int64_t ancho = 0, alto = 0;
+    unsigned bits = 0;
+    std::uint32_t compresion = kRgb, tam_imagen = 0, colores = 0;
+    std::int64_t tam_color = 4;  // bytes por entrada de la paleta
+    if (tam_cab == 12) {
+        ancho = c.u16(18);
+        alto = c.u16(20);
+        bits = c.u16(24);
+        tam_color = 3;
+    } else {
+        ancho = c.i32(18);
+        alto = c.i32(22);
+        bits = c.u16(28);
+        if (tam_cab >= 40) {
+            compresion = c.u32(30);
+            tam_imagen = c.u32(34);
+            colores = c.u32(46);
+        }
+    }
+    if (ancho <= 0 || ancho > kLadoMaximo) c.roto("el ancho (" + std::to_string(ancho) + ") no es válido");
+    const bool de_arriba_abajo = alto < 0;
+    const std::int64_t filas = de_arriba_abajo ? -alto : alto;
+    if (filas == 0 || filas > kLadoMaximo) c.roto("el alto (" + std::to_string(alto) + ") no es válido");
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
+        c.roto("el número de bits por píxel (" + std::to_string(bits) + ") no es válido");
+    }
+
+    const bool rle = compresion == kRle8 || compresion == kRle4;
+    switch (compresion) {
+        case kRgb: break;
+        case kRle8:
+        case kRle4:
+            if (bits != (compresion == kRle8 ? 8u : 4u))
+                c.roto("la compresión RLE no corresponde a " + std::to_string(bits) + " bits por píxel");
+            if (de_arriba_abajo) c.roto("una imagen con compresión RLE no puede ir de arriba abajo");
+            break;
+        case kBitfields:
+        case kAlphaBitfields:
+            if (bits != 16 && bits != 32)
+                c.roto("las máscaras de color no corresponden a " + std::to_string(bits) + " bits por píxel");
+            break;
+        default: c.roto("la compresión " + std::to_string(compresion) + " no se admite");
+    }
+
+    // Máscaras tras una cabecera de 40 bytes y paleta de colores.
+    std::int64_t fin_cabeceras = 14 + static_cast<std::int64_t>(tam_cab);
+    if (tam_cab == 40 && compresion == kBitfields) fin_cabeceras += 12;
+    if (tam_cab == 40 && compresion == kAlphaBitfields) fin_cabeceras += 16;
+    if (bits <= 8) {
+        const std::int64_t maximo = std::int64_t{1} << bits;
+        if (colores > maximo) c.roto("la paleta declara " + std::to_string(colores) + " colores");
+        const std::int64_t n = colores == 0 ? maximo : colores;
+        if (fin_cabeceras + n * tam_color > tam) c.roto("la paleta de colores está cortada");
+    } else if (fin_cabeceras > tam) {
+        c.roto("la cabecera está cortada");
+    }
+
+    if (desplazamiento < fin_cabeceras || desplazamiento >= tam) {
+        c.roto("los datos de la imagen empiezan fuera del fichero (posición " + std::to_string(desplazamiento) + ")");
+    }
+
+    const std::int64_t disponibles = tam - desplazamiento;
+    std::int64_t necesarios = 0;
+    if (rle) {
+        necesarios = tam_imagen;
+    } else {
+        const std::int64_t fila = (ancho * bits + 31) / 32 * 4;
+        necesarios = fila * filas;
+    }
+    if (necesarios > disponibles) {
+        c.roto("faltan datos de la imagen (tiene " + std::to_string(disponibles) + " bytes y necesita " +
+                 std::to_string(necesarios) + ")");
+    }
+}
+
+}  // namespace pc

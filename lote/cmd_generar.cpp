@@ -1,0 +1,98 @@
+// puntocruz-lote generar IMAGEN -o SALIDA: el tapiz de una imagen, como las órdenes de
+// abrir la imagen, fijar el tamaño y generar de la ventana.
+#include <algorithm>
+#include <cctype>
+
+#include "files/ordenes/ficheros_patron.h"
+#include "lote/lote.h"
+#include "pattern/ordenes/generar.h"
+#include "pattern/ordenes/paleta.h"
+
+namespace pc::lote {
+
+namespace {
+
+bool termina_en_pci(const std::string& f) {
+    if (f.size() < 4) return false;
+    std::string ext = f.substr(f.size() - 4);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char ch) { return std::tolower(ch); });
+    return ext == ".pci";
+}
+
+int ejecutar_generar(const std::vector<std::string>& args) {
+    const Opciones op = leer_opciones(args, {"-o", "--ancho", "--alto", "--metodo", "--colores", "--diferencia"},
+                                      {"--interpolado", "--automatizado"});
+    if (op.sueltos.size() != 1) throw ErrorUso("Indica una sola imagen de origen.");
+    const auto salida = op.valor("-o");
+    if (!salida || salida->empty()) throw ErrorUso("Falta el fichero de salida (-o SALIDA).");
+    const bool automatizado = op.tiene("--automatizado");
+    const bool interpolado = op.tiene("--interpolado");
+    if (automatizado && interpolado)
+        throw ErrorUso("--interpolado no se puede usar con --automatizado (que genera sin interpolar).");
+    if (!automatizado && (op.tiene("--colores") || op.tiene("--diferencia")))
+        throw ErrorUso("--colores y --diferencia sólo sirven con --automatizado.");
+
+    const auto ancho = op.valor("--ancho");
+    const auto alto = op.valor("--alto");
+    if (ancho) entero_opcion("--ancho", *ancho, 1, kMaxPuntos);
+    if (alto) entero_opcion("--alto", *alto, 1, kMaxPuntos);
+    int metodo = 1;
+    if (auto m = op.valor("--metodo")) metodo = entero_opcion("--metodo", *m, 1, 2);
+    std::string colores = "35", diferencia = "30";
+    if (auto c = op.valor("--colores")) colores = std::to_string(entero_opcion("--colores", *c, 1, kMaxHilos));
+    if (auto d = op.valor("--diferencia")) diferencia = std::to_string(entero_opcion("--diferencia", *d, 0, 765));
+
+    Entorno ent;
+    Estado& e = *ent.estado;
+    Sesion& s = ent.sesion;
+    e.metodo_color = metodo;
+
+    ent.dialogos.ficheros.push_back(op.sueltos[0]);
+    if (!ent.ejecutar([&] { abrir_imagen(s); })) return 1;
+
+    // El tamaño, con las mismas órdenes que en la ventana: el lado no indicado sigue a escala.
+    bool ok = true;
+    if (ancho && alto) {
+        ent.dialogos.respuestas = {*ancho, *alto};
+        ok = ent.ejecutar([&] { ancho_y_alto(s); });
+    } else if (ancho) {
+        ent.dialogos.respuestas = {*ancho};
+        ok = ent.ejecutar([&] { ancho_a_escala(s); });
+    } else if (alto) {
+        ent.dialogos.respuestas = {*alto};
+        ok = ent.ejecutar([&] { alto_a_escala(s); });
+    } else {
+        e.ancho = "60";
+        e.alto = "60";
+    }
+    if (!ok) return 1;
+
+    if (automatizado) {
+        e.n_colores = colores;
+        e.dif_max = diferencia;
+        ok = ent.ejecutar([&] { generar_automatizado(s); });
+    } else {
+        ok = ent.ejecutar([&] { interpolado ? generar_interpolado(s) : generar_punto_de_cruz(s); });
+    }
+    if (!ok) return 1;
+
+    const std::string& f = *salida;
+    if (!ent.ejecutar([&] { termina_en_pci(f) ? grabar_pci_en(s, f) : grabar_pc_en(s, f); })) return 1;
+    return 0;
+}
+
+const bool registrado = registrar({
+    "generar",
+    "  puntocruz-lote generar IMAGEN -o SALIDA [--ancho N] [--alto N] [--interpolado]\n"
+    "                 [--metodo 1|2] [--automatizado] [--colores N] [--diferencia N]\n"
+    "      Genera el tapiz de la imagen y lo graba en SALIDA (.pci: fichero para imprimir;\n"
+    "      cualquier otro nombre: fichero de patrón). Con sólo --ancho el alto sigue a\n"
+    "      escala de la imagen, con sólo --alto el ancho; sin ninguno, 60 x 60.\n"
+    "      --automatizado reduce además los colores (--colores, 35 si no se indica) y junta\n"
+    "      los parecidos (--diferencia, 30 si no se indica).",
+    ejecutar_generar,
+});
+
+}  // namespace
+
+}  // namespace pc::lote
