@@ -1,2 +1,12 @@
-// Arranque del programa (provisional hasta que exista la ventana principal).
-int main() { return 0; }
+// Arranque del programa.
+#include <QApplication>
+#include <QByteArray>
+
+#include "app/qt/programa.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // PC_SIN_ESPERA deja arrancar sin la pausa de la presentación (pruebas y capturas).
+    const int espera = qEnvironmentVariableIsSet("PC_SIN_ESPERA") ? 0 : 2000;
+    return pc::ui::arrancar(app, espera);
+}

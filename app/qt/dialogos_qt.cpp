@@ -1,0 +1,114 @@
+#include "app/qt/dialogos_qt.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+#include "app/qt/textos_ui.h"
+
+namespace pc::ui {
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+// Diálogo de ficheros con los rótulos en castellano; vacío si se cancela.
+QString elegir_fichero(QWidget* padre, const std::string& filtro, bool guardar) {
+    QFileDialog dlg(padre);
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dlg.setNameFilter(filtro_qt(filtro));
+    dlg.setLabelText(QFileDialog::LookIn, u(texto::kBuscarEn));
+    dlg.setLabelText(QFileDialog::FileName, u(texto::kNombreFichero));
+    dlg.setLabelText(QFileDialog::FileType, u(texto::kTipoFichero));
+    dlg.setLabelText(QFileDialog::Accept, u(guardar ? texto::kGuardar : texto::kAbrir));
+    dlg.setLabelText(QFileDialog::Reject, u(texto::kCancelarDialogo));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();
+    return dlg.selectedFiles().constFirst();
+}
+
+std::string sin_comodin(const std::string& extension) {
+    std::size_t i = 0;
+    while (i < extension.size() && (extension[i] == '*' || extension[i] == '.')) ++i;
+    return extension.substr(i);
+}
+
+}  // namespace
+
+QString filtro_qt(const std::string& filtro) {
+    const QStringList partes = q(filtro).split(QLatin1Char('|'));
+    QStringList salida;
+    for (qsizetype i = 0; i + 1 < partes.size(); i += 2) {
+        QStringList patrones = partes[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& p : patrones) {
+            p = p.trimmed();
+            if (p == QLatin1String("*.*")) p = QStringLiteral("*");
+        }
+        const QString descripcion = partes[i].trimmed();
+        const QString entre = QStringLiteral("(") + patrones.join(QLatin1Char(' ')) + QStringLiteral(")");
+        // "Bitmaps (*.bmp)|*.bmp" ya lleva el patrón en la descripción.
+        salida << (descripcion.endsWith(entre) ? descripcion : descripcion + QLatin1Char(' ') + entre);
+    }
+    return salida.join(QStringLiteral(";;"));
+}
+
+std::string con_extension(const std::string& fichero, const std::string& extension) {
+    const std::string ext = sin_comodin(extension);
+    if (fichero.empty() || ext.empty()) return fichero;
+    if (!QFileInfo(q(fichero)).suffix().isEmpty()) return fichero;
+    std::string resultado = fichero;
+    if (resultado.back() != '.') resultado += '.';
+    return resultado + ext;
+}
+
+std::string DialogosQt::entrada(const std::string& titulo, const std::string& texto,
+                                const std::string& defecto) {
+    QInputDialog dlg(padre_);
+    dlg.setWindowTitle(q(titulo));
+    dlg.setLabelText(q(texto));
+    dlg.setTextValue(q(defecto));
+    dlg.setOkButtonText(u(texto::kAceptar));
+    dlg.setCancelButtonText(u(texto::kCancelarDialogo));
+    return dlg.exec() == QDialog::Accepted ? dlg.textValue().toStdString() : defecto;
+}
+
+namespace {
+void caja_aviso(QWidget* padre, QMessageBox::Icon icono, const std::string& texto) {
+    QMessageBox caja(icono, u(texto::kPrograma), q(texto), QMessageBox::Ok, padre);
+    caja.button(QMessageBox::Ok)->setText(u(texto::kAceptar));
+    caja.exec();
+}
+}  // namespace
+
+void DialogosQt::mensaje(const std::string& texto) { caja_aviso(padre_, QMessageBox::Information, texto); }
+
+bool DialogosQt::pregunta(const std::string& titulo, const std::string& texto) {
+    QMessageBox caja(QMessageBox::Question, q(titulo), q(texto), QMessageBox::Yes | QMessageBox::No, padre_);
+    caja.button(QMessageBox::Yes)->setText(u(texto::kSi));
+    caja.button(QMessageBox::No)->setText(u(texto::kNo));
+    caja.setDefaultButton(QMessageBox::Yes);
+    return caja.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> DialogosQt::abrir(const std::string& filtro, const std::string& extension) {
+    const QString f = elegir_fichero(padre_, filtro, false);
+    if (f.isEmpty()) return std::nullopt;
+    const std::string nombre = f.toStdString();
+    // Como al teclear un nombre sin extensión: si no existe tal cual, se prueba con la de defecto.
+    if (!QFileInfo::exists(f)) return con_extension(nombre, extension);
+    return nombre;
+}
+
+std::optional<std::string> DialogosQt::guardar(const std::string& filtro, const std::string& extension) {
+    const QString f = elegir_fichero(padre_, filtro, true);
+    if (f.isEmpty()) return std::nullopt;
+    return con_extension(f.toStdString(), extension);
+}
+
+void DialogosQt::error(const std::string& texto) { caja_aviso(padre_, QMessageBox::Critical, texto); }
+
+}  // namespace pc::ui

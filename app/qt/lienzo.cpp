@@ -1,0 +1,38 @@
+#include "app/qt/lienzo.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace pc::ui {
+
+Lienzo::Lienzo(const QImage* imagen, QWidget* padre) : QWidget(padre), imagen_(imagen) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    ajustar();
+}
+
+void Lienzo::ajustar() {
+    const QSize t = imagen_ && !imagen_->isNull() ? imagen_->size() : QSize(0, 0);
+    setFixedSize(t);
+}
+
+void Lienzo::paintEvent(QPaintEvent* ev) {
+    QPainter p(this);
+    if (imagen_ && !imagen_->isNull()) p.drawImage(ev->rect(), *imagen_, ev->rect());
+}
+
+void Lienzo::mousePressEvent(QMouseEvent* ev) {
+    emit pulsado(ev->button(), ev->position().toPoint());
+}
+
+void Lienzo::mouseMoveEvent(QMouseEvent* ev) {
+    emit movido(ev->buttons(), ev->position().toPoint());
+}
+
+void Lienzo::contextMenuEvent(QContextMenuEvent* ev) {
+    if (menu_) menu_->popup(ev->globalPos());
+}
+
+}  // namespace pc::ui

@@ -1,0 +1,55 @@
+#include "app/qt/programa.h"
+
+#include <QApplication>
+#include <QThread>
+
+#include "app/qt/acerca.h"
+#include "app/qt/bmp.h"
+#include "app/qt/dialogos_qt.h"
+#include "app/qt/logo.h"
+#include "app/qt/pcruz.h"
+#include "print/qt/imprime.h"
+#include "threads/qt/columnas.h"
+
+namespace pc::ui {
+
+Programa::Programa(Dialogos& dialogos, const std::string& argumento) {
+    form2_ = std::make_unique<TForm2>(dialogos, imagen_, argumento);
+    orden_ << form2_->objectName();
+    form1_ = std::make_unique<TForm1>(form2_->sesion(), imagen_);
+    orden_ << form1_->objectName();
+    form3_ = std::make_unique<TForm3>();
+    orden_ << form3_->objectName();
+    acerca_ = std::make_unique<TAboutBox>(form2_.get());
+    orden_ << acerca_->objectName();
+    form4_ = std::make_unique<TForm4>();
+    orden_ << form4_->objectName();
+    form2_->conectar(form1_.get(), acerca_.get());
+    form3_->poner_rotulos(form2_->estado());
+}
+
+Programa::~Programa() {
+    // El "Acerca de..." es hijo de la principal: se suelta antes de que ella lo destruya.
+    acerca_.reset();
+}
+
+int arrancar(QApplication& app, int espera_ms) {
+    const QStringList args = app.arguments();
+    const std::string argumento = args.size() > 1 ? args[1].toStdString() : std::string();
+
+    auto logo = std::make_unique<Tlogoform>(azar_0_99());
+    QApplication::processEvents();
+    logo->show();
+    logo->repaint();
+    QApplication::processEvents();
+
+    DialogosQt dialogos;
+    Programa programa(dialogos, argumento);
+    dialogos.poner_padre(&programa.principal());
+    if (espera_ms > 0) QThread::msleep(static_cast<unsigned long>(espera_ms));
+    logo.reset();
+    if (!programa.principal().isVisible()) programa.principal().show();
+    return app.exec();
+}
+
+}  // namespace pc::ui

@@ -1,0 +1,64 @@
+// Los textos fijos de las ventanas: títulos, rótulos y pistas. Los de los menús están en
+// la tabla de menus.cpp; los mensajes de las órdenes, en cada orden.
+#pragma once
+
+namespace pc::ui::texto {
+
+inline constexpr const char* kPrograma = "Punto de Cruz";
+inline constexpr const char* kTituloPrincipal = "Punto de Cruz by Tarvelo";
+inline constexpr const char* kTituloVisor = "Punto de Cruz";
+inline constexpr const char* kPistaLienzo = "Pulsa Botón Derecho para ver menú POP-UP";
+inline constexpr const char* kRotuloLogo = "Punto de Cruz by Tarvelo";
+
+// Acerca de...
+inline constexpr const char* kTituloAcerca = "Acerca de...";
+inline constexpr const char* kFechaAcerca = "Septiembre de 2007";
+inline constexpr const char* kCerrar = "Cerrar";
+
+// Ayuda.
+inline constexpr const char* kFicheroAyuda = "ayuda.hlp";
+inline constexpr const char* kTituloAyuda = "Ayuda de Punto de Cruz";
+inline constexpr const char* kSinAyuda =
+    "No se encuentra el fichero de ayuda \"%1\". Debe estar en la misma carpeta que el programa.";
+
+// Selección de Colores.
+inline constexpr const char* kTituloColumnas = "Selección de Colores";
+inline constexpr const char* kRotuloColumnas =
+    "Selecciona las COLUMNAS de colores que han de intervenir para generar el PUNTO de CRUZ.";
+inline constexpr const char* kMas = "+";
+inline constexpr const char* kAplicarColumnas = "APLICAR";
+inline constexpr const char* kAplicarPanel = "Aplicar";
+inline constexpr const char* kColumna = "Columna ";
+
+// Opciones para la Impresión.
+inline constexpr const char* kTituloImpresion = "Opciones para la Impresión";
+inline constexpr const char* kImpRejilla = "Imprimir REJILLA";
+inline constexpr const char* kImpSimbolos = "Imprimir SIMBOLOGIA";
+inline constexpr const char* kImpColores = "Imprimir COLORES";
+inline constexpr const char* kImpDetalle = "Imprimir DETALLE";
+inline constexpr const char* kImpGrosor = "Grosor de las GUIAS";
+inline constexpr const char* kImpAclara = "Aclarar COLORES al IMPRIMIR (0-100)";
+inline constexpr const char* kImpEscala = "Escala de Impresión:";
+inline constexpr const char* kImpEnX = "En X";
+inline constexpr const char* kImpEnY = "En Y";
+inline constexpr const char* kImpImprimir = "Imprimir";
+inline constexpr const char* kImpCancelar = "Cancelar";
+inline constexpr const char* kImpLeyenda = "Imprimir LEYENDA de SIMBOLOS";
+inline constexpr const char* kImpTroceado = "Imprimir Pto CRUZ TROCEADO";
+inline constexpr const char* kImpComentario = "Comentario";
+inline constexpr const char* kImpComentarioDefecto = "Diseño realizado con Punto de Cruz";
+
+}  // namespace pc::ui::texto
+
+namespace pc::ui::texto {
+// Botones y rótulos de los diálogos estándar.
+inline constexpr const char* kSi = "Sí";
+inline constexpr const char* kNo = "No";
+inline constexpr const char* kAceptar = "Aceptar";
+inline constexpr const char* kCancelarDialogo = "Cancelar";
+inline constexpr const char* kAbrir = "Abrir";
+inline constexpr const char* kGuardar = "Guardar";
+inline constexpr const char* kBuscarEn = "Buscar en:";
+inline constexpr const char* kNombreFichero = "Nombre:";
+inline constexpr const char* kTipoFichero = "Tipo:";
+}  // namespace pc::ui::texto

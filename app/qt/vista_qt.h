@@ -1,0 +1,56 @@
+// Lo que las órdenes hacen a las ventanas, con Qt: paneles de estado, Memo1 del visor,
+// redibujados del lienzo del patrón, visor, minimizar y restaurar, progreso y color de fondo.
+#pragma once
+#include <QElapsedTimer>
+#include <string>
+#include <vector>
+
+#include "app/puertos.h"
+
+namespace pc::ui {
+
+class TForm1;
+class TForm2;
+
+class VistaQt : public Vista {
+public:
+    explicit VistaQt(TForm2& principal) : principal_(principal) { reloj_.start(); }
+    // El visor se crea después de la ventana principal: hasta entonces se guarda lo que
+    // le llegue y se le entrega al conectarlo.
+    void conectar_visor(TForm1* visor);
+
+    void panel(int n, const std::string& texto) override;
+    void panel_visor(int n, const std::string& texto) override;
+    void memo_limpiar() override;
+    void memo_linea(const std::string& linea) override;
+    void redibujar() override;
+    void redibujar_celda(int x, int y) override;
+    void repintar_celda(int x, int y) override;
+    void limpiar_lienzo() override;
+    void mostrar_visor() override;
+    void minimizar() override;
+    void restaurar() override;
+    void progreso(const std::string& texto) override;
+    void procesar_mensajes() override;
+    void color_fondo(Color c) override;
+
+    // Intervalo mínimo entre dos actualizaciones del progreso.
+    static constexpr int kIntervaloMs = 250;
+
+private:
+    // true si ha pasado el intervalo desde la última actualización (y la anota).
+    bool toca_actualizar();
+    void procesar_si_visible();
+
+    TForm2& principal_;
+    TForm1* visor_ = nullptr;
+    QElapsedTimer reloj_;
+    qint64 ultima_ = -kIntervaloMs;
+    // Lo pedido al visor antes de que existiera.
+    bool memo_limpio_ = false;
+    std::vector<std::string> memo_pendiente_;
+    std::string paneles_visor_pendientes_[2];
+    bool mostrar_pendiente_ = false;
+};
+
+}  // namespace pc::ui

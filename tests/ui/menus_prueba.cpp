@@ -1,0 +1,224 @@
+// Los menús de la ventana principal y del visor: rótulos, nombres, separadores, marcas y
+// entradas deshabilitadas; y las marcas siguen al estado después de cada orden.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/qt/bmp.h"
+#include "app/qt/lienzo.h"
+#include "app/qt/pcruz.h"
+#include "app/qt/programa.h"
+#include "tests/comun/guion.h"
+#include "tests/ui/comun_ui.h"
+
+namespace pc::prueba {
+namespace {
+
+const char* const kMenuPrincipal = R"(Archivo #Archivo1
+  Abrir Imagen BMP #AbrirImagenBMP1
+  Cargar Punto Cruz #CargarPuntoCruz1
+  Grabar Punto Cruz #GrabarPuntoCruz1
+  Cargar Pto Cruz para Imprimir (*.PCI) #CargarPtocRuzparaImprimirPCI1
+  ---
+  Ancho del Punto de Cruz (Alto a escala) #AnchodelPuntodeCruz1
+  Alto del Punto de Cruz (Ancho a escala) #AltodelPuntodeCruzAnchoaescala1
+  Ancho y Alto del Pto de Cruz #AnchoyAltodelPtodeCruz1
+  Generar Punto de Cruz #GenerarPuntodeCruz1
+  Generar Pto de Cruz INTERPOLADO #GenerarPtodeCruzINTERPOLADO1
+  Generar Punto de Cruz Automatizado #GenerarptodeCruzAuromatizado1
+  ---
+  Salir #Salir1
+Opciones #Opciones1
+  Ver Paleta de Colores del Punto de Cruz #VerColores1
+  Ver paleta ACTIVA de Hilos #VerpaletadeHilos1 (off)
+  Ajustar Pto Cruz a Hilos DMC #AjustaraHilos11
+  Ajustar Pto Cruz a Hilos ANCHOR #AjustaraHilos21
+  Calcular Equivalencias DMC-ANCHOR #EquivalenciasDMCANCHOR1
+  ---
+  Tamaño de la Rejilla #TamaodelaRejilla1
+  Ver Rejilla #VerRejilla1 [x]
+  Tamaño Pincel #TamaoPincel1
+  ---
+  Reducción de Colores #ReduccindeColores1
+    Reducir Colores Paleta #ReducirColores1
+    Reducir Colores Similares #ReducirColoresSimilares1
+    Reducir Colores (por división de Tonos) #ReducirColorespordivisindeTonos1
+    Cambiar un color por otro #Cambiaruncolorporotro1 (off)
+  ---
+  Opciones de Impresión #OpcionesdeImpresin1
+    Imprimir Punto de Cruz #ImprimirPuntodeCruz1 (off)
+    Exportar BMP #ExportarBMP1
+      Generar BMP de la Impresión #GenerarBMPdelaImpresin1 [ ] (off)
+      Generar BMP Troceado (60x60) #GenerarBMPTroceado60x601 (off)
+      Grabar BMP impreso #GrabarBMPimpreso1 (off)
+      Ver BMP Exportado #VerBMPExportado1 [ ] (off)
+Ayuda #Ayuda1
+  De la Aplicación #DelaAplicacin1
+  ---
+  Acerca de... #Acercade1
+Útiles #tiles1
+  Copiar Zona de la Imagen. #CopiarZonadelaImagen1 (off)
+  Pegar en... #Pegaren1 (off)
+  ---
+  Trabajar en ZONA Delimitada #en_zona1 [ ] (off)
+  Ver Paleta Hilos Zona Delimitada #VerPaletaHilosZonaDelimitada1 (off)
+  ---
+  Método para ASEMEJAR colores #MtodoparaASEMEJARcolores1
+    Por Luminosidad ABSOLUTA #PorLuminosidad1 [x]
+    Por GAMA de Color #PorTonalidaddeColor1 [ ]
+  ---
+  Aclarar el TAPIZ #AclararelTAPIZ1 (off)
+  Oscurecer el TAPIZ #OscurecerelTAPIZ1 (off)
+  Factor de Aclarado/Oscurecimiento #FactordeAclaradoOscurecimiento1 (off)
+  Componente RGB a tratar #ComponenteRGBatratar1
+    R #R1 [x] (off)
+    G #G1 [x] (off)
+    B #B1 [x] (off)
+  ---
+  Perfilando #Perfilando1 [ ]
+  Perfilar #Perfilar1
+    Arriba #Arriba1 [ ]
+    Derecha #Derecha1 [ ]
+    Abajo #Abajo1 [ ]
+    Izquierda #Izquierda1 [ ]
+  Borrar Perfilado #BorrarPerfilado1 [ ]
+  Borrar Perfilado en ZONA de trabajo #BorrarPerfiladoenZONAdetrabajo1 (off)
+Utiles2 #Utiles21
+  Pintar PALETA DMC #PintarPALETA1
+  Grabar Pto Cruz para Imprimir #GrabarPtoCruzparaImprimir1
+  Graba Paleta de Hilos DMC (dmc_aux.dat) #GrabaPaletadeHilosDMCdmcauxdat1
+  Lee Paleta de hilos DMC personalizada #LeePaletadehilosdmccaradat1
+  Lee Paleta de hilos ANCHOR personalizada #LeePaletadehilosANCHORpersonalizada1
+  Contraste Paleta #ContrastePaleta1 (off)
+  Brillo Paleta #BrilloPaleta1 (off)
+  Modifica RGB #ModificaRGB1 (off)
+  Selección de HILOS por COLUMNAS (Catálogo DMC) #SeleccindeHILOSporCOLUMNAS1 (off)
+  ---
+  Muestra Hilos Bloqueados #MuestraHilosBloqueados1 (off)
+  Borra lista hilos Bloqueados #BorralistahilosBloqueados1 (off)
+  ---
+  Leer Formatos .PC Viejos #LeerFormatosPCViejos1
+    Cargar Pto Cruz (Formato VIEJO) #CargarPtoCruzFormatoVIEJO1
+    Cargar Pto Cruz (ver 1.2) #CargarPtoCruzver121)";
+
+const char* const kMenuLienzo = R"(Seleccionar Color #SeleccionarColor1 (off)
+---
+Copiar RGB a color ORIGEN #CopiarRGB11 (off)
+Copiar RGB a color DESTINO #CopiarRGB21 (off)
+Cambiar Color ORIGEN por DESTINO #CambiarColorORIGENporDESTINO1 (off)
+Color Avanzado #ColorAvanzado1
+  Rellenar Color (MACIZO) #RellenarColor1 (off)
+  Rellenar Color (TRAMADO) #RellenarColorTRAMADO1 (off)
+  Rellena Color (hasta BLANCO) #RellenaColorhastaBLANCO1 (off)
+  ---
+  Desactivar Color #DesactivarColor1 (off)
+  Bloquear Color #BloquearColor1 (off)
+  ---
+  Aclara Color #AclararColor1 (off)
+  Oscurece Color #OscureceColor1 (off)
+---
+Marcar ZONA (X1,Y1) #MarcarX1Y11 (off)
+Marcar ZONA (X2,Y2) #MarcarX2Y21 (off)
+---
+Perfilar #Perfilar2
+  Hacia Abajo #HaciaAbajo1 (off)
+  Hacia Arriba #HaciaArriba1 (off)
+  Todo #Todo1 (off)
+---
+Ver Paleta Hilos #VerPaletaHilos1 (off)
+Ver BMP #VerBMP1)";
+
+const char* const kMenuPaleta = R"(Seleccionar Color #s1 (off)
+---
+Copiar RGB a color ORIGEN #rgb11 (off)
+Copiar RGB a color DESTINO #rgb21 (off)
+Color Avanzado #ColorAvanzado2
+  Desactivar Color #DesactivarColor2 (off)
+  Bloquear Color #BloquearColor2 (off)
+---
+Mostrar Punto de CRUZ #MostrarPuntodeCRUZ1)";
+
+const char* const kMenuImagen = R"(Seleccionar Color de HILO más Proximo #SeleccionarColordeHILOmsProximo1
+---
+Cambiar Tamaño del área de Captura de Color #CambiarreadeCapturadeColor1
+Marcar Zona de Captura de Color al pinchar #MarcarZonadeCapturaalpinchar1 [ ])";
+
+class Menus : public ::testing::Test {
+protected:
+    Menus() : app_(aplicacion()), programa_(guion_, "") {}
+    ui::TForm2& principal() { return programa_.principal(); }
+    QAction* accion(const char* nombre) {
+        auto* a = principal().findChild<QAction*>(QString::fromLatin1(nombre));
+        EXPECT_NE(a, nullptr) << nombre;
+        return a;
+    }
+    QApplication& app_;
+    DialogosGuion guion_;
+    ui::Programa programa_;
+};
+
+TEST_F(Menus, ArbolesCompletosConRotulosNombresSeparadoresYMarcas) {
+    EXPECT_EQ(arbol(principal().menuBar()->actions()).toStdString(), kMenuPrincipal);
+    EXPECT_EQ(arbol(principal().lienzo_patron()->menu()->actions()).toStdString(), kMenuLienzo);
+    EXPECT_EQ(arbol(principal().lienzo_paleta()->menu()->actions()).toStdString(), kMenuPaleta);
+    EXPECT_EQ(arbol(programa_.visor().lienzo()->menu()->actions()).toStdString(), kMenuImagen);
+    EXPECT_EQ(arbol(programa_.visor().menuBar()->actions()).toStdString(), "Cerrar #Cerrar1");
+}
+
+TEST_F(Menus, LasMarcasSiguenAlEstadoTrasCadaOrden) {
+    // "Borrar Perfilado" marca también "Perfilando"; desmarcarlo no lo desmarca.
+    accion("BorrarPerfilado1")->trigger();
+    EXPECT_TRUE(principal().estado().borrar_perfilado);
+    EXPECT_TRUE(principal().estado().perfilando);
+    EXPECT_TRUE(accion("Perfilando1")->isChecked());
+    accion("BorrarPerfilado1")->trigger();
+    EXPECT_FALSE(accion("BorrarPerfilado1")->isChecked());
+    EXPECT_TRUE(accion("Perfilando1")->isChecked());
+    accion("Perfilando1")->trigger();
+    EXPECT_FALSE(principal().estado().perfilando);
+
+    accion("Izquierda1")->trigger();
+    EXPECT_TRUE(principal().estado().perfil_izquierda);
+    EXPECT_FALSE(principal().estado().perfil_arriba);
+
+    // La pareja de métodos refleja metodo_color.
+    accion("PorTonalidaddeColor1")->trigger();
+    EXPECT_EQ(principal().estado().metodo_color, 2);
+    EXPECT_TRUE(accion("PorTonalidaddeColor1")->isChecked());
+    EXPECT_FALSE(accion("PorLuminosidad1")->isChecked());
+
+    // Un cambio del estado hecho por una orden cualquiera se ve tras sincronizar.
+    principal().estado().ver_rejilla = false;
+    principal().estado().metodo_color = 1;
+    principal().estado().visor.marcar_zona = true;
+    principal().sincronizar();
+    EXPECT_FALSE(accion("VerRejilla1")->isChecked());
+    EXPECT_TRUE(accion("PorLuminosidad1")->isChecked());
+    auto* marcar = programa_.visor().findChild<QAction*>(QStringLiteral("MarcarZonadeCapturaalpinchar1"));
+    ASSERT_NE(marcar, nullptr);
+    EXPECT_TRUE(marcar->isChecked());
+
+    // "Ver Rejilla" alterna la rejilla por su orden.
+    accion("VerRejilla1")->trigger();
+    EXPECT_TRUE(principal().estado().ver_rejilla);
+    EXPECT_TRUE(accion("VerRejilla1")->isChecked());
+    EXPECT_TRUE(guion_.errores().empty());
+}
+
+TEST_F(Menus, MostrarPuntoDeCruzVuelveAlLienzoDelPatron) {
+    principal().estado().ver_bmp_exportado = true;
+    principal().sincronizar();
+    EXPECT_TRUE(principal().lienzo_patron()->isHidden());
+    EXPECT_FALSE(principal().lienzo_paleta()->isHidden());
+    EXPECT_TRUE(accion("VerBMPExportado1")->isChecked());
+    accion("MostrarPuntodeCRUZ1")->trigger();
+    EXPECT_FALSE(principal().estado().ver_bmp_exportado);
+    EXPECT_FALSE(principal().lienzo_patron()->isHidden());
+    EXPECT_TRUE(principal().lienzo_paleta()->isHidden());
+    EXPECT_FALSE(accion("VerBMPExportado1")->isChecked());
+}
+
+}  // namespace
+}  // namespace pc::prueba
