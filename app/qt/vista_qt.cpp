@@ -87,9 +87,10 @@ void VistaQt::procesar_si_visible() {
 }
 
 void VistaQt::progreso(const std::string& texto) {
-    if (!toca_actualizar()) return;
+    // El texto se pone siempre (es barato), así queda el último; la pantalla sólo se
+    // refresca unas pocas veces por segundo.
     principal_.poner_panel(0, texto);
-    procesar_si_visible();
+    if (toca_actualizar()) procesar_si_visible();
 }
 
 void VistaQt::procesar_mensajes() {
