@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 
+#include "app/vista_nula.h"
 #include "app/imagen_memoria.h"
 #include "app/ordenes/sesion.h"
 #include "pattern/ordenes/paleta.h"
@@ -23,23 +24,7 @@ public:
     void error(const std::string&) override {}
 };
 
-class VistaMuda : public pc::Vista {
-public:
-    void panel(int, const std::string&) override {}
-    void panel_visor(int, const std::string&) override {}
-    void memo_limpiar() override {}
-    void memo_linea(const std::string&) override {}
-    void redibujar() override {}
-    void redibujar_celda(int, int) override {}
-    void repintar_celda(int, int) override {}
-    void limpiar_lienzo() override {}
-    void mostrar_visor() override {}
-    void minimizar() override {}
-    void restaurar() override {}
-    void progreso(const std::string&) override {}
-    void procesar_mensajes() override {}
-    void color_fondo(pc::Color) override {}
-};
+using VistaMuda = pc::VistaNula;
 
 struct Banco {
     std::unique_ptr<pc::Estado> estado = pc::crear_estado();

@@ -3,25 +3,11 @@
 #include <cstdint>
 
 #include "app/texto.h"
+#include "files/enteros_le.h"
 
 namespace pc {
 
 namespace {
-
-// ---------------------------------------------------------------- bytes
-
-void poner32(std::string& out, std::int32_t v) {
-    const auto u = static_cast<std::uint32_t>(v);
-    out += static_cast<char>(u & 0xFF);
-    out += static_cast<char>((u >> 8) & 0xFF);
-    out += static_cast<char>((u >> 16) & 0xFF);
-    out += static_cast<char>((u >> 24) & 0xFF);
-}
-
-std::int32_t leer32(std::string_view b, std::size_t pos) {
-    const auto byte = [&](std::size_t k) { return static_cast<std::uint32_t>(static_cast<unsigned char>(b[pos + k])); };
-    return static_cast<std::int32_t>(byte(0) | (byte(1) << 8) | (byte(2) << 16) | (byte(3) << 24));
-}
 
 // ---------------------------------------------------------------- rejilla
 

@@ -1,24 +1,14 @@
 // puntocruz-lote convertir ENTRADA SALIDA: lee un fichero de patrón (.pc binario, de texto
 // ver 1.2 o viejo) o para imprimir (.pci) y lo escribe como .pc o .pci según la extensión.
-#include <algorithm>
-#include <cctype>
 #include <iostream>
 
-#include "app/errores.h"
 #include "files/fichero_pc.h"
-#include "files/ordenes/ficheros_patron.h"
 #include "lote/lote.h"
+#include "lote/patron_lote.h"
 
 namespace pc::lote {
 
 namespace {
-
-bool es_pci(const std::string& ruta) {
-    if (ruta.size() < 4) return false;
-    std::string ext = ruta.substr(ruta.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-    return ext == ".pci";
-}
 
 int ejecutar_convertir(const std::vector<std::string>& args) {
     const Opciones op = leer_opciones(args, {"--formato"}, {});
@@ -33,32 +23,7 @@ int ejecutar_convertir(const std::vector<std::string>& args) {
     const std::string& salida = op.sueltos[1];
 
     Entorno ent;
-    Sesion& s = ent.sesion;
-    if (es_pci(entrada)) {
-        blanquear_rejilla(*ent.estado);
-        bool leido = true;
-        const bool ok = ent.ejecutar([&] {
-            try {
-                cargar_pci(s, entrada);
-            } catch (const Error& err) {
-                // Como en la ventana, pero con el motivo debajo.
-                leido = false;
-                std::cerr << "ERROR al leer el fichero\n" << err.what() << '\n';
-            }
-        });
-        if (!ok || !leido) return 1;
-    } else {
-        bool leido = false;
-        if (!ent.ejecutar([&] { leido = cargar_pc_leido(s, entrada, formato); }) || !leido) return 1;
-    }
-
-    if (!ent.ejecutar([&] {
-            if (es_pci(salida))
-                grabar_pci_en(s, salida);
-            else
-                grabar_pc_en(s, salida);
-        }))
-        return 1;
+    if (!cargar_patron(ent, entrada, formato) || !grabar_patron(ent, salida)) return 1;
     std::cout << "Escrito " << salida << " (" << ent.estado->ancho << " x " << ent.estado->alto << " puntos).\n";
     return 0;
 }

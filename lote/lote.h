@@ -13,6 +13,7 @@
 
 #include "app/estado.h"
 #include "app/ordenes/sesion.h"
+#include "app/vista_nula.h"
 #include "render/imagen_qt.h"
 
 namespace pc::lote {
@@ -52,25 +53,13 @@ public:
 };
 
 // Vista de la herramienta: guarda las líneas de Memo1 (y las escribe en eco si se pide).
-class VistaLote : public Vista {
+class VistaLote : public VistaNula {
 public:
     std::vector<std::string> memo;
     std::ostream* eco_memo = nullptr;
 
-    void panel(int, const std::string&) override {}
-    void panel_visor(int, const std::string&) override {}
     void memo_limpiar() override { memo.clear(); }
     void memo_linea(const std::string& linea) override;
-    void redibujar() override {}
-    void redibujar_celda(int, int) override {}
-    void repintar_celda(int, int) override {}
-    void limpiar_lienzo() override {}
-    void mostrar_visor() override {}
-    void minimizar() override {}
-    void restaurar() override {}
-    void progreso(const std::string&) override {}
-    void procesar_mensajes() override {}
-    void color_fondo(Color) override {}
 };
 
 // Todo lo que una suborden necesita para ejecutar órdenes: estado con los valores de

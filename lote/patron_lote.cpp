@@ -18,11 +18,11 @@ bool es_fichero_pci(const std::string& ruta) {
     return ext == ".pci";
 }
 
-bool cargar_patron(Entorno& ent, const std::string& ruta) {
+bool cargar_patron(Entorno& ent, const std::string& ruta, int formato) {
     Sesion& s = ent.sesion;
     if (!es_fichero_pci(ruta)) {
         bool leido = false;
-        return ent.ejecutar([&] { leido = cargar_pc_leido(s, ruta, kFormatoBinario); }) && leido;
+        return ent.ejecutar([&] { leido = cargar_pc_leido(s, ruta, formato); }) && leido;
     }
     blanquear_rejilla(*ent.estado);
     bool leido = true;
