@@ -9,9 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/imagen_memoria.h"
 #include "app/ordenes/patron.h"
-#include "tests/comun/guion.h"
+#include "tests/comun/banco.h"
 
 namespace pc {
 namespace {
@@ -23,21 +22,12 @@ using Celdas = std::vector<std::pair<int, int>>;
 constexpr Color kFondo = 0x101010;
 constexpr Color kPincel = 0x3020F0;
 
-struct Banco {
-    std::unique_ptr<Estado> estado = crear_estado();
-    Estado& e = *estado;
-    DialogosGuion d;
-    VistaRegistro v;
-    ImagenMemoria img{4, 4};
-    Sesion s{e, d, v, img};
-
-    Banco() {
-        valores_iniciales(e);
+struct Banco : prueba::BancoOrdenes<> {
+    Banco() : BancoOrdenes(4, 4) {
         for (int x = 0; x <= 700; ++x)
             for (int y = 0; y <= 700; ++y) e.punto(x, y) = {kFondo, {-1, -1, -1, -1}};
         e.color_actual = kPincel;
     }
-    bool orden(const std::function<void()>& f) { return ejecutar(d, f); }
     // Píxel central del punto (x, y) con la celda actual.
     int centro(int i) const { return i * e.tam_celda + e.tam_celda / 2; }
 };

@@ -4,26 +4,16 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/imagen_memoria.h"
 #include "app/ordenes/visor.h"
-#include "tests/comun/guion.h"
-#include "threads/catalogo.h"
-#include "threads/datos.h"
+#include "tests/comun/banco.h"
 
 namespace pc::prueba {
 namespace {
 
-struct Visor {
-    std::unique_ptr<Estado> estado = crear_estado();
-    Estado& e = *estado;
-    DialogosGuion d;
-    VistaRegistro v;
-    ImagenMemoria img;
-    Sesion s{e, d, v, img};
-
-    Visor(int w, int h, Color fondo) : img(w, h, fondo) { valores_iniciales(e); }
+struct Visor : BancoOrdenes<> {
+    Visor(int w, int h, Color fondo) : BancoOrdenes(w, h, fondo) {}
     bool area() {
-        return ejecutar(d, [&] { cambiar_area_captura(s); });
+        return orden([&] { cambiar_area_captura(s); });
     }
 };
 
@@ -150,8 +140,7 @@ TEST(VisorArea, PideLasDosLongitudesYRechazaNegativas) {
 
 TEST(VisorHilo, SeleccionaElHiloMasProximoAlColorCapturado) {
     Visor t(10, 10, kNegro);
-    t.e.marca = "DMC";
-    leer_catalogo(lineas_dmc_incorporado(), t.e.hilos, t.e.titulo_columna);
+    t.cargar_dmc();
     t.e.visor.color_capturado = rgb(5, 4, 3);
     seleccionar_hilo_mas_proximo(t.s);
     EXPECT_EQ(t.v.fondo, rgb(2, 2, 2));

@@ -5,11 +5,8 @@
 #include <memory>
 
 #include "app/errores.h"
-#include "app/imagen_memoria.h"
-#include "app/ordenes/sesion.h"
 #include "pattern/ordenes/generar.h"
-#include "tests/comun/guion.h"
-#include "threads/datos.h"
+#include "tests/comun/banco.h"
 
 namespace pc::prueba {
 namespace {
@@ -30,24 +27,14 @@ private:
     std::string nombre_;
 };
 
-struct Mesa {
-    std::unique_ptr<Estado> estado = crear_estado();
-    Estado& e = *estado;
-    DialogosGuion d;
-    VistaRegistro v;
-    ImagenCargable img;
-    Sesion s{e, d, v, img};
-
-    explicit Mesa(int w = 0, int h = 0) : img(w, h) {
-        valores_iniciales(e);  // sin catálogo cargado: la generación lo carga
-        poner_textos_incorporados(e);
-    }
-    // Ejecuta como la ventana: los errores van a la presentación de errores.
+// Sin catálogo cargado: la generación lo carga.
+struct Mesa : BancoOrdenes<ImagenCargable> {
+    explicit Mesa(int w = 0, int h = 0) : BancoOrdenes(w, h) {}
     bool orden(void (*f)(Sesion&)) {
-        return ejecutar(d, [&] { f(s); });
+        return BancoOrdenes::orden([&] { f(s); });
     }
     bool generar(bool interpolar, bool ajustar) {
-        return ejecutar(d, [&] { generar_rejilla(s, interpolar, ajustar); });
+        return BancoOrdenes::orden([&] { generar_rejilla(s, interpolar, ajustar); });
     }
     // Marca los puntos con un color y perfiles reconocibles.
     void ensuciar(int hasta_x, int hasta_y) {

@@ -6,30 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/estado.h"
-#include "app/imagen_memoria.h"
-#include "app/ordenes/sesion.h"
-#include "tests/comun/guion.h"
-#include "threads/catalogo.h"
-#include "threads/datos.h"
+#include "tests/comun/banco.h"
 
 namespace pc::prueba {
 
-struct Banco {
-    std::unique_ptr<Estado> estado = crear_estado();
-    Estado& e = *estado;
-    DialogosGuion d;
-    VistaRegistro v;
-    ImagenMemoria img{600, 400};
-    Sesion s{e, d, v, img};
-
-    Banco() {
-        valores_iniciales(e);
-        e.texto_dmc = lineas_dmc_incorporado();
-        e.texto_anchor = lineas_anchor_incorporado();
-        e.marca = "DMC";
-        leer_catalogo(e.texto_dmc, e.hilos, e.titulo_columna);
-    }
+struct Banco : BancoOrdenes<> {
+    Banco() : BancoOrdenes(600, 400) { cargar_dmc(); }
 
     // Tapiz con las filas dadas (cada fila, colores de izquierda a derecha), sin perfiles.
     void tapiz(std::initializer_list<std::vector<Color>> filas) {

@@ -1,0 +1,40 @@
+// Banco de pruebas de las órdenes: un estado con los valores de arranque y los textos de
+// los catálogos, los diálogos con guion, la vista que registra y una imagen.
+#pragma once
+#include <functional>
+#include <memory>
+#include <utility>
+
+#include "app/estado.h"
+#include "app/imagen_memoria.h"
+#include "app/ordenes/sesion.h"
+#include "tests/comun/guion.h"
+#include "threads/catalogo.h"
+#include "threads/datos.h"
+
+namespace pc::prueba {
+
+template <class ImagenT = ImagenMemoria>
+struct BancoOrdenes {
+    std::unique_ptr<Estado> estado = crear_estado();
+    Estado& e = *estado;
+    DialogosGuion d;
+    VistaRegistro v;
+    ImagenT img;
+    Sesion s{e, d, v, img};
+
+    template <class... A>
+    explicit BancoOrdenes(A&&... args) : img(std::forward<A>(args)...) {
+        valores_iniciales(e);
+        poner_textos_incorporados(e);
+    }
+    // Carga el catálogo DMC incorporado en hilos, como al mostrarse la ventana.
+    void cargar_dmc() {
+        e.marca = "DMC";
+        leer_catalogo(e.texto_dmc, e.hilos, e.titulo_columna);
+    }
+    // Ejecuta como la ventana: los errores van a la presentación de errores.
+    bool orden(const std::function<void()>& f) { return ejecutar(d, f); }
+};
+
+}  // namespace pc::prueba
