@@ -56,15 +56,8 @@ TForm1::TForm1(Sesion& sesion, ImagenQt& imagen, QWidget* padre)
     connect(image1_, &Lienzo::pulsado, this, &TForm1::al_pulsar);
     connect(image1_, &Lienzo::movido, this, [this](Qt::MouseButtons, QPoint p) { al_mover(p); });
 
-    scrollbar1_ = new QScrollBar(Qt::Horizontal, panel1);
-    scrollbar1_->setObjectName(QStringLiteral("ScrollBar1"));
-    scrollbar2_ = new QScrollBar(Qt::Vertical, panel1);
-    scrollbar2_->setObjectName(QStringLiteral("ScrollBar2"));
-    for (QScrollBar* b : {scrollbar1_, scrollbar2_}) {
-        b->setRange(0, kRangoSinImagen);
-        b->setSingleStep(10);
-        b->setPageStep(100);
-    }
+    scrollbar1_ = crear_barra(Qt::Horizontal, "ScrollBar1", kRangoSinImagen, panel1);
+    scrollbar2_ = crear_barra(Qt::Vertical, "ScrollBar2", kRangoSinImagen, panel1);
     connect(scrollbar1_, &QScrollBar::valueChanged, this, [this](int p) { image1_->move(-p, image1_->y()); });
     connect(scrollbar2_, &QScrollBar::valueChanged, this, [this](int p) { image1_->move(image1_->x(), -p); });
     rejilla->addWidget(area_, 0, 0);

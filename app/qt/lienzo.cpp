@@ -1,5 +1,7 @@
 #include "app/qt/lienzo.h"
 
+#include <QScrollBar>
+
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -33,6 +35,15 @@ void Lienzo::mouseMoveEvent(QMouseEvent* ev) {
 
 void Lienzo::contextMenuEvent(QContextMenuEvent* ev) {
     if (menu_) menu_->popup(ev->globalPos());
+}
+
+QScrollBar* crear_barra(Qt::Orientation orientacion, const char* nombre, int maximo, QWidget* padre) {
+    auto* barra = new QScrollBar(orientacion, padre);
+    barra->setObjectName(QString::fromLatin1(nombre));
+    barra->setRange(0, maximo);
+    barra->setSingleStep(10);
+    barra->setPageStep(100);
+    return barra;
 }
 
 }  // namespace pc::ui

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QMenu;
+class QScrollBar;
 
 namespace pc::ui {
 
@@ -33,5 +34,8 @@ private:
     const QImage* imagen_;
     QMenu* menu_ = nullptr;
 };
+
+// Barra de desplazamiento de los lienzos: rango 0..maximo, paso pequeño 10 y grande 100.
+QScrollBar* crear_barra(Qt::Orientation orientacion, const char* nombre, int maximo, QWidget* padre);
 
 }  // namespace pc::ui

@@ -88,15 +88,8 @@ void TForm2::crear_controles() {
     connect(image1_, &Lienzo::pulsado, this, &TForm2::al_pulsar);
     connect(image1_, &Lienzo::movido, this, &TForm2::al_mover);
 
-    scrollbar1_ = new QScrollBar(Qt::Vertical, central);
-    scrollbar1_->setObjectName(QStringLiteral("ScrollBar1"));
-    scrollbar2_ = new QScrollBar(Qt::Horizontal, central);
-    scrollbar2_->setObjectName(QStringLiteral("ScrollBar2"));
-    for (QScrollBar* b : {scrollbar1_, scrollbar2_}) {
-        b->setRange(0, kLadoLienzo);
-        b->setSingleStep(10);
-        b->setPageStep(100);
-    }
+    scrollbar1_ = crear_barra(Qt::Vertical, "ScrollBar1", kLadoLienzo, central);
+    scrollbar2_ = crear_barra(Qt::Horizontal, "ScrollBar2", kLadoLienzo, central);
     connect(scrollbar1_, &QScrollBar::valueChanged, this, &TForm2::desplazar_vertical);
     connect(scrollbar2_, &QScrollBar::valueChanged, this, &TForm2::desplazar_horizontal);
     rejilla->addWidget(panel2_, 0, 0);
