@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/errores.h"
+#include "app/ficheros.h"
 #include "print/simbolos.h"
 
 namespace pc {
@@ -71,6 +72,12 @@ TEST(FicheroSimbolos, FaltaElFichero) {
     EXPECT_EQ(ruta_simbolos("/opt/pc"), "/opt/pc/simbolos.dat");
     EXPECT_EQ(ruta_simbolos("/opt/pc/"), "/opt/pc/simbolos.dat");
     EXPECT_THROW(leer_fichero_simbolos("/nonexistent/simbolos.dat", nullptr), ErrorFichero);
+}
+
+TEST(FicheroSimbolos, ViajaJuntoAlEjecutable) {
+    const std::string lote = PC_LOTE;
+    const std::string carpeta = lote.substr(0, lote.rfind('/'));
+    EXPECT_EQ(leer_fichero(ruta_simbolos(carpeta)), leer_fichero(PC_SIMBOLOS));
 }
 
 }  // namespace
