@@ -118,7 +118,10 @@ TEST(ColumnasVentana, TitulosCasillasPanelYAplicar) {
     EXPECT_EQ(w.casilla_hilo(24)->text().toStdString(), "844");
     EXPECT_TRUE(w.casilla_hilo(24)->isVisibleTo(&w));
     EXPECT_FALSE(w.casilla_hilo(25)->isVisibleTo(&w));
-    EXPECT_EQ(w.casilla_hilo(2)->palette().color(QPalette::Window), QColor(252, 251, 248));
+    const QImage caja = w.casilla_hilo(2)->grab().toImage();
+    EXPECT_EQ(caja.pixelColor(caja.width() - 2, caja.height() / 2), QColor(252, 251, 248));
+    const QImage oscura = w.casilla_hilo(24)->grab().toImage();  // 844, gris oscuro
+    EXPECT_EQ(oscura.pixelColor(oscura.width() - 2, oscura.height() / 2), QColor(qRgb(72, 72, 72)));
     w.casilla_hilo(2)->click();
     w.boton_aplicar_panel()->click();
     EXPECT_FALSE(w.panel()->isVisibleTo(&w));

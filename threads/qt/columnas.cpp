@@ -1,6 +1,7 @@
 #include "threads/qt/columnas.h"
 
 #include <QCheckBox>
+#include <QFont>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -46,11 +47,10 @@ Casilla casilla_de(Qt::CheckState s) {
 
 // Fondo del color del hilo, con el número en blanco sobre los colores oscuros.
 void colorear(QCheckBox* c, Color color) {
-    QPalette p = c->palette();
     const QColor fondo(a_qrgb(color));
-    p.setColor(QPalette::Window, fondo);
-    p.setColor(QPalette::WindowText, fondo.lightness() < 110 ? Qt::white : Qt::black);
-    c->setPalette(p);
+    const QColor letra = fondo.lightness() < 110 ? Qt::white : Qt::black;
+    const QString hoja = QStringLiteral("QCheckBox { background-color: %1; color: %2; }").arg(fondo.name(), letra.name());
+    if (c->styleSheet() != hoja) c->setStyleSheet(hoja);
 }
 
 std::size_t ix(int n) { return static_cast<std::size_t>(n); }
@@ -61,12 +61,20 @@ TForm3::TForm3(QWidget* padre) : QDialog(padre) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QString::fromUtf8(texto::kTituloColumnas));
     setFixedSize(kAncho, kAlto);
+    // Letra pequeña, como la de la ventana original: el rótulo cabe en dos líneas y los
+    // números de los hilos, en sus filas de 12 píxeles.
+    QFont letra = font();
+    letra.setPixelSize(11);
+    setFont(letra);
 
     auto* label1 = new QLabel(QString::fromUtf8(texto::kRotuloColumnas), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
     label1->setStyleSheet(QStringLiteral("color: blue;"));
     label1->setGeometry(8, 8, 249, 33);
+    QFont letra_rotulo = letra;
+    letra_rotulo.setPixelSize(10);
+    label1->setFont(letra_rotulo);
 
     // Botones "+": Button1..Button18 para las columnas 1..18 y Button20 para la 19.
     for (int n = 1; n <= kColumnasCatalogo; ++n) {
