@@ -28,9 +28,8 @@ struct VistaPaleta : VistaRegistro {
         pixeles.emplace_back(x, y);
         return pixel;
     }
-    void al_frente() override { ++al_frente_veces; }
     DibujoPaleta dibujo;
-    int dibujos = 0, al_frente_veces = 0;
+    int dibujos = 0;
     Color pixel = kBlanco;
     mutable std::vector<std::pair<int, int>> pixeles;
 };
@@ -59,7 +58,6 @@ TEST(VistaPaleta, MaquetaDmcConHilosEnUsoColorActualYColoresDelTapiz) {
     ver_paleta_hilos(b.sp);
     EXPECT_TRUE(b.e.ver_bmp_exportado);
     EXPECT_EQ(b.vp.paneles[1], "Paleta de Hilos: DMC");
-    EXPECT_EQ(b.vp.al_frente_veces, 1);
     EXPECT_EQ(b.vp.memo[1], "Total de Colores: 4");  // la paleta del tapiz se listó
     ASSERT_EQ(b.vp.dibujos, 1);
     const DibujoPaleta& d = b.vp.dibujo;
@@ -68,9 +66,9 @@ TEST(VistaPaleta, MaquetaDmcConHilosEnUsoColorActualYColoresDelTapiz) {
     EXPECT_EQ(d.figuras[0].texto, "Paleta de colores DMC");
     EXPECT_EQ(d.figuras[0].x, 1);
     // Columnas impares arriba en una columna de pantalla nueva; pares debajo, desde la fila 28.
-    const std::pair<int, int> cabeceras[] = {{18, 22}, {18, 562}, {78, 22}, {78, 562}, {498, 22}, {498, 562}};
-    const char* nombres[] = {"COL 1", "COL 2", "COL 3", "COL 4", "COL 17", "COL 18"};
-    for (int i = 0; i < 6; ++i) {
+    const std::pair<int, int> cabeceras[] = {{18, 22}, {18, 562}, {78, 22}, {498, 562}};
+    const char* nombres[] = {"COL 1", "COL 2", "COL 3", "COL 18"};
+    for (int i = 0; i < 4; ++i) {
         const FiguraPaleta* f = texto(d, nombres[i]);
         ASSERT_NE(f, nullptr) << nombres[i];
         EXPECT_EQ(std::make_pair(f->x, f->y), cabeceras[i]) << nombres[i];
@@ -80,11 +78,9 @@ TEST(VistaPaleta, MaquetaDmcConHilosEnUsoColorActualYColoresDelTapiz) {
     EXPECT_EQ(muestras[0].color, k3713);
     EXPECT_EQ(std::make_pair(muestras[0].x, muestras[0].y), std::make_pair(1, 40));
     ASSERT_NE(texto(d, "3713"), nullptr);
-    EXPECT_EQ(texto(d, "3713")->x, 24);
-    EXPECT_EQ(texto(d, "3713")->y, 42);
+    EXPECT_EQ(std::make_pair(texto(d, "3713")->x, texto(d, "3713")->y), std::make_pair(24, 42));
     // 310 es el último de la columna 18 (8 grises desde la fila 29): fila 36.
     EXPECT_EQ(std::make_pair(muestras[419].x, muestras[419].y), std::make_pair(481, 720));
-    ASSERT_NE(texto(d, "-2"), nullptr);
 
     // Marcos en los hilos que usa el tapiz (310, 3799, 3713) y la elipse en el color actual.
     const auto marcos = de_tipo(d, T::kMarco);
@@ -103,7 +99,6 @@ TEST(VistaPaleta, MaquetaDmcConHilosEnUsoColorActualYColoresDelTapiz) {
     EXPECT_EQ(std::make_pair(muestras[420].x, muestras[420].y), std::make_pair(571, 20));
     ASSERT_NE(texto(d, "DMC: 310 (3)"), nullptr);
     EXPECT_EQ(texto(d, "DMC: 310 (3)")->x, 594);
-    EXPECT_NE(texto(d, "HILO:???? (1)"), nullptr);
     EXPECT_EQ(d.figuras.back().texto, "HILO:???? (1)");
 }
 
@@ -118,18 +113,15 @@ TEST(VistaPaleta, ColumnasLargasSeParten_AnchorSeSolapaYSinHilosSoloTitulos) {
     const auto m = de_tipo(maquetar_paleta(e, true), T::kMuestra);
     EXPECT_EQ(std::make_pair(m[56].x, m[56].y), std::make_pair(1, 1160));  // hilo 57, fila 58
     EXPECT_EQ(std::make_pair(m[57].x, m[57].y), std::make_pair(61, 20));
-    const DibujoPaleta z = maquetar_paleta(e, true);
-    EXPECT_NE(texto(z, "Colores de la ZONA MARCADA (de + a - uso)"), nullptr);
+    EXPECT_NE(texto(maquetar_paleta(e, true), "Colores de la ZONA MARCADA (de + a - uso)"), nullptr);
 
     // ANCHOR: la columna 2 empieza en la fila 28 sobre la parte baja de la 1 (39 hilos).
     prueba::Banco b;
     b.e.marca = "ANCHOR";
     leer_catalogo(b.e.texto_anchor, b.e.hilos, b.e.titulo_columna);
     const DibujoPaleta a = maquetar_paleta(b.e, false);
-    EXPECT_EQ(texto(a, "COL 2")->y, 562);
-    EXPECT_EQ(texto(a, "COL 2")->x, 18);
-    const auto ma = de_tipo(a, T::kMuestra);
-    EXPECT_EQ(ma[38].y, 800);  // último de la columna 1, fila 40
+    EXPECT_EQ(std::make_pair(texto(a, "COL 2")->x, texto(a, "COL 2")->y), std::make_pair(18, 562));
+    EXPECT_EQ(de_tipo(a, T::kMuestra)[38].y, 800);  // último de la columna 1, fila 40
 
     // Sin hilos ni colores: el título de la vista y el de la parte derecha, nada más.
     e.hilos.total = 0;
@@ -143,7 +135,6 @@ TEST(VistaPaleta, PunteroConMetodo1Siempre) {
     Banco b;
     b.e.metodo_color = 2;  // la vista busca siempre por luminosidad
     EXPECT_EQ(texto_puntero_paleta(b.e, kBlanco), "DMC:Blanco-RGB(252,251,248) COL.:17");
-    EXPECT_EQ(texto_puntero_paleta(b.e, rgb(3, 3, 3)), "DMC: 310-RGB(2,2,2) COL.:18");
     for (int i = 1; i <= b.e.hilos.total; ++i) b.e.hilos[i].activo = false;
     EXPECT_EQ(texto_puntero_paleta(b.e, kBlanco), "HILO:????" "-RGB(0,0,0) COL.:-");
     BancoPaleta p;
@@ -180,7 +171,6 @@ TEST(VistaPaleta, ElMenuDeLaVistaEligeElHiloMasProximoAlPixelPulsado) {
     bloquear_color_paleta(b.sp);
     EXPECT_TRUE(b.hilo_dmc(3799).bloqueado);  // (32,32,32), el siguiente activo
     EXPECT_EQ(b.vp.redibujados + b.vp.dibujos, 0);
-    EXPECT_TRUE(b.d.mensajes().empty());
 }
 
 TEST(VistaPaleta, DesdeElPatronBloqueadosYSuLista) {
