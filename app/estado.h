@@ -48,7 +48,7 @@ inline constexpr int kColumnasCatalogo = 19;         // casillas de columna de l
 // Ventana de selección de columnas: el estado de sus casillas. Una casilla de columna tiene
 // tres estados (marcada, sin marcar y gris); las de hilo del panel, dos.
 inline constexpr int kHilosPanel = 50;
-enum class Casilla : std::uint8_t { kMarcada, kSinMarcar, kGris };
+enum class Casilla : std::uint8_t { kMarcada, kSinMarcar, kGris };  // el valor 0: marcada
 struct CasillaHilo {
     std::int32_t numero = 0;  // el rótulo de la casilla
     Color color = 0;          // su color de fondo
