@@ -54,6 +54,12 @@ public:
     virtual void procesar_mensajes() = 0;
     // Color de fondo de la ventana principal.
     virtual void color_fondo(Color c) = 0;
+    // Una línea de perfilado recién puesta: el lado k (1..4) del punto (x, y), en el color
+    // de su perfil. Sin una vista que sepa dibujar sólo el lado, se redibuja el punto.
+    virtual void dibujar_lado(int x, int y, int k) {
+        (void)k;
+        redibujar_celda(x, y);
+    }
 };
 
 // La imagen de origen: cada posición fuera de ella se lee como blanco.

@@ -31,9 +31,12 @@ constexpr int kLadoPaleta = 1200;
 constexpr int kAnchoPaneles[3] = {200, 150, 50};
 
 Boton boton_de(Qt::MouseButton b) {
-    if (b == Qt::RightButton) return Boton::kDerecho;
-    if (b == Qt::MiddleButton) return Boton::kCentral;
-    return Boton::kIzquierdo;
+    switch (b) {
+        case Qt::LeftButton: return Boton::kIzquierdo;
+        case Qt::RightButton: return Boton::kDerecho;
+        case Qt::MiddleButton: return Boton::kCentral;
+        default: return Boton::kOtro;
+    }
 }
 }  // namespace
 

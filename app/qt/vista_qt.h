@@ -33,6 +33,7 @@ public:
     void progreso(const std::string& texto) override;
     void procesar_mensajes() override;
     void color_fondo(Color c) override;
+    void dibujar_lado(int x, int y, int k) override;
 
     // Intervalo mínimo entre dos actualizaciones del progreso.
     static constexpr int kIntervaloMs = 250;
