@@ -1,5 +1,6 @@
 #include "files/bmp.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "app/errores.h"
@@ -132,6 +133,89 @@ void comprobar_bmp(const std::string& bytes, const std::string& fichero) {
         c.roto("faltan datos de la imagen (tiene " + std::to_string(disponibles) + " bytes y necesita " +
                  std::to_string(necesarios) + ")");
     }
+}
+
+}  // namespace pc
+
+namespace pc {
+
+namespace {
+inline std::uint32_t le32(const std::string& b, std::size_t pos) {
+    const auto* p = reinterpret_cast<const unsigned char*>(b.data()) + pos;
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+}  // namespace
+
+std::optional<BmpDirecto> bmp_directo(const std::string& bytes) {
+    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
+    const std::uint32_t tam_cab = le32(bytes, 14);
+    if (tam_cab != 40 && tam_cab != 108 && tam_cab != 124) return std::nullopt;
+    if (14 + static_cast<std::size_t>(tam_cab) > bytes.size()) return std::nullopt;
+    const auto ancho = static_cast<std::int32_t>(le32(bytes, 18));
+    const auto alto = static_cast<std::int32_t>(le32(bytes, 22));
+    const unsigned bits = static_cast<unsigned>(le32(bytes, 28) & 0xFFFF);
+    const std::uint32_t compresion = le32(bytes, 30);
+    const std::uint32_t colores = le32(bytes, 46);
+    if (compresion != kRgb) return std::nullopt;
+    // Con 32 bits y cabecera larga puede haber máscara de transparencia: vía general.
+    if (!(bits == 24 || bits == 8 || (bits == 32 && tam_cab == 40))) return std::nullopt;
+    if (ancho <= 0 || ancho > kLadoMaximo || alto == 0 || alto < -kLadoMaximo || alto > kLadoMaximo)
+        return std::nullopt;
+
+    BmpDirecto f;
+    f.ancho = ancho;
+    f.alto = alto < 0 ? -alto : alto;
+    f.de_arriba_abajo = alto < 0;
+    f.bits = bits;
+    f.fila = (static_cast<std::size_t>(ancho) * bits + 31) / 32 * 4;
+    std::size_t fin_cabeceras = 14 + tam_cab;
+    if (bits == 8) {
+        if (colores > 256) return std::nullopt;
+        f.colores = colores == 0 ? 256 : colores;
+        f.paleta = fin_cabeceras;
+        fin_cabeceras += 4 * f.colores;
+    }
+    f.datos = le32(bytes, 10);
+    // Datos que empiezan dentro de las cabeceras o de la paleta: vía general.
+    if (f.datos < fin_cabeceras) return std::nullopt;
+    if (f.datos > bytes.size() || (bytes.size() - f.datos) / f.fila < static_cast<std::size_t>(f.alto))
+        return std::nullopt;
+    return f;
+}
+
+bool leer_bmp_directo(const std::string& bytes, const BmpDirecto& f, std::uint32_t* destino, std::ptrdiff_t paso) {
+    const auto* base = reinterpret_cast<const unsigned char*>(bytes.data());
+    std::uint32_t paleta[256];
+    if (f.bits == 8) {
+        for (std::size_t i = 0; i < f.colores; ++i) {
+            const unsigned char* p = base + f.paleta + 4 * i;
+            paleta[i] = 0xFF000000u | static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[1]) << 8 | p[0];
+        }
+    }
+    for (int y = 0; y < f.alto; ++y) {
+        const std::size_t guardada = f.de_arriba_abajo ? static_cast<std::size_t>(y) : static_cast<std::size_t>(f.alto - 1 - y);
+        const unsigned char* s = base + f.datos + guardada * f.fila;
+        std::uint32_t* d = destino + static_cast<std::ptrdiff_t>(y) * paso;
+        const int w = f.ancho;
+        switch (f.bits) {
+            case 24:
+                for (int x = 0; x < w; ++x, s += 3)
+                    d[x] = 0xFF000000u | static_cast<std::uint32_t>(s[2]) << 16 | static_cast<std::uint32_t>(s[1]) << 8 | s[0];
+                break;
+            case 32:
+                for (int x = 0; x < w; ++x, s += 4)
+                    d[x] = 0xFF000000u | static_cast<std::uint32_t>(s[2]) << 16 | static_cast<std::uint32_t>(s[1]) << 8 | s[0];
+                break;
+            default: {
+                unsigned char mayor = 0;
+                for (int x = 0; x < w; ++x) mayor = std::max(mayor, s[x]);
+                if (mayor >= f.colores) return false;
+                for (int x = 0; x < w; ++x) d[x] = paleta[s[x]];
+            }
+        }
+    }
+    return true;
 }
 
 }  // namespace pc

@@ -20,6 +20,7 @@ public:
     const QImage& qimage() const { return img_; }
 
 private:
+    bool cargar_bmp_directo(const std::string& bytes);
     QImage img_;
     std::string fichero_;
 };
