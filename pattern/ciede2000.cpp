@@ -61,8 +61,8 @@ Lab lab_de_color(Color c) { return lab_de_lineal(a_lineal(rojo(c)), a_lineal(ver
 double de00(const Lab& x, const Lab& y) {
     const double l1 = x.l, a1 = x.a, b1 = x.b, l2 = y.l, a2 = y.a, b2 = y.b;
     constexpr double k25_7 = 6103515625.0;  // 25^7
-    const double c1 = std::sqrt(a1 * a1 + b1 * b1), c2 = std::sqrt(a2 * a2 + b2 * b2);
-    const double cm = (c1 + c2) / 2, cm2 = cm * cm, cm7 = cm2 * cm2 * cm2 * cm;
+    const double cc1 = std::sqrt(a1 * a1 + b1 * b1), cc2 = std::sqrt(a2 * a2 + b2 * b2);
+    const double cm = (cc1 + cc2) / 2, cm2 = cm * cm, cm7 = cm2 * cm2 * cm2 * cm;
     const double g = 0.5 * (1 - std::sqrt(cm7 / (cm7 + k25_7)));
     const double a1p = (1 + g) * a1, a2p = (1 + g) * a2;
     const double c1p = std::sqrt(a1p * a1p + b1 * b1), c2p = std::sqrt(a2p * a2p + b2 * b2);
@@ -90,8 +90,16 @@ double de00(const Lab& x, const Lab& y) {
         else if (hmp < 360) hmp = (hmp + 360) / 2;
         else hmp = (hmp - 360) / 2;
     }
-    const double t = 1 - 0.17 * std::cos((hmp - 30) * kGrado) + 0.24 * std::cos(2 * hmp * kGrado) +
-                     0.32 * std::cos((3 * hmp + 6) * kGrado) - 0.20 * std::cos((4 * hmp - 63) * kGrado);
+    // T con un solo seno y coseno del tono medio (fórmulas del ángulo múltiple).
+    const double c1 = std::cos(hmp * kGrado), s1 = std::sin(hmp * kGrado);
+    const double c2 = 2 * c1 * c1 - 1, s2 = 2 * s1 * c1;
+    const double c3 = c1 * (4 * c1 * c1 - 3), s3 = s1 * (3 - 4 * s1 * s1);
+    const double c4 = 2 * c2 * c2 - 1, s4 = 2 * s2 * c2;
+    static const double cos30 = std::cos(30 * kGrado), sin30 = 0.5;
+    static const double cos6 = std::cos(6 * kGrado), sin6 = std::sin(6 * kGrado);
+    static const double cos63 = std::cos(63 * kGrado), sin63 = std::sin(63 * kGrado);
+    const double t = 1 - 0.17 * (c1 * cos30 + s1 * sin30) + 0.24 * c2 + 0.32 * (c3 * cos6 - s3 * sin6) -
+                     0.20 * (c4 * cos63 + s4 * sin63);
     const double dtheta = 30 * std::exp(-((hmp - 275) / 25) * ((hmp - 275) / 25));
     const double cmp2 = cmp * cmp, cmp7 = cmp2 * cmp2 * cmp2 * cmp;
     const double rc = 2 * std::sqrt(cmp7 / (cmp7 + k25_7));

@@ -97,16 +97,18 @@ Celdas promediar_celdas(const Imagen& img, int ancho, int alto) {
     std::array<float, 256> lin{};
     for (int v = 0; v < 256; ++v) lin[static_cast<std::size_t>(v)] = a_lineal(v);
 
+    std::vector<Color> linea(static_cast<std::size_t>(w));
     for (int j = 0; j < c.alto; ++j) {
         int y0 = 0, y1 = 0;
         tramo_celda(j, h, c.alto, y0, y1);
         std::fill(suma.begin(), suma.end(), std::array<float, 3>{0, 0, 0});
         for (int y = y0; y < y1; ++y) {
+            img.fila(y, 0, w, linea.data());
             for (int i = 0; i < c.ancho; ++i) {
                 auto& s = suma[static_cast<std::size_t>(i)];
                 float r = 0, g = 0, b = 0;
                 for (int x = x0[static_cast<std::size_t>(i)]; x < x1[static_cast<std::size_t>(i)]; ++x) {
-                    const Color p = img.pixel(x, y);
+                    const Color p = linea[static_cast<std::size_t>(x)];
                     r += lin[static_cast<std::size_t>(rojo(p))];
                     g += lin[static_cast<std::size_t>(verde(p))];
                     b += lin[static_cast<std::size_t>(azul(p))];

@@ -15,6 +15,11 @@ Color ImagenQt::pixel(int x, int y) const {
     return de_qrgb(linea[x]);
 }
 
+void ImagenQt::fila(int y, int x, int n, Color* destino) const {
+    const auto* linea = reinterpret_cast<const QRgb*>(img_.constScanLine(y)) + x;
+    for (int i = 0; i < n; ++i) destino[i] = de_qrgb(linea[i]);
+}
+
 void ImagenQt::rectangulo(int x1, int y1, int x2, int y2, Color borde, Color relleno) {
     const QRgb b = a_qrgb(borde), r = a_qrgb(relleno);
     const int ya = std::max(y1, 0), yb = std::min(y2, img_.height());
