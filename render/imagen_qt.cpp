@@ -35,26 +35,25 @@ void ImagenQt::rectangulo(int x1, int y1, int x2, int y2, Color borde, Color rel
 
 // Los BMP sin compresión corrientes se leen fila a fila, sin pasar por el lector general
 // (que tarda varias veces más) y con el mismo resultado y el mismo límite de memoria.
-bool ImagenQt::cargar_bmp_directo(const std::string& bytes) {
-    const auto f = bmp_directo(bytes);
-    if (!f) return false;
-    const qint64 limite = static_cast<qint64>(QImageReader::allocationLimit()) * 1024 * 1024;
-    if (limite > 0 && static_cast<qint64>(f->ancho) * f->alto * 4 > limite) return false;
-    QImage nueva(f->ancho, f->alto, QImage::Format_RGB32);
-    if (nueva.isNull()) return false;
-    if (!leer_bmp_directo(bytes, *f, reinterpret_cast<std::uint32_t*>(nueva.bits()), nueva.bytesPerLine() / 4))
-        return false;
+bool ImagenQt::cargar_bmp_directo(const std::string& fichero) {
+    QImage nueva;
+    const bool leida = leer_bmp_fichero(fichero, [&](const BmpDirecto& f) {
+        const qint64 limite = static_cast<qint64>(QImageReader::allocationLimit()) * 1024 * 1024;
+        if (limite > 0 && static_cast<qint64>(f.ancho) * f.alto * 4 > limite) return DestinoBmp{};
+        nueva = QImage(f.ancho, f.alto, QImage::Format_RGB32);
+        if (nueva.isNull()) return DestinoBmp{};
+        return DestinoBmp{reinterpret_cast<std::uint32_t*>(nueva.bits()), nueva.bytesPerLine() / 4};
+    });
+    if (!leida) return false;
     img_ = std::move(nueva);
+    fichero_ = fichero;
     return true;
 }
 
 void ImagenQt::cargar(const std::string& fichero) {
+    if (cargar_bmp_directo(fichero)) return;
     const std::string bytes = leer_fichero(fichero);
     comprobar_bmp(bytes, fichero);
-    if (cargar_bmp_directo(bytes)) {
-        fichero_ = fichero;
-        return;
-    }
     QImage nueva;
     if (!nueva.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())) ||
         nueva.isNull()) {

@@ -21,7 +21,7 @@ public:
     const QImage& qimage() const { return img_; }
 
 private:
-    bool cargar_bmp_directo(const std::string& bytes);
+    bool cargar_bmp_directo(const std::string& fichero);
     QImage img_;
     std::string fichero_;
 };

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <random>
 
+#include "app/errores.h"
 #include "app/ficheros.h"
 #include "files/bmp.h"
 #include "files/enteros_le.h"
@@ -121,6 +122,48 @@ TEST_F(BmpDirectoPrueba, LoQueNoLeeVaPorLaViaGeneralConElMismoResultado) {
     const std::string taza = leer_fichero(PC_DATOS_PRUEBA "/coffee.bmp");
     ASSERT_TRUE(bmp_directo(taza).has_value());
     EXPECT_EQ(cargar(taza), con_qt(taza));
+}
+
+TEST_F(BmpDirectoPrueba, FicherosCortadosOEstropeadosNoSeLeenMalNuncaSeSalen) {
+    const std::string b = bmp({7, 5, 8, 40, 9}, 21);
+    const QImage buena = cargar(b);
+    // Cortado en cualquier sitio: error claro y la imagen anterior se queda.
+    for (std::size_t n = 0; n < b.size(); n += 7) {
+        std::ofstream(ruta_, std::ios::binary) << b.substr(0, n);
+        ImagenQt img;
+        img.cargar(PC_DATOS_PRUEBA "/coffee.bmp");
+        EXPECT_THROW(img.cargar(ruta_.string()), Error) << n;
+        EXPECT_EQ(img.qimage().width(), 600);
+    }
+    // Cabecera estropeada byte a byte: o lo mismo que el lector general, o un error.
+    std::mt19937 azar(5);
+    for (int k = 0; k < 300; ++k) {
+        std::string m = b;
+        const std::size_t pos = 14 + azar() % 40;
+        m[pos] = static_cast<char>(azar());
+        std::ofstream(ruta_, std::ios::binary) << m;
+        ImagenQt img;
+        try {
+            img.cargar(ruta_.string());
+        } catch (const Error&) {
+            continue;
+        }
+        const QImage q = con_qt(m);
+        EXPECT_TRUE(img.qimage() == q) << "byte " << pos << " = " << int(static_cast<unsigned char>(m[pos]))
+                                        << ": " << img.qimage().width() << "x" << img.qimage().height() << " frente a "
+                                        << q.width() << "x" << q.height() << " " << q.isNull();
+    }
+    EXPECT_EQ(cargar(b), buena);
+    // Datos que empiezan dentro de la paleta (declara 14 colores y guarda 9): se rechaza, pues
+    // el lector general los buscaría tras ella y dejaría píxeles sin leer.
+    std::string solapada = b;
+    solapada[46] = 14;
+    try {
+        cargar(solapada);
+        ADD_FAILURE() << "se leyó una imagen con los datos dentro de la paleta";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("empiezan dentro de la paleta de colores"), std::string::npos);
+    }
 }
 
 }  // namespace
