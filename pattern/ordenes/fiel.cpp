@@ -54,6 +54,8 @@ void generar_fiel_con(Sesion& s, int colores, int limpieza) {
     asegurar_catalogo(s);
     const int ancho = ancho_tapiz(s.e);
     const int alto = alto_tapiz(s.e);
+    const std::vector<HiloLab> activos = hilos_activos(s.e.hilos);
+    if (activos.empty()) throw ErrorFormato("No hay ningún hilo activo en la paleta de hilos: activa alguno para generar.");
     s.e.paleta.total = 0;
     s.v.limpiar_lienzo();
     ajustar_celda_al_tapiz(s, ancho, alto);
@@ -61,8 +63,6 @@ void generar_fiel_con(Sesion& s, int colores, int limpieza) {
     s.v.progreso("FIEL: promediando la imagen");
     const Celdas c = promediar_celdas(s.img, ancho, alto);
     s.v.progreso("FIEL: eligiendo los hilos");
-    const std::vector<HiloLab> activos = hilos_activos(s.e.hilos);
-    if (activos.empty()) throw ErrorFormato("No hay ningún hilo activo en la paleta de hilos: activa alguno para generar.");
     const std::vector<HiloLab> elegidos = elegir_hilos(c, activos, colores);
     s.v.progreso("FIEL: asignando los hilos");
     std::vector<int> indice = asignar_hilos(c, elegidos);

@@ -150,6 +150,13 @@ TEST(Fiel, HilosApagadosNuncaYBloqueadosSiempre) {
     const auto usados = m.colores_tapiz();
     for (Color c2 : usados) EXPECT_FALSE(apagados.count(c2) && buscar_color(c2, m.e.hilos) == 0) << c2;
     for (Color c2 : usados) EXPECT_NE(buscar_color(c2, m.e.hilos), 0);
+
+    // Sin ningún hilo activo no se genera nada y el tapiz se queda como estaba.
+    for (int i = 1; i <= m.e.hilos.total; ++i) m.e.hilos[i].activo = false;
+    const Color antes = m.e.punto(7, 7).color;
+    EXPECT_FALSE(m.orden([&] { generar_fiel_con(m.s, 35, 2); }));
+    EXPECT_EQ(m.d.errores().back(), "No hay ningún hilo activo en la paleta de hilos: activa alguno para generar.");
+    EXPECT_EQ(m.e.punto(7, 7).color, antes);
 }
 
 TEST(Fiel, LaLimpiezaNoAnadeColoresYElNivelCeroNoToca) {
