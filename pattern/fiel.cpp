@@ -39,19 +39,26 @@ int mas_proximo_de(const std::vector<HiloLab>& hilos, const Lab& q) {
         }
         return mejor;
     }
-    thread_local std::vector<float> d76;
-    thread_local std::vector<int> pos;
-    d76.resize(static_cast<std::size_t>(n));
-    pos.resize(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) d76[static_cast<std::size_t>(i)] = d76_cuadrado(q, hilos[static_cast<std::size_t>(i)].lab);
-    const int k = menores(n, kCandidatos, pos.data(), [&](int a, int b) {
-        return d76[static_cast<std::size_t>(a)] < d76[static_cast<std::size_t>(b)] ||
-               (d76[static_cast<std::size_t>(a)] == d76[static_cast<std::size_t>(b)] && a < b);
-    });
+    // Los kCandidatos más cercanos en Lab, por inserción en una lista ordenada corta.
+    float dc[kCandidatos];
+    int pos[kCandidatos];
+    int k = 0;
+    for (int i = 0; i < n; ++i) {
+        const float d = d76_cuadrado(q, hilos[static_cast<std::size_t>(i)].lab);
+        if (k == kCandidatos && d >= dc[k - 1]) continue;
+        int j = k < kCandidatos ? k++ : k - 1;
+        while (j > 0 && dc[j - 1] > d) {
+            dc[j] = dc[j - 1];
+            pos[j] = pos[j - 1];
+            --j;
+        }
+        dc[j] = d;
+        pos[j] = i;
+    }
     int mejor = -1;
     double dm = std::numeric_limits<double>::infinity();
     for (int j = 0; j < k; ++j) {
-        const int i = pos[static_cast<std::size_t>(j)];
+        const int i = pos[j];
         const double d = de00(q, hilos[static_cast<std::size_t>(i)].lab);
         if (d < dm || (d == dm && i < mejor)) dm = d, mejor = i;
     }
