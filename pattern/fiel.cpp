@@ -11,8 +11,6 @@ namespace pc {
 
 namespace {
 
-// Candidatos por CIEDE2000 tras el descarte por distancia en Lab.
-constexpr int kCandidatos = 8;
 // Hilos que se prueban para cada grupo de la k-medias.
 constexpr int kCandidatosGrupo = 12;
 constexpr int kVueltasKMedias = 16;
@@ -26,40 +24,38 @@ int menores(int n, int k, int* pos, Menor menor) {
     return std::min(k, n);
 }
 
+// Cota inferior de CIEDE2000 barata de calcular, al cuadrado. En la fórmula, el término de
+// rotación no puede con la suma de los de croma y tono (|RT| < 2 sin 60° = 1,732), así que
+// ésos suman al menos (1 - 0,866) ((ΔC'/SC)² + (ΔH'/SH)²) >= 0,134 (Δa² + Δb²) / SC², con SH <= SC
+// y SC acotado por arriba con C' <= 1,5 C. El de luminosidad, (ΔL/SL)², va entero.
+inline float cota_de00_cuadrado(const Lab& q, float cq, const Lab& t) {
+    const float dl = q.l - t.l, lm = (q.l + t.l) / 2 - 50;
+    const float sl = 1 + 0.015f * lm * lm / std::sqrt(20 + lm * lm);
+    const float da = q.a - t.a, db = q.b - t.b;
+    const float sc = 1 + 0.045f * 0.75f * (cq + std::sqrt(t.a * t.a + t.b * t.b));
+    return dl * dl / (sl * sl) + 0.133f * (da * da + db * db) / (sc * sc);
+}
+
+// El más próximo por CIEDE2000, exacto: se empieza por el más cercano en Lab y sólo se calcula
+// CIEDE2000 con los que la cota no descarta. De los iguales, el primero.
 int mas_proximo_de(const std::vector<HiloLab>& hilos, const Lab& q) {
     const int n = static_cast<int>(hilos.size());
     if (n == 0) return -1;
-    if (n == 1) return 0;
-    if (n <= kCandidatos) {
-        int mejor = 0;
-        double dm = de00(q, hilos[0].lab);
-        for (int i = 1; i < n; ++i) {
-            const double d = de00(q, hilos[static_cast<std::size_t>(i)].lab);
-            if (d < dm) dm = d, mejor = i;
-        }
-        return mejor;
-    }
-    // Los kCandidatos más cercanos en Lab, por inserción en una lista ordenada corta.
-    float dc[kCandidatos];
-    int pos[kCandidatos];
-    int k = 0;
+    int mejor = 0;
+    float d76_min = std::numeric_limits<float>::infinity();
     for (int i = 0; i < n; ++i) {
         const float d = d76_cuadrado(q, hilos[static_cast<std::size_t>(i)].lab);
-        if (k == kCandidatos && d >= dc[k - 1]) continue;
-        int j = k < kCandidatos ? k++ : k - 1;
-        while (j > 0 && dc[j - 1] > d) {
-            dc[j] = dc[j - 1];
-            pos[j] = pos[j - 1];
-            --j;
-        }
-        dc[j] = d;
-        pos[j] = i;
+        if (d < d76_min) d76_min = d, mejor = i;
     }
-    int mejor = -1;
-    double dm = std::numeric_limits<double>::infinity();
-    for (int j = 0; j < k; ++j) {
-        const int i = pos[j];
-        const double d = de00(q, hilos[static_cast<std::size_t>(i)].lab);
+    const int primero = mejor;
+    double dm = de00(q, hilos[static_cast<std::size_t>(primero)].lab);
+    const float cq = std::sqrt(q.a * q.a + q.b * q.b);
+    for (int i = 0; i < n; ++i) {
+        if (i == primero) continue;
+        const Lab& t = hilos[static_cast<std::size_t>(i)].lab;
+        // Margen por el redondeo de la cota y del propio CIEDE2000.
+        if (cota_de00_cuadrado(q, cq, t) > dm * dm * 1.0001 + 1e-6) continue;
+        const double d = de00(q, t);
         if (d < dm || (d == dm && i < mejor)) dm = d, mejor = i;
     }
     return mejor;

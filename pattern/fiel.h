@@ -40,9 +40,9 @@ struct HiloLab {
 // Los hilos activos de la tabla, en su orden y sin colores repetidos.
 std::vector<HiloLab> hilos_activos(const TablaHilos& tabla);
 
-// El hilo más próximo por CIEDE2000 dentro de un grupo: se miden en Lab las distancias a
-// todos y se calcula CIEDE2000 con los más cercanos (todos si son pocos). Los colores ya
-// vistos se recuerdan.
+// El hilo más próximo por CIEDE2000 dentro de un grupo, exacto (el primero de los iguales):
+// CIEDE2000 sólo se calcula con los hilos que una cota inferior barata no descarta. Los
+// colores ya vistos se recuerdan.
 class Asignador {
 public:
     explicit Asignador(const std::vector<HiloLab>& hilos, std::size_t previstos = 0);

@@ -43,6 +43,26 @@ TEST(Ciede2000, ParesPublicadosDeSharmaWuDalal) {
     EXPECT_NEAR(lab_de_color(kBlanco).l, 100.0, 1e-3);
 }
 
+TEST(Fiel, ElMasProximoEsExactoComoElRecorridoCompleto) {
+    auto e = crear_estado();
+    leer_catalogo(lineas_dmc_incorporado(), e->hilos, e->titulo_columna);
+    const auto todos = hilos_activos(e->hilos);
+    std::mt19937 azar(17);
+    std::vector<HiloLab> unos;
+    for (int i = 0; i < 35; ++i) unos.push_back(todos[azar() % todos.size()]);
+    for (const std::vector<HiloLab>* grupo : {&todos, static_cast<const std::vector<HiloLab>*>(&unos)}) {
+        Asignador a(*grupo);
+        for (int k = 0; k < 3000; ++k) {
+            const Color c = static_cast<Color>(azar() & 0xFFFFFF);
+            const Lab q = lab_de_color(c);
+            int mejor = 0;
+            for (std::size_t i = 1; i < grupo->size(); ++i)
+                if (de00(q, (*grupo)[i].lab) < de00(q, (*grupo)[static_cast<std::size_t>(mejor)].lab)) mejor = static_cast<int>(i);
+            ASSERT_EQ(a.mas_proximo(c), mejor) << std::hex << c;
+        }
+    }
+}
+
 TEST(Fiel, LasCeldasCubrenCadaPixelUnaVez) {
     for (int lado : {1, 7, 60, 599, 600, 601, 4000})
         for (int celdas : {1, 3, 7, 60, 120, 700}) {
