@@ -134,6 +134,10 @@ struct Estado {
     // Herramientas de la paleta de hilos: las casillas de la selección de columnas.
     VentanaColumnas columnas;
 
+    // Generación FIEL: número de colores y nivel de limpieza, como se teclearon.
+    std::string colores_fiel = "35";
+    std::string limpieza_fiel = "2";
+
     Punto& punto(int x, int y) { return puntos[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; }
     const Punto& punto(int x, int y) const {
         return puntos[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];

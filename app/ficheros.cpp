@@ -26,6 +26,22 @@ std::string leer_fichero(const std::string& ruta) {
     errno = 0;
     std::ifstream f(ruta, std::ios::binary);
     if (!f) throw ErrorFichero("Cannot open file \"" + ruta + "\". " + motivo(errno ? errno : ENOENT));
+    // Con el tamaño conocido se lee de una vez, sin copias (las fotos pasan de 30 MB).
+    f.seekg(0, std::ios::end);
+    const std::streamoff tam = f.tellg();
+    f.seekg(0, std::ios::beg);
+    if (tam > 0 && f) {
+        std::string bytes(static_cast<std::size_t>(tam), '\0');
+        f.read(bytes.data(), tam);
+        if (!f.bad() && f.gcount() == tam && f.peek() == std::char_traits<char>::eof()) return bytes;
+        if (f.bad()) throw ErrorFichero("Cannot open file \"" + ruta + "\". " + motivo(EIO));
+        // El fichero cambió de tamaño mientras se leía: se lee entero otra vez, a trozos.
+        f.clear();
+        f.seekg(0, std::ios::beg);
+    } else {
+        f.clear();
+        f.seekg(0, std::ios::beg);
+    }
     std::ostringstream out;
     out << f.rdbuf();
     if (f.bad()) throw ErrorFichero("Cannot open file \"" + ruta + "\". " + motivo(EIO));

@@ -81,6 +81,11 @@ public:
     virtual int ancho() const = 0;
     virtual int alto() const = 0;
     virtual Color pixel(int x, int y) const = 0;
+    // Los n píxeles de la fila y desde la columna x (todo dentro de la imagen) en destino:
+    // para recorrer la imagen entera deprisa. Por defecto, uno a uno con pixel().
+    virtual void fila(int y, int x, int n, Color* destino) const {
+        for (int i = 0; i < n; ++i) destino[i] = pixel(x + i, y);
+    }
     // Rectángulo sobre la propia imagen, de (x1, y1) a (x2, y2) sin el borde derecho ni el
     // inferior: borde de 1 píxel y relleno.
     virtual void rectangulo(int x1, int y1, int x2, int y2, Color borde, Color relleno) = 0;

@@ -1,6 +1,14 @@
 #include "files/bmp.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <vector>
+#include <string_view>
 
 #include "app/errores.h"
 
@@ -17,7 +25,7 @@ enum : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3, kAlphaBit
 
 class Cabecera {
 public:
-    Cabecera(const std::string& bytes, const std::string& fichero) : b_(bytes), fichero_(fichero) {}
+    Cabecera(std::string_view bytes, const std::string& fichero) : b_(bytes), fichero_(fichero) {}
 
     std::uint32_t u32(std::size_t pos) const {
         necesita(pos + 4);
@@ -39,16 +47,19 @@ private:
     void necesita(std::size_t fin) const {
         if (fin > b_.size()) roto("la cabecera está cortada");
     }
-    const std::string& b_;
+    std::string_view b_;
     const std::string& fichero_;
 };
 
 }  // namespace
 
 void comprobar_bmp(const std::string& bytes, const std::string& fichero) {
+    comprobar_bmp(std::string_view(bytes), static_cast<std::int64_t>(bytes.size()), fichero);
+}
+
+void comprobar_bmp(std::string_view bytes, std::int64_t tam, const std::string& fichero) {
     if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') return;
     const Cabecera c(bytes, fichero);
-    const std::int64_t tam = static_cast<std::int64_t>(bytes.size());
 
     // Cabecera de fichero (14 bytes) y tamaño de la cabecera de la imagen.
     const std::int64_t desplazamiento = c.u32(10);
@@ -107,11 +118,13 @@ void comprobar_bmp(const std::string& bytes, const std::string& fichero) {
     std::int64_t fin_cabeceras = 14 + static_cast<std::int64_t>(tam_cab);
     if (tam_cab == 40 && compresion == kBitfields) fin_cabeceras += 12;
     if (tam_cab == 40 && compresion == kAlphaBitfields) fin_cabeceras += 16;
+    std::int64_t fin_paleta = fin_cabeceras;
     if (bits <= 8) {
         const std::int64_t maximo = std::int64_t{1} << bits;
         if (colores > maximo) c.roto("la paleta declara " + std::to_string(colores) + " colores");
         const std::int64_t n = colores == 0 ? maximo : colores;
-        if (fin_cabeceras + n * tam_color > tam) c.roto("la paleta de colores está cortada");
+        fin_paleta = fin_cabeceras + n * tam_color;
+        if (fin_paleta > tam) c.roto("la paleta de colores está cortada");
     } else if (fin_cabeceras > tam) {
         c.roto("la cabecera está cortada");
     }
@@ -119,6 +132,9 @@ void comprobar_bmp(const std::string& bytes, const std::string& fichero) {
     if (desplazamiento < fin_cabeceras || desplazamiento >= tam) {
         c.roto("los datos de la imagen empiezan fuera del fichero (posición " + std::to_string(desplazamiento) + ")");
     }
+    // Si los datos empezasen dentro de la paleta, el lector los buscaría tras ella y se
+    // quedaría corto: la imagen saldría con píxeles sin leer.
+    if (desplazamiento < fin_paleta) c.roto("los datos de la imagen empiezan dentro de la paleta de colores");
 
     const std::int64_t disponibles = tam - desplazamiento;
     std::int64_t necesarios = 0;
@@ -132,6 +148,155 @@ void comprobar_bmp(const std::string& bytes, const std::string& fichero) {
         c.roto("faltan datos de la imagen (tiene " + std::to_string(disponibles) + " bytes y necesita " +
                  std::to_string(necesarios) + ")");
     }
+}
+
+}  // namespace pc
+
+namespace pc {
+
+namespace {
+inline std::uint32_t le32(std::string_view b, std::size_t pos) {
+    const auto* p = reinterpret_cast<const unsigned char*>(b.data()) + pos;
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+}  // namespace
+
+std::optional<BmpDirecto> bmp_directo(const std::string& bytes) { return bmp_directo(bytes, bytes.size()); }
+
+std::optional<BmpDirecto> bmp_directo(std::string_view bytes, std::size_t tam) {
+    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
+    const std::uint32_t tam_cab = le32(bytes, 14);
+    if (tam_cab != 40 && tam_cab != 108 && tam_cab != 124) return std::nullopt;
+    if (14 + static_cast<std::size_t>(tam_cab) > bytes.size()) return std::nullopt;
+    const auto ancho = static_cast<std::int32_t>(le32(bytes, 18));
+    const auto alto = static_cast<std::int32_t>(le32(bytes, 22));
+    const unsigned bits = static_cast<unsigned>(le32(bytes, 28) & 0xFFFF);
+    const std::uint32_t compresion = le32(bytes, 30);
+    const std::uint32_t colores = le32(bytes, 46);
+    if (compresion != kRgb) return std::nullopt;
+    if ((le32(bytes, 26) & 0xFFFF) != 1) return std::nullopt;  // planos: el lector general sólo admite 1
+    // Con 32 bits y cabecera larga puede haber máscara de transparencia: vía general.
+    if (!(bits == 24 || bits == 8 || (bits == 32 && tam_cab == 40))) return std::nullopt;
+    if (ancho <= 0 || ancho > kLadoMaximo || alto == 0 || alto < -kLadoMaximo || alto > kLadoMaximo)
+        return std::nullopt;
+
+    BmpDirecto f;
+    f.ancho = ancho;
+    f.alto = alto < 0 ? -alto : alto;
+    f.de_arriba_abajo = alto < 0;
+    f.bits = bits;
+    f.fila = (static_cast<std::size_t>(ancho) * bits + 31) / 32 * 4;
+    std::size_t fin_cabeceras = 14 + tam_cab;
+    if (bits == 8) {
+        if (colores > 256) return std::nullopt;
+        f.colores = colores == 0 ? 256 : colores;
+        f.paleta = fin_cabeceras;
+        fin_cabeceras += 4 * f.colores;
+        if (fin_cabeceras > bytes.size()) return std::nullopt;
+        for (std::size_t i = 0; i < f.colores; ++i) {
+            const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + f.paleta + 4 * i;
+            f.tabla[i] = 0xFF000000u | static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[1]) << 8 | p[0];
+        }
+    }
+    f.datos = le32(bytes, 10);
+    // Datos que empiezan dentro de las cabeceras o de la paleta: vía general.
+    if (f.datos < fin_cabeceras) return std::nullopt;
+    if (f.datos > tam || (tam - f.datos) / f.fila < static_cast<std::size_t>(f.alto))
+        return std::nullopt;
+    return f;
+}
+
+bool decodificar_fila_bmp(const BmpDirecto& f, const unsigned char* s, std::uint32_t* d) {
+    const int w = f.ancho;
+    switch (f.bits) {
+        case 24:
+            for (int x = 0; x < w; ++x, s += 3)
+                d[x] = 0xFF000000u | static_cast<std::uint32_t>(s[2]) << 16 | static_cast<std::uint32_t>(s[1]) << 8 | s[0];
+            return true;
+        case 32:
+            for (int x = 0; x < w; ++x, s += 4)
+                d[x] = 0xFF000000u | static_cast<std::uint32_t>(s[2]) << 16 | static_cast<std::uint32_t>(s[1]) << 8 | s[0];
+            return true;
+        default: {
+            unsigned char mayor = 0;
+            for (int x = 0; x < w; ++x) mayor = std::max(mayor, s[x]);
+            if (mayor >= f.colores) return false;
+            for (int x = 0; x < w; ++x) d[x] = f.tabla[s[x]];
+            return true;
+        }
+    }
+}
+
+bool leer_bmp_directo(const std::string& bytes, const BmpDirecto& f, std::uint32_t* destino, std::ptrdiff_t paso) {
+    const auto* base = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (int k = 0; k < f.alto; ++k) {
+        const int y = f.de_arriba_abajo ? k : f.alto - 1 - k;
+        if (!decodificar_fila_bmp(f, base + f.datos + static_cast<std::size_t>(k) * f.fila,
+                                  destino + static_cast<std::ptrdiff_t>(y) * paso))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Descriptor de fichero que se cierra solo.
+class Descriptor {
+public:
+    explicit Descriptor(const std::string& ruta) : fd_(::open(ruta.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd() const { return fd_; }
+    // Lee n bytes desde pos; false si no se pudieron leer todos.
+    bool leer(std::size_t pos, char* destino, std::size_t n) const {
+        while (n > 0) {
+            const ssize_t r = ::pread(fd_, destino, n, static_cast<off_t>(pos));
+            if (r < 0 && errno == EINTR) continue;
+            if (r <= 0) return false;
+            destino += r;
+            pos += static_cast<std::size_t>(r);
+            n -= static_cast<std::size_t>(r);
+        }
+        return true;
+    }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+bool leer_bmp_fichero(const std::string& ruta, const std::function<DestinoBmp(const BmpDirecto&)>& destino) {
+    const Descriptor d(ruta);
+    struct stat st {};
+    if (d.fd() < 0 || ::fstat(d.fd(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) return false;
+    const auto tam = static_cast<std::size_t>(st.st_size);
+    std::string inicio(std::min(tam, kInicioBmp), '\0');
+    if (!d.leer(0, inicio.data(), inicio.size())) return false;
+    comprobar_bmp(std::string_view(inicio), static_cast<std::int64_t>(tam), ruta);
+    const auto f = bmp_directo(inicio, tam);
+    if (!f) return false;
+    const DestinoBmp dst = destino(*f);
+    if (!dst.pixeles) return false;
+
+    // Trozos de unas cuantas filas (alrededor de 1 MB), en el orden en que están guardadas.
+    const std::size_t por_trozo = std::max<std::size_t>(1, (std::size_t{1} << 20) / f->fila);
+    std::vector<unsigned char> trozo(por_trozo * f->fila);
+    for (std::size_t k0 = 0; k0 < static_cast<std::size_t>(f->alto); k0 += por_trozo) {
+        const std::size_t n = std::min(por_trozo, static_cast<std::size_t>(f->alto) - k0);
+        if (!d.leer(f->datos + k0 * f->fila, reinterpret_cast<char*>(trozo.data()), n * f->fila)) return false;
+        for (std::size_t j = 0; j < n; ++j) {
+            const int k = static_cast<int>(k0 + j);
+            const int y = f->de_arriba_abajo ? k : f->alto - 1 - k;
+            if (!decodificar_fila_bmp(*f, trozo.data() + j * f->fila, dst.pixeles + static_cast<std::ptrdiff_t>(y) * dst.paso))
+                return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace pc

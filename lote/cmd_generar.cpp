@@ -5,6 +5,7 @@
 
 #include "files/ordenes/ficheros_patron.h"
 #include "lote/lote.h"
+#include "pattern/ordenes/fiel.h"
 #include "pattern/ordenes/generar.h"
 #include "pattern/ordenes/paleta.h"
 
@@ -20,8 +21,8 @@ bool termina_en_pci(const std::string& f) {
 }
 
 int ejecutar_generar(const std::vector<std::string>& args) {
-    const Opciones op = leer_opciones(args, {"-o", "--ancho", "--alto", "--metodo", "--colores", "--diferencia"},
-                                      {"--interpolado", "--automatizado"});
+    const Opciones op = leer_opciones(args, {"-o", "--ancho", "--alto", "--metodo", "--colores", "--diferencia", "--limpieza"},
+                                      {"--interpolado", "--automatizado", "--fiel"});
     if (op.sueltos.size() != 1) throw ErrorUso("Indica una sola imagen de origen.");
     const auto salida = op.valor("-o");
     if (!salida || salida->empty()) throw ErrorUso("Falta el fichero de salida (-o SALIDA).");
@@ -29,8 +30,16 @@ int ejecutar_generar(const std::vector<std::string>& args) {
     const bool interpolado = op.tiene("--interpolado");
     if (automatizado && interpolado)
         throw ErrorUso("--interpolado no se puede usar con --automatizado (que genera sin interpolar).");
-    if (!automatizado && (op.tiene("--colores") || op.tiene("--diferencia")))
-        throw ErrorUso("--colores y --diferencia sólo sirven con --automatizado.");
+    const bool fiel = op.tiene("--fiel");
+    if (fiel && (automatizado || interpolado))
+        throw ErrorUso("--fiel no se puede usar con --automatizado ni con --interpolado.");
+    if (fiel && (op.tiene("--diferencia") || op.tiene("--metodo")))
+        throw ErrorUso("--diferencia y --metodo no sirven con --fiel (que compara los colores por CIEDE2000).");
+    if (!fiel && op.tiene("--limpieza")) throw ErrorUso("--limpieza sólo sirve con --fiel.");
+    if (!automatizado && !fiel && (op.tiene("--colores") || op.tiene("--diferencia")))
+        throw ErrorUso("--colores y --diferencia sólo sirven con --automatizado (y --colores con --fiel).");
+    int limpieza = 2;
+    if (auto l = op.valor("--limpieza")) limpieza = entero_opcion("--limpieza", *l, 0, 3);
 
     const auto ancho = op.valor("--ancho");
     const auto alto = op.valor("--alto");
@@ -67,7 +76,9 @@ int ejecutar_generar(const std::vector<std::string>& args) {
     }
     if (!ok) return 1;
 
-    if (automatizado) {
+    if (fiel) {
+        ok = ent.ejecutar([&] { generar_fiel_con(s, std::stoi(colores), limpieza); });
+    } else if (automatizado) {
         e.n_colores = colores;
         e.dif_max = diferencia;
         ok = ent.ejecutar([&] { generar_automatizado(s); });
@@ -85,11 +96,15 @@ const bool registrado = registrar({
     "generar",
     "  puntocruz-lote generar IMAGEN -o SALIDA [--ancho N] [--alto N] [--interpolado]\n"
     "                 [--metodo 1|2] [--automatizado] [--colores N] [--diferencia N]\n"
+    "                 [--fiel] [--limpieza 0..3]\n"
     "      Genera el tapiz de la imagen y lo graba en SALIDA (.pci: fichero para imprimir;\n"
     "      cualquier otro nombre: fichero de patrón). Con sólo --ancho el alto sigue a\n"
     "      escala de la imagen, con sólo --alto el ancho; sin ninguno, 60 x 60.\n"
     "      --automatizado reduce además los colores (--colores, 35 si no se indica) y junta\n"
-    "      los parecidos (--diferencia, 30 si no se indica).",
+    "      los parecidos (--diferencia, 30 si no se indica).\n"
+    "      --fiel genera por parecido a la vista (CIEDE2000): media de cada celda en luz\n"
+    "      lineal, los --colores hilos (35 si no se indica) que menos error dejan y la\n"
+    "      limpieza de puntos sueltos --limpieza (0 ninguna .. 3 fuerte, 2 si no se indica).",
     ejecutar_generar,
 });
 

@@ -12,6 +12,7 @@ public:
     int ancho() const override { return img_.width(); }
     int alto() const override { return img_.height(); }
     Color pixel(int x, int y) const override;
+    void fila(int y, int x, int n, Color* destino) const override;
     void rectangulo(int x1, int y1, int x2, int y2, Color borde, Color relleno) override;
     // Comprueba la cabecera si es un BMP y lo lee; si falla, la imagen anterior se queda.
     void cargar(const std::string& fichero) override;
@@ -22,6 +23,7 @@ public:
     int cargas() const { return cargas_; }
 
 private:
+    bool cargar_bmp_directo(const std::string& fichero);
     QImage img_;
     std::string fichero_;
     int cargas_ = 0;

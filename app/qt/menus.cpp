@@ -10,6 +10,7 @@
 #include "app/ordenes/visor.h"
 #include "files/ordenes/ficheros_patron.h"
 #include "pattern/ordenes/editar.h"
+#include "pattern/ordenes/fiel.h"
 #include "pattern/ordenes/generar.h"
 #include "pattern/ordenes/paleta.h"
 #include "pattern/ordenes/zonas.h"
@@ -77,11 +78,13 @@ const std::vector<EntradaMenu>& tabla_principal() {
         orden(1, "GenerarPuntodeCruz1", "Generar Punto de Cruz", generar_punto_de_cruz),
         orden(1, "GenerarPtodeCruzINTERPOLADO1", "Generar Pto de Cruz INTERPOLADO", generar_interpolado),
         orden(1, "GenerarptodeCruzAuromatizado1", "Generar Punto de Cruz Automatizado", generar_automatizado),
+        orden(1, "GenerarPuntodeCruzFIEL1", "Generar Punto de Cruz FIEL", generar_fiel),
         sep(1),
         accion(1, "Salir1", "Salir", Accion::kSalir),
 
         menu(0, "Opciones1", "Opciones"),
         orden(1, "VerColores1", "Ver Paleta de Colores del Punto de Cruz", ver_colores),
+        orden(1, "FidelidaddelPuntodeCruz1", "Fidelidad del Punto de Cruz", fidelidad_punto_de_cruz),
         orden(1, "VerpaletadeHilos1", "Ver paleta ACTIVA de Hilos", ver_paleta_hilos),
         orden(1, "AjustaraHilos11", "Ajustar Pto Cruz a Hilos DMC", ajustar_dmc),
         orden(1, "AjustaraHilos21", "Ajustar Pto Cruz a Hilos ANCHOR", ajustar_anchor),

@@ -79,6 +79,16 @@ void ancho_y_alto(Sesion& s) {
     preguntar_lado(s, s.e.alto, "Indicar ALTO ");
 }
 
+void ajustar_celda_al_tapiz(Sesion& s, int ancho, int alto) {
+    const int m = std::max(ancho, alto);
+    const int nueva = celda_ajustada(s.e.tam_celda, m, kLadoLienzo);
+    if (nueva > 0) {
+        s.e.tam_celda = nueva;
+        s.e.tam_rejilla = std::to_string(nueva);
+        s.d.mensaje("Se cambia el tamaño de la rejilla a " + s.e.tam_rejilla);
+    }
+}
+
 void generar_rejilla(Sesion& s, bool interpolar, bool ajustar) {
     asegurar_catalogo(s);
     s.e.paleta.total = 0;
@@ -93,14 +103,7 @@ void generar_rejilla(Sesion& s, bool interpolar, bool ajustar) {
     comprobar_tamano(ancho);
     comprobar_tamano(alto);
 
-    const int m = std::max(ancho, alto);
-    const int nueva = celda_ajustada(s.e.tam_celda, m, kLadoLienzo);
-    if (nueva > 0) {
-        s.e.tam_celda = nueva;
-        s.e.tam_rejilla = std::to_string(nueva);
-        s.d.mensaje("Se cambia el tamaño de la rejilla a " + s.e.tam_rejilla);
-    }
-
+    ajustar_celda_al_tapiz(s, ancho, alto);
     muestrear_rejilla(s.e, s.img, ancho, alto, interpolar, ajustar);
     redibujar_todo(s);
 }

@@ -28,10 +28,12 @@ const char* const kMenuPrincipal = R"(Archivo #Archivo1
   Generar Punto de Cruz #GenerarPuntodeCruz1
   Generar Pto de Cruz INTERPOLADO #GenerarPtodeCruzINTERPOLADO1
   Generar Punto de Cruz Automatizado #GenerarptodeCruzAuromatizado1
+  Generar Punto de Cruz FIEL #GenerarPuntodeCruzFIEL1
   ---
   Salir #Salir1
 Opciones #Opciones1
   Ver Paleta de Colores del Punto de Cruz #VerColores1
+  Fidelidad del Punto de Cruz #FidelidaddelPuntodeCruz1
   Ver paleta ACTIVA de Hilos #VerpaletadeHilos1
   Ajustar Pto Cruz a Hilos DMC #AjustaraHilos11
   Ajustar Pto Cruz a Hilos ANCHOR #AjustaraHilos21

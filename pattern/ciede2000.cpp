@@ -1,0 +1,116 @@
+#include "pattern/ciede2000.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace pc {
+
+namespace {
+
+struct Tablas {
+    std::array<float, 256> lineal{};
+    std::array<float, 255> frontera{};  // punto medio, en luz lineal, entre v y v + 1
+    Tablas() {
+        for (int v = 0; v < 256; ++v) {
+            const double c = v / 255.0;
+            lineal[static_cast<std::size_t>(v)] =
+                static_cast<float>(c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        for (int v = 0; v < 255; ++v) {
+            const double c = (v + 0.5) / 255.0;
+            frontera[static_cast<std::size_t>(v)] =
+                static_cast<float>(c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+    }
+};
+
+const Tablas& tablas() {
+    static const Tablas t;
+    return t;
+}
+
+inline double f_lab(double t) {
+    constexpr double e = 216.0 / 24389.0, k = 24389.0 / 27.0;
+    return t > e ? std::cbrt(t) : (k * t + 16.0) / 116.0;
+}
+
+constexpr double kGrado = std::numbers::pi / 180.0;
+
+}  // namespace
+
+float a_lineal(int v) { return tablas().lineal[static_cast<std::size_t>(std::clamp(v, 0, 255))]; }
+
+int de_lineal(float v) {
+    const auto& f = tablas().frontera;
+    return static_cast<int>(std::upper_bound(f.begin(), f.end(), v) - f.begin());
+}
+
+Lab lab_de_lineal(float r, float g, float b) {
+    // sRGB (D65) a XYZ, normalizado por el blanco de referencia.
+    const double x = (0.4124564 * r + 0.3575761 * g + 0.1804375 * b) / 0.95047;
+    const double y = 0.2126729 * r + 0.7151522 * g + 0.0721750 * b;
+    const double z = (0.0193339 * r + 0.1191920 * g + 0.9503041 * b) / 1.08883;
+    const double fx = f_lab(x), fy = f_lab(y), fz = f_lab(z);
+    return {static_cast<float>(116.0 * fy - 16.0), static_cast<float>(500.0 * (fx - fy)),
+            static_cast<float>(200.0 * (fy - fz))};
+}
+
+Lab lab_de_color(Color c) { return lab_de_lineal(a_lineal(rojo(c)), a_lineal(verde(c)), a_lineal(azul(c))); }
+
+double de00(const Lab& x, const Lab& y) {
+    const double l1 = x.l, a1 = x.a, b1 = x.b, l2 = y.l, a2 = y.a, b2 = y.b;
+    constexpr double k25_7 = 6103515625.0;  // 25^7
+    const double cc1 = std::sqrt(a1 * a1 + b1 * b1), cc2 = std::sqrt(a2 * a2 + b2 * b2);
+    const double cm = (cc1 + cc2) / 2, cm2 = cm * cm, cm7 = cm2 * cm2 * cm2 * cm;
+    const double g = 0.5 * (1 - std::sqrt(cm7 / (cm7 + k25_7)));
+    const double a1p = (1 + g) * a1, a2p = (1 + g) * a2;
+    const double c1p = std::sqrt(a1p * a1p + b1 * b1), c2p = std::sqrt(a2p * a2p + b2 * b2);
+    auto tono = [](double b, double a) {
+        if (a == 0 && b == 0) return 0.0;
+        // En precisión simple: sobra para los tonos y es bastante más rápido.
+        double h = static_cast<double>(std::atan2(static_cast<float>(b), static_cast<float>(a))) / kGrado;
+        return h < 0 ? h + 360 : h;
+    };
+    const double h1p = tono(b1, a1p), h2p = tono(b2, a2p);
+
+    const double dlp = l2 - l1, dcp = c2p - c1p;
+    const bool sin_tono = c1p * c2p == 0;
+    double dhp = 0;
+    if (!sin_tono) {
+        dhp = h2p - h1p;
+        if (dhp > 180) dhp -= 360;
+        else if (dhp < -180) dhp += 360;
+    }
+    const double dHp = 2 * std::sqrt(c1p * c2p) * std::sin(static_cast<float>(dhp * kGrado / 2));
+
+    const double lmp = (l1 + l2) / 2, cmp = (c1p + c2p) / 2;
+    double hmp = h1p + h2p;
+    if (!sin_tono) {
+        if (std::abs(h1p - h2p) <= 180) hmp /= 2;
+        else if (hmp < 360) hmp = (hmp + 360) / 2;
+        else hmp = (hmp - 360) / 2;
+    }
+    // T con un solo seno y coseno del tono medio (fórmulas del ángulo múltiple).
+    const float hr = static_cast<float>(hmp * kGrado);
+    const double c1 = std::cos(hr), s1 = std::sin(hr);
+    const double c2 = 2 * c1 * c1 - 1, s2 = 2 * s1 * c1;
+    const double c3 = c1 * (4 * c1 * c1 - 3), s3 = s1 * (3 - 4 * s1 * s1);
+    const double c4 = 2 * c2 * c2 - 1, s4 = 2 * s2 * c2;
+    static const double cos30 = std::cos(30 * kGrado), sin30 = 0.5;
+    static const double cos6 = std::cos(6 * kGrado), sin6 = std::sin(6 * kGrado);
+    static const double cos63 = std::cos(63 * kGrado), sin63 = std::sin(63 * kGrado);
+    const double t = 1 - 0.17 * (c1 * cos30 + s1 * sin30) + 0.24 * c2 + 0.32 * (c3 * cos6 - s3 * sin6) -
+                     0.20 * (c4 * cos63 + s4 * sin63);
+    const double dtheta = 30 * std::exp(static_cast<float>(-((hmp - 275) / 25) * ((hmp - 275) / 25)));
+    const double cmp2 = cmp * cmp, cmp7 = cmp2 * cmp2 * cmp2 * cmp;
+    const double rc = 2 * std::sqrt(cmp7 / (cmp7 + k25_7));
+    const double l50 = (lmp - 50) * (lmp - 50);
+    const double sl = 1 + 0.015 * l50 / std::sqrt(20 + l50);
+    const double sc = 1 + 0.045 * cmp, sh = 1 + 0.015 * cmp * t;
+    const double rt = -std::sin(static_cast<float>(2 * dtheta * kGrado)) * rc;
+    const double tl = dlp / sl, tc = dcp / sc, th = dHp / sh;
+    return std::sqrt(std::max(0.0, tl * tl + tc * tc + th * th + rt * tc * th));
+}
+
+}  // namespace pc

@@ -1,0 +1,484 @@
+#include "pattern/fiel.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <numeric>
+#include <random>
+
+namespace pc {
+
+namespace {
+
+// Hilos que se prueban para cada grupo de la k-medias.
+constexpr int kCandidatosGrupo = 12;
+constexpr int kVueltasKMedias = 16;
+constexpr int kVueltasRefino = 5;
+
+// Posiciones de los k valores menores de d (k <= n), sin ordenar entre sí.
+template <typename Menor>
+int menores(int n, int k, int* pos, Menor menor) {
+    std::iota(pos, pos + n, 0);
+    if (k < n) std::nth_element(pos, pos + k, pos + n, menor);
+    return std::min(k, n);
+}
+
+// Cota inferior de CIEDE2000 barata de calcular, al cuadrado. En la fórmula, el término de
+// rotación no puede con la suma de los de croma y tono (|RT| < 2 sin 60° = 1,732), así que
+// ésos suman al menos (1 - 0,866) ((ΔC'/SC)² + (ΔH'/SH)²) >= 0,134 (Δa² + Δb²) / SC², con SH <= SC
+// y SC acotado por arriba con C' <= 1,5 C. El de luminosidad, (ΔL/SL)², va entero.
+inline float cota_de00_cuadrado(const Lab& q, float cq, const Lab& t) {
+    const float dl = q.l - t.l, lm = (q.l + t.l) / 2 - 50;
+    const float sl = 1 + 0.015f * lm * lm / std::sqrt(20 + lm * lm);
+    const float da = q.a - t.a, db = q.b - t.b;
+    const float sc = 1 + 0.045f * 0.75f * (cq + std::sqrt(t.a * t.a + t.b * t.b));
+    return dl * dl / (sl * sl) + 0.133f * (da * da + db * db) / (sc * sc);
+}
+
+// El más próximo por CIEDE2000, exacto: se empieza por el más cercano en Lab y sólo se calcula
+// CIEDE2000 con los que la cota no descarta. De los iguales, el primero.
+int mas_proximo_de(const std::vector<HiloLab>& hilos, const Lab& q) {
+    const int n = static_cast<int>(hilos.size());
+    if (n == 0) return -1;
+    int mejor = 0;
+    float d76_min = std::numeric_limits<float>::infinity();
+    for (int i = 0; i < n; ++i) {
+        const float d = d76_cuadrado(q, hilos[static_cast<std::size_t>(i)].lab);
+        if (d < d76_min) d76_min = d, mejor = i;
+    }
+    const int primero = mejor;
+    double dm = de00(q, hilos[static_cast<std::size_t>(primero)].lab);
+    const float cq = std::sqrt(q.a * q.a + q.b * q.b);
+    for (int i = 0; i < n; ++i) {
+        if (i == primero) continue;
+        const Lab& t = hilos[static_cast<std::size_t>(i)].lab;
+        // Margen por el redondeo de la cota y del propio CIEDE2000.
+        if (cota_de00_cuadrado(q, cq, t) > dm * dm * 1.0001 + 1e-6) continue;
+        const double d = de00(q, t);
+        if (d < dm || (d == dm && i < mejor)) dm = d, mejor = i;
+    }
+    return mejor;
+}
+
+std::size_t potencia_dos(std::size_t n) {
+    std::size_t p = 1024;
+    while (p < n) p <<= 1;
+    return p;
+}
+
+}  // namespace
+
+void tramo_celda(int i, int lado, int celdas, int& inicio, int& fin) {
+    if (lado <= 0 || celdas <= 0) {
+        inicio = fin = 0;
+        return;
+    }
+    if (lado < celdas) {
+        inicio = static_cast<int>((2LL * i + 1) * lado / (2LL * celdas));
+        fin = inicio + 1;
+        return;
+    }
+    inicio = static_cast<int>(static_cast<long long>(i) * lado / celdas);
+    fin = static_cast<int>(static_cast<long long>(i + 1) * lado / celdas);
+}
+
+Celdas promediar_celdas(const Imagen& img, int ancho, int alto) {
+    Celdas c;
+    c.ancho = std::clamp(ancho, 0, kMaxPuntos);
+    c.alto = std::clamp(alto, 0, kMaxPuntos);
+    const std::size_t total = static_cast<std::size_t>(c.ancho) * static_cast<std::size_t>(c.alto);
+    c.lab.assign(total, lab_de_color(kBlanco));
+    c.color.assign(total, kBlanco);
+    const int w = img.ancho(), h = img.alto();
+    if (total == 0 || w <= 0 || h <= 0) return c;
+
+    std::vector<int> x0(static_cast<std::size_t>(c.ancho)), x1(static_cast<std::size_t>(c.ancho));
+    for (int i = 0; i < c.ancho; ++i) tramo_celda(i, w, c.ancho, x0[static_cast<std::size_t>(i)], x1[static_cast<std::size_t>(i)]);
+    // Sumas de una fila de celdas, en luz lineal.
+    std::vector<std::array<float, 3>> suma(static_cast<std::size_t>(c.ancho));
+    std::array<float, 256> lin{};
+    for (int v = 0; v < 256; ++v) lin[static_cast<std::size_t>(v)] = a_lineal(v);
+
+    std::vector<Color> linea(static_cast<std::size_t>(w));
+    for (int j = 0; j < c.alto; ++j) {
+        int y0 = 0, y1 = 0;
+        tramo_celda(j, h, c.alto, y0, y1);
+        std::fill(suma.begin(), suma.end(), std::array<float, 3>{0, 0, 0});
+        for (int y = y0; y < y1; ++y) {
+            img.fila(y, 0, w, linea.data());
+            for (int i = 0; i < c.ancho; ++i) {
+                auto& s = suma[static_cast<std::size_t>(i)];
+                float r = 0, g = 0, b = 0;
+                for (int x = x0[static_cast<std::size_t>(i)]; x < x1[static_cast<std::size_t>(i)]; ++x) {
+                    const Color p = linea[static_cast<std::size_t>(x)];
+                    r += lin[static_cast<std::size_t>(rojo(p))];
+                    g += lin[static_cast<std::size_t>(verde(p))];
+                    b += lin[static_cast<std::size_t>(azul(p))];
+                }
+                s[0] += r;
+                s[1] += g;
+                s[2] += b;
+            }
+        }
+        for (int i = 0; i < c.ancho; ++i) {
+            const auto& s = suma[static_cast<std::size_t>(i)];
+            const float n = static_cast<float>(x1[static_cast<std::size_t>(i)] - x0[static_cast<std::size_t>(i)]) *
+                            static_cast<float>(y1 - y0);
+            const float r = std::min(1.0f, s[0] / n), g = std::min(1.0f, s[1] / n), b = std::min(1.0f, s[2] / n);
+            const std::size_t k = c.indice(i + 1, j + 1);
+            c.lab[k] = lab_de_lineal(r, g, b);
+            c.color[k] = rgb(de_lineal(r), de_lineal(g), de_lineal(b));
+        }
+    }
+    return c;
+}
+
+std::vector<HiloLab> hilos_activos(const TablaHilos& tabla) {
+    std::vector<HiloLab> v;
+    const int total = std::clamp(tabla.total, 0, kMaxHilos);
+    for (int i = 1; i <= total; ++i) {
+        const Hilo& h = tabla[i];
+        if (!h.activo) continue;
+        auto igual = std::find_if(v.begin(), v.end(), [&](const HiloLab& o) { return o.color == h.color; });
+        if (igual != v.end()) {
+            igual->bloqueado = igual->bloqueado || h.bloqueado;
+            continue;
+        }
+        v.push_back({h.color, lab_de_color(h.color), h.bloqueado});
+    }
+    return v;
+}
+
+// --- Asignador ---
+
+Asignador::Asignador(const std::vector<HiloLab>& hilos, std::size_t previstos) : hilos_(&hilos) {
+    const std::size_t cap = potencia_dos(2 * previstos + 16);
+    clave_.assign(cap, -1);
+    valor_.assign(cap, 0);
+}
+
+int Asignador::mas_proximo(const Lab& q) const { return mas_proximo_de(*hilos_, q); }
+
+int Asignador::mas_proximo(Color c) {
+    if (2 * (ocupadas_ + 1) > clave_.size()) {
+        // Tabla demasiado llena: se vacía (sólo ocurre si se pasa de lo previsto).
+        std::fill(clave_.begin(), clave_.end(), -1);
+        ocupadas_ = 0;
+    }
+    const std::size_t mascara = clave_.size() - 1;
+    std::size_t k = (static_cast<std::uint32_t>(c) * 2654435761u) & mascara;
+    while (clave_[k] != -1) {
+        if (clave_[k] == c) return valor_[k];
+        k = (k + 1) & mascara;
+    }
+    const int r = mas_proximo_de(*hilos_, lab_de_color(c));
+    clave_[k] = c;
+    valor_[k] = static_cast<std::int16_t>(r);
+    ++ocupadas_;
+    return r;
+}
+
+// --- Elección de los hilos ---
+
+namespace {
+
+struct Muestra {
+    Lab lab;
+    double peso = 0;
+};
+
+// Agrupa las celdas por su color en cubos de 4 × 4 × 4 valores sRGB: media Lab y peso.
+std::vector<Muestra> agrupar(const Celdas& c) {
+    std::vector<std::int32_t> cubo(1 << 18, -1);
+    std::vector<std::array<double, 3>> suma;
+    std::vector<Muestra> m;
+    for (std::size_t k = 0; k < c.lab.size(); ++k) {
+        const Color col = c.color[k];
+        const int clave = (rojo(col) >> 2) | (verde(col) >> 2) << 6 | (azul(col) >> 2) << 12;
+        auto& pos = cubo[static_cast<std::size_t>(clave)];
+        if (pos < 0) {
+            pos = static_cast<std::int32_t>(m.size());
+            m.push_back({});
+            suma.push_back({0, 0, 0});
+        }
+        auto& s = suma[static_cast<std::size_t>(pos)];
+        s[0] += c.lab[k].l;
+        s[1] += c.lab[k].a;
+        s[2] += c.lab[k].b;
+        m[static_cast<std::size_t>(pos)].peso += 1;
+    }
+    for (std::size_t i = 0; i < m.size(); ++i) {
+        const double p = m[i].peso;
+        m[i].lab = {static_cast<float>(suma[i][0] / p), static_cast<float>(suma[i][1] / p),
+                    static_cast<float>(suma[i][2] / p)};
+    }
+    return m;
+}
+
+// k-medias en Lab con los centros fijos primero (los hilos bloqueados) y "libres" centros
+// más sembrados con k-medias++ (semilla fija: el resultado no depende de la ejecución).
+std::vector<Lab> k_medias(const std::vector<Muestra>& m, const std::vector<Lab>& fijos, int libres) {
+    std::vector<Lab> centro = fijos;
+    const std::size_t nf = fijos.size();
+    std::vector<double> d2(m.size(), std::numeric_limits<double>::infinity());
+    auto actualizar = [&](const Lab& c) {
+        for (std::size_t i = 0; i < m.size(); ++i) d2[i] = std::min(d2[i], static_cast<double>(d76_cuadrado(m[i].lab, c)));
+    };
+    for (const Lab& c : centro) actualizar(c);
+    std::mt19937 azar(20240607u);
+    for (int k = 0; k < libres; ++k) {
+        double total = 0;
+        for (std::size_t i = 0; i < m.size(); ++i) total += m[i].peso * (std::isinf(d2[i]) ? 1.0 : d2[i]);
+        if (total <= 0) break;  // todas las muestras ya tienen centro propio
+        double u = (static_cast<double>(azar()) / 4294967296.0) * total;
+        std::size_t elegido = m.size() - 1;
+        for (std::size_t i = 0; i < m.size(); ++i) {
+            u -= m[i].peso * (std::isinf(d2[i]) ? 1.0 : d2[i]);
+            if (u < 0) {
+                elegido = i;
+                break;
+            }
+        }
+        centro.push_back(m[elegido].lab);
+        actualizar(m[elegido].lab);
+    }
+
+    std::vector<int> grupo(m.size(), -1);
+    std::vector<std::array<double, 4>> acum(centro.size());
+    for (int vuelta = 0; vuelta < kVueltasKMedias; ++vuelta) {
+        bool cambio = false;
+        for (std::size_t i = 0; i < m.size(); ++i) {
+            int mejor = 0;
+            float dm = std::numeric_limits<float>::infinity();
+            for (std::size_t c = 0; c < centro.size(); ++c) {
+                const float d = d76_cuadrado(m[i].lab, centro[c]);
+                if (d < dm) dm = d, mejor = static_cast<int>(c);
+            }
+            if (grupo[i] != mejor) grupo[i] = mejor, cambio = true;
+        }
+        if (!cambio) break;
+        std::fill(acum.begin(), acum.end(), std::array<double, 4>{0, 0, 0, 0});
+        for (std::size_t i = 0; i < m.size(); ++i) {
+            auto& a = acum[static_cast<std::size_t>(grupo[i])];
+            a[0] += m[i].peso * m[i].lab.l;
+            a[1] += m[i].peso * m[i].lab.a;
+            a[2] += m[i].peso * m[i].lab.b;
+            a[3] += m[i].peso;
+        }
+        for (std::size_t c = nf; c < centro.size(); ++c) {
+            const auto& a = acum[c];
+            if (a[3] > 0)
+                centro[c] = {static_cast<float>(a[0] / a[3]), static_cast<float>(a[1] / a[3]),
+                             static_cast<float>(a[2] / a[3])};
+        }
+    }
+    return centro;
+}
+
+}  // namespace
+
+std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& activos, int n) {
+    if (n >= static_cast<int>(activos.size())) return activos;
+    std::vector<HiloLab> elegidos;
+    std::vector<char> usado(activos.size(), 0);
+    for (std::size_t t = 0; t < activos.size(); ++t) {
+        if (activos[t].bloqueado) {
+            elegidos.push_back(activos[t]);
+            usado[t] = 1;
+        }
+    }
+    const int fijos = static_cast<int>(elegidos.size());
+    const int libres = n - fijos;
+    if (libres <= 0 || c.lab.empty()) return elegidos;
+
+    const std::vector<Muestra> m = agrupar(c);
+    std::vector<Lab> lab_fijos;
+    for (const HiloLab& h : elegidos) lab_fijos.push_back(h.lab);
+    const std::vector<Lab> centros = k_medias(m, lab_fijos, libres);
+    const int grupos = static_cast<int>(centros.size());
+
+    // Hilo de cada grupo libre (posición en activos) y grupo de cada muestra.
+    std::vector<int> hilo(static_cast<std::size_t>(grupos), -1);
+    for (int g = 0; g < fijos; ++g) {
+        int k = 0;
+        for (std::size_t t = 0; t < activos.size(); ++t)
+            if (activos[t].bloqueado && k++ == g) hilo[static_cast<std::size_t>(g)] = static_cast<int>(t);
+    }
+    std::vector<int> grupo(m.size(), 0);
+    for (std::size_t i = 0; i < m.size(); ++i) {
+        float dm = std::numeric_limits<float>::infinity();
+        for (int g = 0; g < grupos; ++g) {
+            const float d = d76_cuadrado(m[i].lab, centros[static_cast<std::size_t>(g)]);
+            if (d < dm) dm = d, grupo[i] = g;
+        }
+    }
+
+    const int na = static_cast<int>(activos.size());
+    std::vector<int> pos(static_cast<std::size_t>(na));
+    std::vector<float> d76(static_cast<std::size_t>(na));
+    std::vector<std::vector<std::size_t>> miembros(static_cast<std::size_t>(grupos));
+    std::vector<double> peso(static_cast<std::size_t>(grupos));
+
+    // Para cada grupo libre, el hilo no usado que menos error CIEDE2000 suma a sus muestras,
+    // entre los más cercanos en Lab a la media del grupo (y el que ya tenía).
+    auto elegir_por_grupo = [&]() {
+        for (auto& v : miembros) v.clear();
+        std::fill(peso.begin(), peso.end(), 0.0);
+        for (std::size_t i = 0; i < m.size(); ++i) {
+            miembros[static_cast<std::size_t>(grupo[i])].push_back(i);
+            peso[static_cast<std::size_t>(grupo[i])] += m[i].peso;
+        }
+        std::vector<int> orden(static_cast<std::size_t>(grupos - fijos));
+        std::iota(orden.begin(), orden.end(), fijos);
+        std::stable_sort(orden.begin(), orden.end(), [&](int a, int b) {
+            return peso[static_cast<std::size_t>(a)] > peso[static_cast<std::size_t>(b)];
+        });
+        for (int g : orden) {
+            const int anterior = hilo[static_cast<std::size_t>(g)];
+            if (anterior >= 0) usado[static_cast<std::size_t>(anterior)] = 0;
+        }
+        bool cambio = false;
+        for (int g : orden) {
+            const auto& mg = miembros[static_cast<std::size_t>(g)];
+            Lab media = centros[static_cast<std::size_t>(g)];
+            if (peso[static_cast<std::size_t>(g)] > 0) {
+                double l = 0, a = 0, b = 0;
+                for (std::size_t i : mg) l += m[i].peso * m[i].lab.l, a += m[i].peso * m[i].lab.a, b += m[i].peso * m[i].lab.b;
+                const double p = peso[static_cast<std::size_t>(g)];
+                media = {static_cast<float>(l / p), static_cast<float>(a / p), static_cast<float>(b / p)};
+            }
+            for (int t = 0; t < na; ++t) d76[static_cast<std::size_t>(t)] = d76_cuadrado(media, activos[static_cast<std::size_t>(t)].lab);
+            // Se descartan los usados poniéndolos al final.
+            const int k = menores(na, kCandidatosGrupo, pos.data(), [&](int a, int b) {
+                const bool ua = usado[static_cast<std::size_t>(a)] != 0, ub = usado[static_cast<std::size_t>(b)] != 0;
+                if (ua != ub) return ub;
+                return d76[static_cast<std::size_t>(a)] < d76[static_cast<std::size_t>(b)] ||
+                       (d76[static_cast<std::size_t>(a)] == d76[static_cast<std::size_t>(b)] && a < b);
+            });
+            std::vector<int> cand(pos.begin(), pos.begin() + k);
+            const int anterior = hilo[static_cast<std::size_t>(g)];
+            if (anterior >= 0 && !usado[static_cast<std::size_t>(anterior)] &&
+                std::find(cand.begin(), cand.end(), anterior) == cand.end())
+                cand.push_back(anterior);
+            int mejor = -1;
+            double coste_min = std::numeric_limits<double>::infinity();
+            for (int t : cand) {
+                if (usado[static_cast<std::size_t>(t)]) continue;
+                double coste = 0;
+                if (mg.empty()) coste = de00(media, activos[static_cast<std::size_t>(t)].lab);
+                for (std::size_t i : mg) {
+                    coste += m[i].peso * de00(m[i].lab, activos[static_cast<std::size_t>(t)].lab);
+                    if (coste >= coste_min) break;
+                }
+                if (coste < coste_min || (coste == coste_min && t < mejor)) coste_min = coste, mejor = t;
+            }
+            if (mejor < 0) continue;  // no quedan hilos libres
+            usado[static_cast<std::size_t>(mejor)] = 1;
+            if (mejor != anterior) cambio = true;
+            hilo[static_cast<std::size_t>(g)] = mejor;
+        }
+        return cambio;
+    };
+
+    elegir_por_grupo();
+    for (int vuelta = 0; vuelta < kVueltasRefino; ++vuelta) {
+        // Cada muestra pasa al grupo de su hilo más próximo por CIEDE2000.
+        std::vector<HiloLab> actuales;
+        std::vector<int> de_grupo;
+        for (int g = 0; g < grupos; ++g) {
+            if (hilo[static_cast<std::size_t>(g)] < 0) continue;
+            actuales.push_back(activos[static_cast<std::size_t>(hilo[static_cast<std::size_t>(g)])]);
+            de_grupo.push_back(g);
+        }
+        bool movida = false;
+        for (std::size_t i = 0; i < m.size(); ++i) {
+            const int g = de_grupo[static_cast<std::size_t>(mas_proximo_de(actuales, m[i].lab))];
+            if (g != grupo[i]) grupo[i] = g, movida = true;
+        }
+        if (!movida) break;
+        if (!elegir_por_grupo()) break;
+    }
+
+    for (int g = fijos; g < grupos; ++g)
+        if (hilo[static_cast<std::size_t>(g)] >= 0) elegidos.push_back(activos[static_cast<std::size_t>(hilo[static_cast<std::size_t>(g)])]);
+    return elegidos;
+}
+
+std::vector<int> asignar_hilos(const Celdas& c, const std::vector<HiloLab>& elegidos) {
+    std::vector<int> indice(c.lab.size(), 0);
+    if (elegidos.empty()) return indice;
+    Asignador a(elegidos, c.lab.size());
+    for (std::size_t k = 0; k < c.lab.size(); ++k) indice[k] = a.mas_proximo(c.color[k]);
+    return indice;
+}
+
+// --- Limpieza ---
+
+bool es_suelto(const std::vector<int>& indice, int ancho, int alto, int x, int y) {
+    auto en = [&](int i, int j) {
+        return indice[static_cast<std::size_t>(j - 1) * static_cast<std::size_t>(ancho) + static_cast<std::size_t>(i - 1)];
+    };
+    const int v = en(x, y);
+    if (x > 1 && en(x - 1, y) == v) return false;
+    if (x < ancho && en(x + 1, y) == v) return false;
+    if (y > 1 && en(x, y - 1) == v) return false;
+    if (y < alto && en(x, y + 1) == v) return false;
+    return true;
+}
+
+double limite_limpieza(int nivel) {
+    switch (nivel) {
+        case 1: return 3.0;
+        case 2: return 7.0;
+        case 3: return 15.0;
+        default: return -1.0;
+    }
+}
+
+int limpiar_sueltos(const Celdas& c, const std::vector<HiloLab>& elegidos, std::vector<int>& indice, int nivel) {
+    const double limite = limite_limpieza(nivel);
+    if (limite < 0 || elegidos.empty()) return 0;
+    const int w = c.ancho, h = c.alto;
+    int cambiados = 0;
+    for (int pasada = 0; pasada < 3; ++pasada) {
+        int en_pasada = 0;
+        for (int y = 1; y <= h; ++y) {
+            for (int x = 1; x <= w; ++x) {
+                if (!es_suelto(indice, w, h, x, y)) continue;
+                const std::size_t k = c.indice(x, y);
+                const Lab& q = c.lab[k];
+                const double actual = de00(q, elegidos[static_cast<std::size_t>(indice[k])].lab);
+                int mejor = -1;
+                double coste_min = limite;
+                const int vx[4] = {x, x + 1, x, x - 1}, vy[4] = {y - 1, y, y + 1, y};
+                for (int l = 0; l < 4; ++l) {
+                    if (vx[l] < 1 || vx[l] > w || vy[l] < 1 || vy[l] > h) continue;
+                    const int otro = indice[c.indice(vx[l], vy[l])];
+                    const double coste = de00(q, elegidos[static_cast<std::size_t>(otro)].lab) - actual;
+                    if (coste <= coste_min && (mejor < 0 || coste < coste_min)) coste_min = coste, mejor = otro;
+                }
+                if (mejor >= 0) {
+                    indice[k] = mejor;
+                    ++en_pasada;
+                }
+            }
+        }
+        cambiados += en_pasada;
+        if (en_pasada == 0) break;
+    }
+    return cambiados;
+}
+
+void escribir_tapiz(Estado& e, const Celdas& c, const std::vector<HiloLab>& elegidos, const std::vector<int>& indice) {
+    for (int y = 1; y <= c.alto; ++y) {
+        for (int x = 1; x <= c.ancho; ++x) {
+            Punto& p = e.punto(x, y);
+            const int i = indice[c.indice(x, y)];
+            p.color = elegidos.empty() ? kNegro : elegidos[static_cast<std::size_t>(i)].color;
+            p.perfil.fill(kSinPerfil);
+        }
+    }
+}
+
+}  // namespace pc

@@ -1,0 +1,83 @@
+// Generación FIEL: un tapiz pensado para parecerse a la imagen a la vista y para bordarse
+// con pocos puntos sueltos. Cada punto toma la media en luz lineal de todos los píxeles que
+// cubre su celda; los N hilos se eligen para que el error CIEDE2000 total sea pequeño (k-medias
+// en Lab y después, por grupo, el hilo que menos error suma, refinado unas vueltas); cada punto
+// toma el más próximo de los N, y la limpieza quita los puntos sueltos que cuesta poco quitar.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "app/estado.h"
+#include "app/puertos.h"
+#include "pattern/ciede2000.h"
+
+namespace pc {
+
+// Tramo de píxeles [inicio, fin) de la celda i (0..celdas-1) sobre un lado de "lado" píxeles:
+// la rejilla cubre el lado entero y cada píxel cae en una sola celda. Si hay menos píxeles que
+// celdas, cada celda toma el píxel que cae bajo su centro.
+void tramo_celda(int i, int lado, int celdas, int& inicio, int& fin);
+
+// Colores medios de las celdas de un tapiz de ancho × alto sobre la imagen.
+struct Celdas {
+    int ancho = 0, alto = 0;
+    std::vector<Lab> lab;      // por filas: (y - 1) * ancho + (x - 1)
+    std::vector<Color> color;  // la media en sRGB de 8 bits
+    std::size_t indice(int x, int y) const {
+        return static_cast<std::size_t>(y - 1) * static_cast<std::size_t>(ancho) + static_cast<std::size_t>(x - 1);
+    }
+};
+
+// Media en luz lineal de cada celda. Sin imagen, todas las celdas son blancas.
+Celdas promediar_celdas(const Imagen& img, int ancho, int alto);
+
+struct HiloLab {
+    Color color = 0;
+    Lab lab;
+    bool bloqueado = false;
+};
+
+// Los hilos activos de la tabla, en su orden y sin colores repetidos.
+std::vector<HiloLab> hilos_activos(const TablaHilos& tabla);
+
+// El hilo más próximo por CIEDE2000 dentro de un grupo, exacto (el primero de los iguales):
+// CIEDE2000 sólo se calcula con los hilos que una cota inferior barata no descarta. Los
+// colores ya vistos se recuerdan.
+class Asignador {
+public:
+    explicit Asignador(const std::vector<HiloLab>& hilos, std::size_t previstos = 0);
+    // Posición en el grupo del más próximo a q (la primera de las iguales).
+    int mas_proximo(const Lab& q) const;
+    // El más próximo al color c, recordando la respuesta.
+    int mas_proximo(Color c);
+
+private:
+    const std::vector<HiloLab>* hilos_;
+    std::vector<std::int32_t> clave_;
+    std::vector<std::int16_t> valor_;
+    std::size_t ocupadas_ = 0;
+};
+
+// Hasta n hilos de entre los activos para las celdas: los bloqueados siempre (aunque pasen
+// de n) y el resto elegidos por el error CIEDE2000 que dejan. Con n mayor o igual que el
+// número de activos, todos.
+std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& activos, int n);
+
+// Para cada celda, la posición en "elegidos" de su hilo más próximo.
+std::vector<int> asignar_hilos(const Celdas& c, const std::vector<HiloLab>& elegidos);
+
+// Un punto suelto: ninguno de sus vecinos de arriba, abajo, izquierda y derecha (dentro del
+// tapiz) tiene su color.
+bool es_suelto(const std::vector<int>& indice, int ancho, int alto, int x, int y);
+
+// Limpieza de nivel 0 (nada) a 3 (fuerte): cada punto suelto toma el color vecino que menos
+// aumenta su error CIEDE2000, si el aumento no pasa del límite del nivel. Sólo usa colores
+// que ya están en el tapiz. Devuelve cuántos puntos cambió.
+int limpiar_sueltos(const Celdas& c, const std::vector<HiloLab>& elegidos, std::vector<int>& indice, int nivel);
+// Aumento de error máximo que admite cada nivel de limpieza.
+double limite_limpieza(int nivel);
+
+// Escribe el tapiz: cada punto con el color de su hilo y sin perfiles.
+void escribir_tapiz(Estado& e, const Celdas& c, const std::vector<HiloLab>& elegidos, const std::vector<int>& indice);
+
+}  // namespace pc
