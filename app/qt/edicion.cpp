@@ -199,10 +199,11 @@ void TForm2::zoom(int pasos, std::optional<QPoint> en_lienzo) {
     // El punto fijo, en píxeles del lienzo y de la vista.
     const QPoint p = en_lienzo ? *en_lienzo : image1_->mapFrom(panel2_, panel2_->rect().center());
     const QPoint en_vista = image1_->mapTo(panel2_, p);
-    // Cada paso cambia la celda en un cuarto (al menos un píxel).
+    // Cada paso cambia la celda en un cuarto (al menos un píxel); alejar deshace lo que acerca.
     int objetivo = antes;
     for (int i = 0; i < std::abs(pasos); ++i)
-        objetivo = pasos > 0 ? std::max(objetivo + 1, objetivo * 5 / 4) : std::min(objetivo - 1, objetivo * 4 / 5);
+        objetivo = pasos > 0 ? std::max(objetivo + 1, objetivo * 5 / 4)
+                             : std::min(objetivo - 1, (objetivo * 4 + 4) / 5);
     bool cambio = false;
     ejecutar(anotados_, [&] { cambio = poner_zoom(sesion_, objetivo); });
     if (!cambio) return;
