@@ -3,10 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#ifndef PC_CARPETA_DATOS
-#define PC_CARPETA_DATOS "/usr/local/share/puntocruz"
-#endif
-
 namespace pc {
 
 std::string buscar_dato(const std::string& carpeta_programa, const std::string& nombre) {
@@ -15,7 +11,6 @@ std::string buscar_dato(const std::string& carpeta_programa, const std::string& 
     const fs::path candidatos[] = {
         junto,
         fs::path(carpeta_programa) / ".." / "share" / "puntocruz" / nombre,
-        fs::path(PC_CARPETA_DATOS) / nombre,
     };
     for (const fs::path& p : candidatos) {
         std::error_code ec;

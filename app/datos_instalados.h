@@ -7,9 +7,9 @@
 namespace pc {
 
 // Ruta del fichero `nombre` para un programa que está en `carpeta_programa`: la primera que
-// existe de carpeta_programa/nombre, carpeta_programa/../share/puntocruz/nombre y la carpeta
-// de datos con la que se compiló. Si no existe en ninguna, la de junto al programa (así el
-// aviso de que falta nombra el sitio de siempre).
+// existe de carpeta_programa/nombre y carpeta_programa/../share/puntocruz/nombre (la
+// instalación, con cualquier prefijo). Si no existe en ninguna, la de junto al programa (así
+// el aviso de que falta nombra el sitio de siempre).
 std::string buscar_dato(const std::string& carpeta_programa, const std::string& nombre);
 
 }  // namespace pc
