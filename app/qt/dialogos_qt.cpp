@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
+#include <QStyle>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
@@ -83,7 +85,8 @@ std::string DialogosQt::entrada(const std::string& titulo, const std::string& te
     // Lo bastante ancha para leer el título entero (con los botones de la barra) y el texto.
     const QFontMetrics fm(dlg.font());
     const int ancho = std::max({fm.horizontalAdvance(q(titulo)) + 160, fm.horizontalAdvance(q(texto)) + 60, 300});
-    dlg.setMinimumWidth(ancho);
+    // El diálogo se ajusta a su contenido: se ensancha su campo de texto.
+    if (auto* campo = dlg.findChild<QLineEdit*>()) campo->setMinimumWidth(ancho - 2 * dlg.style()->pixelMetric(QStyle::PM_LayoutLeftMargin));
     return dlg.exec() == QDialog::Accepted ? dlg.textValue().toStdString() : defecto;
 }
 
