@@ -1,6 +1,7 @@
 #include "app/qt/panel_estado.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 
 namespace pc::ui {
 
@@ -10,7 +11,8 @@ void PanelEstado::poner(const QString& texto) {
 }
 
 bool PanelEstado::cabe() const {
-    return fontMetrics().horizontalAdvance(text()) <= contentsRect().width() - 2 * margin() - indent();
+    // indent() vale -1 mientras no se fija.
+    return fontMetrics().horizontalAdvance(text()) <= contentsRect().width() - 2 * margin() - std::max(0, indent());
 }
 
 void PanelEstado::resizeEvent(QResizeEvent* ev) {
