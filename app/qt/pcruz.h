@@ -2,6 +2,7 @@
 // de estado y menús. Posee el estado del diseño durante toda la ejecución.
 #pragma once
 #include <QImage>
+#include <QRect>
 #include <QMainWindow>
 #include <memory>
 #include <optional>
@@ -117,6 +118,7 @@ private:
     TAboutBox* acerca_ = nullptr;
     TForm3* columnas_ = nullptr;
     VentanaAyuda* ayuda_ = nullptr;
+    QRect celdas_pendientes_;  // celdas repintadas que aún no se han actualizado en pantalla
     bool mostrada_ = false;
     bool salida_confirmada_ = false;
     // Deshacer y rehacer, archivos recientes y fichero abierto.

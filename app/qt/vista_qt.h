@@ -36,6 +36,7 @@ public:
     void progreso(const std::string& texto) override;
     void procesar_mensajes() override;
     void color_fondo(Color c) override;
+    void dibujar_lado(int x, int y, int k) override;
     void dibujar_paleta(const DibujoPaleta& d) override;
     Color pixel_paleta(int x, int y) const override;
     void al_frente() override;
