@@ -36,7 +36,7 @@ void raton(QWidget* w, QEvent::Type tipo, Qt::MouseButton boton, Qt::MouseButton
 
 std::string texto(QAction* a) { return a->text().toStdString(); }
 
-TEST(Edicion, DeshacerYRehacerOrdenesYTrazosConTituloYPregunta) {
+TEST(Escritorio, DeshacerYRehacerOrdenesYTrazosConTituloYPregunta) {
     aplicacion();
     DialogosGuion g;
     ui::Programa p(g, "");
@@ -91,7 +91,7 @@ TEST(Edicion, DeshacerYRehacerOrdenesYTrazosConTituloYPregunta) {
     f.hide();
 }
 
-TEST(Edicion, GrabarQuitaElAsteriscoYLosRecientesVuelvenAAbrir) {
+TEST(Escritorio, GrabarQuitaElAsteriscoYLosRecientesVuelvenAAbrir) {
     aplicacion();
     QTemporaryDir dir;
     DialogosGuion g;
@@ -137,7 +137,7 @@ TEST(Edicion, GrabarQuitaElAsteriscoYLosRecientesVuelvenAAbrir) {
     f.hide();
 }
 
-TEST(Edicion, ZoomConControlYRuedaDejaElPuntoBajoElPuntero) {
+TEST(Escritorio, ZoomConControlYRuedaDejaElPuntoBajoElPuntero) {
     aplicacion();
     DialogosGuion g;
     ui::Programa p(g, "");
@@ -175,7 +175,7 @@ TEST(Edicion, ZoomConControlYRuedaDejaElPuntoBajoElPuntero) {
     f.hide();
 }
 
-TEST(Edicion, AtajosPanelesVisorYTextosDeQtEnCastellano) {
+TEST(Escritorio, AtajosPanelesVisorYTextosDeQtEnCastellano) {
     QApplication& app = aplicacion();
     DialogosGuion g;
     ui::Programa p(g, "");
