@@ -85,6 +85,18 @@ TEST(Escritorio, DeshacerYRehacerOrdenesYTrazosConTituloYPregunta) {
     accion(&f, "VerRejilla1")->trigger();
     EXPECT_EQ(texto(deshacer), "Deshacer Pintar");
 
+    // Un relleno desde el menú del gráfico (sobre la celda del botón derecho) es un paso.
+    const Color antes = e.punto(19, 30).color;
+    raton(l, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, QPoint(19 * s + 1, 30 * s + 1));
+    e.color_actual = 0x0000FF;
+    accion(&f, "RellenarColor1")->trigger();
+    ASSERT_EQ(e.punto(19, 30).color, 0x0000FF);
+    EXPECT_EQ(texto(deshacer), "Deshacer Rellenar Color (MACIZO)");
+    deshacer->trigger();
+    EXPECT_EQ(e.punto(19, 30).color, antes);
+    rehacer->trigger();
+    EXPECT_EQ(e.punto(19, 30).color, 0x0000FF);
+
     g.contestar(false);
     EXPECT_FALSE(f.close());
     EXPECT_EQ(g.llamadas().back().texto, "Hay cambios sin grabar.\n¿Desea Salir?");
