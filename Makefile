@@ -1,12 +1,16 @@
 # Dos órdenes para una máquina Debian 12 nueva:
 #   make run   instala lo que falte, compila y arranca el programa
 #   make test  instala lo que falte, compila y pasa todas las pruebas
+#   make install [PREFIX=/usr/local] [DESTDIR=...]  instala el programa en el escritorio
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
-PAQUETES = cmake make g++ pkg-config qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
+PAQUETES = cmake make g++ pkg-config qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev \
+           qt6-translations-l10n desktop-file-utils
 
-.PHONY: run test build deps bench sanitize clean
+PREFIX ?= /usr/local
+
+.PHONY: run test build deps bench sanitize clean install
 
 deps:
 	@faltan=""; for p in $(PAQUETES); do \
@@ -25,8 +29,9 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Se arranca desde la carpeta en la que se llamó a make: ARGS=fichero.pc vale con rutas relativas.
 run: build
-	cd $(BUILD) && ./puntocruz $(ARGS)
+	$(abspath $(BUILD))/puntocruz $(ARGS)
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -37,6 +42,16 @@ bench: build
 # Pruebas con AddressSanitizer y UndefinedBehaviorSanitizer en una carpeta aparte.
 sanitize:
 	$(MAKE) test BUILD=build-san CMAKE_FLAGS="-DPC_SANITIZE=ON -DPC_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug"
+
+# DESTDIR (del entorno o de la línea de make) lo respeta cmake --install. Sin DESTDIR se ponen
+# al día las bases de datos del escritorio para que los ficheros .pc se abran con el programa.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	@if [ -z "$(DESTDIR)" ]; then \
+	  command -v update-mime-database >/dev/null && update-mime-database "$(PREFIX)/share/mime" || true; \
+	  command -v update-desktop-database >/dev/null && update-desktop-database "$(PREFIX)/share/applications" || true; \
+	  command -v gtk-update-icon-cache >/dev/null && gtk-update-icon-cache -q -t "$(PREFIX)/share/icons/hicolor" || true; \
+	fi
 
 clean:
 	rm -rf $(BUILD) build-san

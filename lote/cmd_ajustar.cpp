@@ -2,6 +2,7 @@
 // tapiz al hilo más próximo del catálogo.
 #include <iostream>
 
+#include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
 #include "threads/ordenes/ajuste.h"
@@ -27,6 +28,7 @@ int ejecutar_ajustar(const std::vector<std::string>& args) {
         return 1;
     if (!grabar_patron(ent, *salida)) return 1;
     captura.escribir_cambios();
+    anunciar_escrito(*ent.estado, *salida);
     return 0;
 }
 

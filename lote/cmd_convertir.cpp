@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "files/fichero_pc.h"
+#include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
 
@@ -24,7 +25,7 @@ int ejecutar_convertir(const std::vector<std::string>& args) {
 
     Entorno ent;
     if (!cargar_patron(ent, entrada, formato) || !grabar_patron(ent, salida)) return 1;
-    std::cout << "Escrito " << salida << " (" << ent.estado->ancho << " x " << ent.estado->alto << " puntos).\n";
+    anunciar_escrito(*ent.estado, salida);
     return 0;
 }
 

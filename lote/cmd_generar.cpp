@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "files/ordenes/ficheros_patron.h"
+#include "lote/escrito.h"
 #include "lote/lote.h"
 #include "pattern/ordenes/fiel.h"
 #include "pattern/ordenes/generar.h"
@@ -56,6 +57,7 @@ int ejecutar_generar(const std::vector<std::string>& args) {
     Sesion& s = ent.sesion;
     e.metodo_color = metodo;
 
+    if (!existe_entrada(op.sueltos[0])) return 1;
     ent.dialogos.ficheros.push_back(op.sueltos[0]);
     if (!ent.ejecutar([&] { abrir_imagen(s); })) return 1;
 
@@ -89,6 +91,7 @@ int ejecutar_generar(const std::vector<std::string>& args) {
 
     const std::string& f = *salida;
     if (!ent.ejecutar([&] { termina_en_pci(f) ? grabar_pci_en(s, f) : grabar_pc_en(s, f); })) return 1;
+    anunciar_escrito(e, f);
     return 0;
 }
 

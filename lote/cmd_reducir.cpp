@@ -3,6 +3,7 @@
 #include <functional>
 #include <iostream>
 
+#include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
 #include "pattern/ordenes/paleta.h"
@@ -39,6 +40,7 @@ int ejecutar_reducir(const std::vector<std::string>& args) {
     if (!ent.ejecutar(orden)) return 1;
     if (!grabar_patron(ent, *salida)) return 1;
     if (!op.tiene("--tonos")) captura.escribir_cambios();
+    anunciar_escrito(*ent.estado, *salida);
     return 0;
 }
 

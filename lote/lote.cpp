@@ -3,6 +3,10 @@
 #include "app/texto.h"
 #include "threads/datos.h"
 #include "threads/catalogo.h"
+#include "threads/ordenes/catalogo.h"
+
+#include <filesystem>
+#include <system_error>
 
 namespace pc::lote {
 
@@ -54,6 +58,10 @@ void VistaLote::memo_linea(const std::string& linea) {
 
 Entorno::Entorno() : estado(crear_estado()), sesion{*estado, dialogos, vista, imagen} {
     valores_iniciales(*estado);
+    // Sin pantalla no hay lienzo que llenar: con celdas de 1 píxel cualquier tapiz cabe y no
+    // salen los avisos de cambio del tamaño de la rejilla.
+    estado->tam_rejilla = "1";
+    estado->tam_celda = 1;
     estado->texto_dmc = lineas_dmc_incorporado();
     estado->texto_anchor = lineas_anchor_incorporado();
     estado->marca = "DMC";
@@ -63,6 +71,21 @@ Entorno::Entorno() : estado(crear_estado()), sesion{*estado, dialogos, vista, im
 bool Entorno::ejecutar(const std::function<void()>& orden) {
     const bool ok = pc::ejecutar(dialogos, orden);
     return ok && !dialogos.hubo_error;
+}
+
+bool Entorno::usar_catalogo(const std::string& nombre) {
+    if (estado->marca == nombre) return true;
+    return ejecutar([&] {
+        estado->marca = nombre;
+        cargar_catalogo(sesion, nombre, estado->hilos);
+    });
+}
+
+bool existe_entrada(const std::string& ruta) {
+    std::error_code ec;
+    if (std::filesystem::exists(ruta, ec)) return true;
+    std::cerr << "El fichero " << ruta << " no existe.\n";
+    return false;
 }
 
 std::optional<std::string> Opciones::valor(const std::string& o) const {

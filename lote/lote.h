@@ -73,7 +73,12 @@ struct Entorno {
     Sesion sesion;
     // Ejecuta una orden; false si terminó con error (ya escrito en stderr).
     bool ejecutar(const std::function<void()>& orden);
+    // Carga ese catálogo ("DMC" o "ANCHOR") como paleta activa de hilos, la que nombra los hilos.
+    bool usar_catalogo(const std::string& nombre);
 };
+
+// true si el fichero de entrada existe; si no, lo dice en stderr.
+bool existe_entrada(const std::string& ruta);
 
 // Opciones leídas: argumentos sueltos, opciones con valor y banderas.
 struct Opciones {

@@ -28,6 +28,12 @@ int main(int argc, char** argv) {
     }
     for (const auto& sub : pc::lote::subcomandos()) {
         if (sub.nombre != args[0]) continue;
+        for (std::size_t i = 1; i < args.size(); ++i) {
+            if (args[i] == "--ayuda" || args[i] == "-h" || args[i] == "--help") {
+                std::cout << "Uso:\n" << sub.uso << '\n';
+                return 0;
+            }
+        }
         try {
             return sub.ejecutar(std::vector<std::string>(args.begin() + 1, args.end()));
         } catch (const pc::lote::ErrorUso& err) {

@@ -19,6 +19,7 @@ bool es_fichero_pci(const std::string& ruta) {
 }
 
 bool cargar_patron(Entorno& ent, const std::string& ruta, int formato) {
+    if (!existe_entrada(ruta)) return false;
     Sesion& s = ent.sesion;
     if (!es_fichero_pci(ruta)) {
         bool leido = false;

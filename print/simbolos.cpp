@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "app/datos_instalados.h"
 #include "app/ficheros.h"
 #include "app/texto.h"
 
@@ -81,9 +82,8 @@ TablaSimbolos leer_simbolos(std::string_view texto, const std::function<void(con
 }
 
 std::string ruta_simbolos(const std::string& carpeta_programa) {
-    std::string ruta = carpeta_programa;
-    if (!ruta.empty() && ruta.back() != '/') ruta += '/';
-    return ruta + kFicheroSimbolos;
+    // Junto al programa o en la carpeta de datos de la instalación.
+    return buscar_dato(carpeta_programa, kFicheroSimbolos);
 }
 
 TablaSimbolos leer_fichero_simbolos(const std::string& ruta,

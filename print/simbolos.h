@@ -37,7 +37,7 @@ struct TablaSimbolos {
 // igualmente. Lee como mucho kMaxSimbolos símbolos; el resto del fichero se ignora.
 TablaSimbolos leer_simbolos(std::string_view texto, const std::function<void(const std::string&)>& aviso);
 
-// Ruta de simbolos.dat en la carpeta del programa.
+// Ruta de simbolos.dat: junto al programa o, instalado, en PREFIJO/share/puntocruz.
 std::string ruta_simbolos(const std::string& carpeta_programa);
 // Lee y decodifica el fichero de símbolos; lanza ErrorFichero si no existe o no se puede leer.
 TablaSimbolos leer_fichero_simbolos(const std::string& ruta,

@@ -107,6 +107,8 @@ void tamano_rejilla(Sesion& s) {
     // conversión avisa entonces y la celda sigue con el tamaño anterior.
     e.tam_rejilla = texto;
     e.tam_celda = entero(texto);
+    // Se redibuja al momento: el dibujo y el ratón usan siempre el mismo tamaño de celda.
+    redibujar_todo(s);
 }
 
 void ver_rejilla(Sesion& s) {

@@ -13,6 +13,7 @@
 
 #include "app/ordenes/visor.h"
 #include "app/qt/lienzo.h"
+#include "app/qt/panel_estado.h"
 #include "app/qt/textos_ui.h"
 #include "render/imagen_qt.h"
 
@@ -81,7 +82,7 @@ TForm1::TForm1(Sesion& sesion, ImagenQt& imagen, QWidget* padre)
     estado->setObjectName(QStringLiteral("StatusBar1"));
     estado->setSizeGripEnabled(false);
     for (int n = 0; n < 2; ++n) {
-        paneles_[n] = new QLabel(estado);
+        paneles_[n] = new PanelEstado(estado);  // el texto que no cabe sale como pista
         paneles_[n]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (n == 0) paneles_[n]->setFixedWidth(kAnchoPaneles[n]);
         else paneles_[n]->setMinimumWidth(kAnchoPaneles[n]);
@@ -100,7 +101,7 @@ void TForm1::memo_limpiar() { memo1_->clear(); }
 void TForm1::memo_linea(const std::string& linea) { memo1_->appendPlainText(QString::fromStdString(linea)); }
 
 void TForm1::panel(int n, const std::string& texto) {
-    if (n >= 0 && n < 2) paneles_[n]->setText(QString::fromStdString(texto));
+    if (n >= 0 && n < 2) paneles_[n]->poner(QString::fromStdString(texto));
 }
 
 QString TForm1::texto_panel(int n) const { return n >= 0 && n < 2 ? paneles_[n]->text() : QString(); }
@@ -143,7 +144,7 @@ void TForm1::al_pulsar(Qt::MouseButton, QPoint p) {
     image1_->update();
 }
 
-void TForm1::al_mover(QPoint p) { paneles_[0]->setText(QString::fromStdString(texto_pixel(imagen_, p.x(), p.y()))); }
+void TForm1::al_mover(QPoint p) { paneles_[0]->poner(QString::fromStdString(texto_pixel(imagen_, p.x(), p.y()))); }
 
 // Cerrar sólo oculta: la imagen y el texto se quedan.
 void TForm1::closeEvent(QCloseEvent* ev) {

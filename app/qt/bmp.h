@@ -7,7 +7,6 @@
 #include "app/ordenes/sesion.h"
 #include "app/qt/menus.h"
 
-class QLabel;
 class QPlainTextEdit;
 class QScrollBar;
 class QSplitter;
@@ -19,6 +18,7 @@ class ImagenQt;
 namespace pc::ui {
 
 class Lienzo;
+class PanelEstado;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -60,7 +60,7 @@ private:
     QScrollBar* scrollbar2_ = nullptr;
     QPlainTextEdit* memo1_ = nullptr;
     QSplitter* splitter1_ = nullptr;
-    QLabel* paneles_[2] = {};
+    PanelEstado* paneles_[2] = {};
     Acciones acciones_;
 };
 

@@ -1,12 +1,17 @@
 #include "app/qt/dialogos_qt.h"
 
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <algorithm>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
+#include <QStyle>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 
+#include "app/qt/preferencias.h"
 #include "app/qt/textos_ui.h"
 
 namespace pc::ui {
@@ -15,9 +20,11 @@ namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
 QString u(const char* s) { return QString::fromUtf8(s); }
 
-// Diálogo de ficheros con los rótulos en castellano; vacío si se cancela.
-QString elegir_fichero(QWidget* padre, const std::string& filtro, bool guardar) {
-    QFileDialog dlg(padre);
+// Diálogo de ficheros con los rótulos en castellano, abierto en la última carpeta usada para
+// esa clase de fichero; vacío si se cancela.
+QString elegir_fichero(QWidget* padre, const std::string& filtro, const std::string& extension, bool guardar) {
+    const QString clase = clase_de_fichero(extension);
+    QFileDialog dlg(padre, QString(), carpeta_de(clase));
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -28,7 +35,9 @@ QString elegir_fichero(QWidget* padre, const std::string& filtro, bool guardar) 
     dlg.setLabelText(QFileDialog::Accept, u(guardar ? texto::kGuardar : texto::kAbrir));
     dlg.setLabelText(QFileDialog::Reject, u(texto::kCancelarDialogo));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();
-    return dlg.selectedFiles().constFirst();
+    const QString elegido = dlg.selectedFiles().constFirst();
+    recordar_carpeta(clase, elegido);
+    return elegido;
 }
 
 std::string sin_comodin(const std::string& extension) {
@@ -73,6 +82,11 @@ std::string DialogosQt::entrada(const std::string& titulo, const std::string& te
     dlg.setTextValue(q(defecto));
     dlg.setOkButtonText(u(texto::kAceptar));
     dlg.setCancelButtonText(u(texto::kCancelarDialogo));
+    // Lo bastante ancha para leer el título entero (con los botones de la barra) y el texto.
+    const QFontMetrics fm(dlg.font());
+    const int ancho = std::max({fm.horizontalAdvance(q(titulo)) + 160, fm.horizontalAdvance(q(texto)) + 60, 300});
+    // El diálogo se ajusta a su contenido: se ensancha su campo de texto.
+    if (auto* campo = dlg.findChild<QLineEdit*>()) campo->setMinimumWidth(ancho - 2 * dlg.style()->pixelMetric(QStyle::PM_LayoutLeftMargin));
     return dlg.exec() == QDialog::Accepted ? dlg.textValue().toStdString() : defecto;
 }
 
@@ -95,7 +109,7 @@ bool DialogosQt::pregunta(const std::string& titulo, const std::string& texto) {
 }
 
 std::optional<std::string> DialogosQt::abrir(const std::string& filtro, const std::string& extension) {
-    const QString f = elegir_fichero(padre_, filtro, false);
+    const QString f = elegir_fichero(padre_, filtro, extension, false);
     if (f.isEmpty()) return std::nullopt;
     const std::string nombre = f.toStdString();
     // Como al teclear un nombre sin extensión: si no existe tal cual, se prueba con la de defecto.
@@ -104,7 +118,7 @@ std::optional<std::string> DialogosQt::abrir(const std::string& filtro, const st
 }
 
 std::optional<std::string> DialogosQt::guardar(const std::string& filtro, const std::string& extension) {
-    const QString f = elegir_fichero(padre_, filtro, true);
+    const QString f = elegir_fichero(padre_, filtro, extension, true);
     if (f.isEmpty()) return std::nullopt;
     return con_extension(f.toStdString(), extension);
 }

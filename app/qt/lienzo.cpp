@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace pc::ui {
 
@@ -31,6 +32,23 @@ void Lienzo::mousePressEvent(QMouseEvent* ev) {
 
 void Lienzo::mouseMoveEvent(QMouseEvent* ev) {
     emit movido(ev->buttons(), ev->position().toPoint());
+}
+
+void Lienzo::mouseReleaseEvent(QMouseEvent* ev) {
+    emit soltado(ev->button(), ev->position().toPoint());
+}
+
+void Lienzo::wheelEvent(QWheelEvent* ev) {
+    // Un paso de rueda son 120 octavos de grado.
+    rueda_acumulada_ += ev->angleDelta().y();
+    const int pasos = rueda_acumulada_ / 120;
+    if (pasos == 0) {
+        ev->accept();
+        return;
+    }
+    rueda_acumulada_ -= pasos * 120;
+    emit rueda(pasos, ev->modifiers().testFlag(Qt::ControlModifier), ev->position().toPoint());
+    ev->accept();
 }
 
 void Lienzo::contextMenuEvent(QContextMenuEvent* ev) {

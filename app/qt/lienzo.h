@@ -23,16 +23,22 @@ public:
 signals:
     void pulsado(Qt::MouseButton boton, QPoint posicion);
     void movido(Qt::MouseButtons botones, QPoint posicion);
+    void soltado(Qt::MouseButton boton, QPoint posicion);
+    // Rueda del ratón: pasos (positivos hacia arriba), con Control o sin él.
+    void rueda(int pasos, bool control, QPoint posicion);
 
 protected:
     void paintEvent(QPaintEvent* ev) override;
     void mousePressEvent(QMouseEvent* ev) override;
     void mouseMoveEvent(QMouseEvent* ev) override;
+    void mouseReleaseEvent(QMouseEvent* ev) override;
+    void wheelEvent(QWheelEvent* ev) override;
     void contextMenuEvent(QContextMenuEvent* ev) override;
 
 private:
     const QImage* imagen_;
     QMenu* menu_ = nullptr;
+    int rueda_acumulada_ = 0;  // ruedas finas: se junta hasta completar un paso
 };
 
 // Barra de desplazamiento de los lienzos: rango 0..maximo, paso pequeño 10 y grande 100.

@@ -11,12 +11,17 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
+#include "app/datos_instalados.h"
 #include "app/errores.h"
+#include "app/ordenes/deshacer.h"
 #include "app/ordenes/patron.h"
 #include "app/ordenes/principal.h"
 #include "app/qt/acerca.h"
+#include "app/qt/atajos.h"
 #include "app/qt/bmp.h"
 #include "app/qt/lienzo.h"
+#include "app/qt/panel_estado.h"
+#include "app/qt/preferencias.h"
 #include "app/qt/textos_ui.h"
 #include "app/texto.h"
 #include "files/ordenes/ficheros_patron.h"
@@ -45,15 +50,20 @@ Boton boton_de(Qt::MouseButton b) {
 TForm2::TForm2(Dialogos& dialogos, Imagen& imagen, const std::string& argumento, QWidget* padre)
     : QMainWindow(padre),
       dialogos_(dialogos),
+      anotados_(dialogos),
       estado_(crear_estado()),
       vista_(*this),
-      sesion_{*estado_, dialogos_, vista_, imagen} {
+      sesion_{*estado_, anotados_, vista_, imagen},
+      historial_(std::make_unique<Historial>()) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromUtf8(texto::kTituloPrincipal));
     resize(kAnchoVentana, kAltoVentana);
     if (const QScreen* pantalla = screen()) {
         move(pantalla->availableGeometry().center() - rect().center());
     }
+    // El tamaño y el sitio de la última vez; la primera vez, los de arriba.
+    const QByteArray geometria = geometria_guardada();
+    if (!geometria.isEmpty()) restoreGeometry(geometria);
     // Arranque: menús, valores iniciales, lienzo blanco, aviso y fichero de la línea de órdenes.
     crear_controles();
     crear_menus();
@@ -64,10 +74,23 @@ TForm2::TForm2(Dialogos& dialogos, Imagen& imagen, const std::string& argumento,
     sincronizar();
     ejecutar(dialogos_, [this] { aviso_inicio(dialogos_); });
     const std::string fichero = recortar(argumento);
-    if (fichero.empty()) return;
-    ejecutar(dialogos_, [&] { abrir_al_arrancar(sesion_, fichero); });
-    sincronizar();
-    showMaximized();
+    if (!fichero.empty()) {
+        anotados_.empezar();
+        const bool ok = ejecutar(dialogos_, [&] { abrir_al_arrancar(sesion_, fichero); });
+        if (ok && !anotados_.fallo()) {
+            fichero_actual_ = QFileInfo(QString::fromStdString(fichero)).absoluteFilePath();
+            anadir_reciente(es_pci(fichero) ? QStringLiteral("CargarPtocRuzparaImprimirPCI1")
+                                            : QStringLiteral("CargarPuntoCruz1"),
+                            fichero_actual_);
+            llenar_recientes();
+        }
+        sincronizar();
+    }
+    // Lo cargado al arrancar es el punto de partida: no se deshace.
+    historial_->empezar(*estado_);
+    actualizar_edicion();
+    actualizar_titulo();
+    if (!fichero.empty()) showMaximized();
 }
 
 TForm2::~TForm2() = default;
@@ -92,6 +115,8 @@ void TForm2::crear_controles() {
     image1_->setToolTip(QString::fromUtf8(texto::kPistaLienzo));
     connect(image1_, &Lienzo::pulsado, this, &TForm2::al_pulsar);
     connect(image1_, &Lienzo::movido, this, &TForm2::al_mover);
+    connect(image1_, &Lienzo::soltado, this, &TForm2::al_soltar);
+    connect(image1_, &Lienzo::rueda, this, &TForm2::al_rodar);
     conectar_lienzo_paleta(*this);
 
     scrollbar1_ = crear_barra(Qt::Vertical, "ScrollBar1", kLadoLienzo, central);
@@ -106,13 +131,14 @@ void TForm2::crear_controles() {
     auto* barra = new QStatusBar(this);
     barra->setObjectName(QStringLiteral("StatusBar1"));
     barra->setSizeGripEnabled(false);
+    // El panel 0 crece con la ventana; el texto que no cabe en un panel sale como pista.
     for (int n = 0; n < 3; ++n) {
-        paneles_[n] = new QLabel(barra);
+        paneles_[n] = new PanelEstado(barra);
         paneles_[n]->setObjectName(QStringLiteral("Panel%1").arg(n));
         paneles_[n]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (n < 2) paneles_[n]->setFixedWidth(kAnchoPaneles[n]);
+        if (n == 1) paneles_[n]->setFixedWidth(kAnchoPaneles[n]);
         else paneles_[n]->setMinimumWidth(kAnchoPaneles[n]);
-        barra->addWidget(paneles_[n], n == 2 ? 1 : 0);
+        barra->addWidget(paneles_[n], n == 0 ? 1 : 0);
     }
     setStatusBar(barra);
 }
@@ -130,6 +156,10 @@ void TForm2::crear_menus() {
     popup2->setObjectName(QStringLiteral("PopupMenu2"));
     construir(popup2, menu_paleta(), al_elegir, acciones_);
     image2_->poner_menu(popup2);
+    crear_menu_edicion();
+    crear_menu_recientes();
+    // Después de todos los menús, para que valga también con las entradas que se añadan.
+    poner_atajos(this);
 }
 
 void TForm2::conectar(TForm1* visor, TAboutBox* acerca) {
@@ -157,7 +187,10 @@ void TForm2::elegir(const EntradaMenu& en) {
         case Accion::kAyuda: abrir_ayuda(); return;
         default: break;
     }
-    if (en.orden) ejecutar(dialogos_, [&] { en.orden(sesion_); });
+    historial_->antes(*estado_);
+    anotados_.empezar();
+    if (en.orden) ejecutar(anotados_, [&] { en.orden(sesion_); });
+    tras_orden(en.texto ? en.texto : "", en.nombre);
     sincronizar();
 }
 
@@ -172,7 +205,7 @@ void TForm2::sincronizar() {
 }
 
 void TForm2::poner_panel(int n, const std::string& texto) {
-    if (n >= 0 && n < 3) paneles_[n]->setText(QString::fromStdString(texto));
+    if (n >= 0 && n < 3) paneles_[n]->poner(QString::fromStdString(texto));
 }
 
 void TForm2::repintar_patron() { image1_->update(); }
@@ -202,6 +235,11 @@ void TForm2::poner_color_fondo(QRgb c) {
 }
 
 void TForm2::al_pulsar(Qt::MouseButton boton, QPoint p) {
+    // Un trazo, de la pulsación a la suelta del botón izquierdo, es un solo paso.
+    if (boton == Qt::LeftButton) {
+        historial_->antes(*estado_);
+        trazo_ = true;
+    }
     ejecutar(dialogos_, [&] {
         if (raton_pulsado(sesion_, boton_de(boton), p.x(), p.y())) image1_->setToolTip(QString());
     });
@@ -225,17 +263,18 @@ void TForm2::desplazar_horizontal(int p) {
 }
 
 void TForm2::salir() {
-    if (!confirmar_salida(dialogos_)) return;
+    if (!confirmar_salida_con_cambios(dialogos_, historial_->modificado())) return;
     salida_confirmada_ = true;
     close();
 }
 
 void TForm2::closeEvent(QCloseEvent* ev) {
-    if (!salida_confirmada_ && !confirmar_salida(dialogos_)) {
+    if (!salida_confirmada_ && !confirmar_salida_con_cambios(dialogos_, historial_->modificado())) {
         ev->ignore();
         return;
     }
     salida_confirmada_ = true;
+    if (!isMinimized()) guardar_geometria(saveGeometry());
     ev->accept();
     QCoreApplication::quit();
 }
@@ -249,8 +288,9 @@ void TForm2::showEvent(QShowEvent* ev) {
 }
 
 void TForm2::abrir_ayuda() {
-    const QString ruta = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                         QString::fromUtf8(texto::kFicheroAyuda);
+    // Junto al programa (carpeta de compilación) o en la carpeta de datos de la instalación.
+    const QString ruta = QString::fromStdString(
+        buscar_dato(QCoreApplication::applicationDirPath().toStdString(), texto::kFicheroAyuda));
     ejecutar(dialogos_, [&] {
         if (!QFileInfo::exists(ruta)) throw ErrorFichero(QString::fromUtf8(texto::kSinAyuda).arg(ruta).toStdString());
         if (!ayuda_) ayuda_ = new VentanaAyuda(this);

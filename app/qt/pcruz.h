@@ -5,18 +5,23 @@
 #include <QRect>
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/historial.h"
 #include "app/ordenes/sesion.h"
+#include "app/qt/dialogos_anotados.h"
 #include "app/qt/menus.h"
 #include "app/qt/vista_qt.h"
 
-class QLabel;
+class QAction;
+class QMenu;
 class QScrollBar;
 
 namespace pc::ui {
 
 class Lienzo;
+class PanelEstado;
 class TForm1;
 class TForm3;
 class TAboutBox;
@@ -58,6 +63,18 @@ public:
     void repintar_celda(int x, int y);
     void poner_color_fondo(QRgb c);
 
+    // Deshacer, rehacer, zoom y archivos recientes (edicion.cpp).
+    Historial& historial() { return *historial_; }
+    void deshacer();
+    void rehacer();
+    // Cambia el tamaño de celda en `pasos` (positivo: acercar) dejando en su sitio el punto
+    // que está bajo `en_lienzo` (píxeles del lienzo), o el del centro de la vista.
+    void zoom(int pasos, std::optional<QPoint> en_lienzo = std::nullopt);
+    // Vuelve a abrir un archivo reciente con la orden que lo abrió (o la que abre lo grabado).
+    void abrir_reciente(const QString& orden, const QString& fichero);
+    QMenu* menu_recientes() const { return recientes_; }
+    QString fichero_actual() const { return fichero_actual_; }
+
 protected:
     void closeEvent(QCloseEvent* ev) override;
     void showEvent(QShowEvent* ev) override;
@@ -71,8 +88,20 @@ private:
     void desplazar_horizontal(int p);
     void salir();
     void abrir_ayuda();
+    // edicion.cpp
+    void crear_menu_edicion();
+    void crear_menu_recientes();
+    void llenar_recientes();
+    void al_soltar(Qt::MouseButton boton, QPoint p);
+    void al_rodar(int pasos, bool control, QPoint p);
+    // Tras una orden: anota el paso si cambió el tapiz y, si la orden abrió o grabó un
+    // fichero, lo recuerda; después pone al día el título y el menú Edición.
+    void tras_orden(const std::string& nombre, const char* entrada);
+    void actualizar_edicion();
+    void actualizar_titulo();
 
     Dialogos& dialogos_;
+    DialogosAnotados anotados_;  // los que usan las órdenes de esta ventana
     std::unique_ptr<Estado> estado_;
     VistaQt vista_;
     Sesion sesion_;
@@ -83,7 +112,7 @@ private:
     QWidget* panel2_ = nullptr;
     QScrollBar* scrollbar1_ = nullptr;
     QScrollBar* scrollbar2_ = nullptr;
-    QLabel* paneles_[3] = {};
+    PanelEstado* paneles_[3] = {};
     Acciones acciones_;
     TForm1* visor_ = nullptr;
     TAboutBox* acerca_ = nullptr;
@@ -92,6 +121,13 @@ private:
     QRect celdas_pendientes_;  // celdas repintadas que aún no se han actualizado en pantalla
     bool mostrada_ = false;
     bool salida_confirmada_ = false;
+    // Deshacer y rehacer, archivos recientes y fichero abierto.
+    std::unique_ptr<Historial> historial_;
+    bool trazo_ = false;  // botón izquierdo pulsado sobre el lienzo
+    QAction* deshacer_ = nullptr;
+    QAction* rehacer_ = nullptr;
+    QMenu* recientes_ = nullptr;
+    QString fichero_actual_;
 };
 
 }  // namespace pc::ui

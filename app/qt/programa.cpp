@@ -16,7 +16,8 @@ namespace pc::ui {
 Programa::Programa(Dialogos& dialogos, const std::string& argumento) {
     form2_ = std::make_unique<TForm2>(dialogos, imagen_, argumento);
     orden_ << form2_->objectName();
-    form1_ = std::make_unique<TForm1>(form2_->sesion(), imagen_);
+    // El visor es una ventana de herramientas de la principal: queda siempre por encima de ella.
+    form1_ = std::make_unique<TForm1>(form2_->sesion(), imagen_, form2_.get());
     orden_ << form1_->objectName();
     form3_ = std::make_unique<TForm3>();
     orden_ << form3_->objectName();

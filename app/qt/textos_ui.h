@@ -61,3 +61,13 @@ inline constexpr const char* kBuscarEn = "Buscar en:";
 inline constexpr const char* kNombreFichero = "Nombre:";
 inline constexpr const char* kTipoFichero = "Tipo:";
 }  // namespace pc::ui::texto
+
+namespace pc::ui::texto {
+// Edición, zoom y archivos recientes.
+inline constexpr const char* kEdicion = "Edición";
+inline constexpr const char* kAcercar = "Acercar";
+inline constexpr const char* kAlejar = "Alejar";
+inline constexpr const char* kRecientes = "Archivos recientes";
+inline constexpr const char* kSinTitulo = "Sin título";
+inline constexpr const char* kRecienteNoExiste = "El fichero \"%1\" ya no existe.";
+}  // namespace pc::ui::texto

@@ -1,6 +1,7 @@
 #include "files/ordenes/ficheros_patron.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "app/errores.h"
 #include "app/ficheros.h"
@@ -68,6 +69,13 @@ void ajustar_rejilla(Sesion& s, int ancho, int alto) {
 
 }  // namespace
 
+bool es_pci(const std::string& fichero) {
+    if (fichero.size() < 4) return false;
+    std::string ext = fichero.substr(fichero.size() - 4);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".pci";
+}
+
 void mostrar_fichero(Sesion& s, const std::string& fichero) {
     const std::size_t n = longitud_utf8(fichero);
     if (n > 50) {
@@ -108,6 +116,17 @@ void cargar_pc(Sesion& s, const std::string& fichero, int formato) { cargar_pc_l
 bool abrir_al_arrancar(Sesion& s, const std::string& argumento) {
     const std::string fichero = recortar(argumento);
     if (fichero.empty()) return false;
+    // Un fichero de impresión (abierto desde el gestor de archivos, por ejemplo) se lee como
+    // tal: leído como patrón sólo daría basura.
+    if (es_pci(fichero)) {
+        blanquear_rejilla(s.e);
+        try {
+            cargar_pci(s, fichero);
+        } catch (const Error&) {
+            s.d.mensaje("ERROR al leer el fichero");
+        }
+        return true;
+    }
     cargar_pc(s, fichero, kFormatoBinario);
     return true;
 }

@@ -13,7 +13,10 @@ void cargar_pc(Sesion& s, const std::string& fichero, int formato);
 // Igual que cargar_pc, y además dice si el fichero se leyó entero: false cuando la carga
 // terminó con un aviso de error (la herramienta por lotes lo necesita para su código de salida).
 bool cargar_pc_leido(Sesion& s, const std::string& fichero, int formato);
+// true si la ruta termina en ".pci" (sin distinguir mayúsculas).
+bool es_pci(const std::string& fichero);
 // Fichero nombrado en la línea de órdenes: devuelve true si se abrió (argumento no vacío).
+// Uno terminado en ".pci" se lee como fichero de impresión; cualquier otro, como patrón.
 bool abrir_al_arrancar(Sesion& s, const std::string& argumento);
 
 void grabar_punto_cruz(Sesion& s);   // "Grabar Punto Cruz"

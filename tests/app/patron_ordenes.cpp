@@ -232,9 +232,9 @@ TEST(VistaPatron, AjustesDeRejillaYPincel) {
     EXPECT_EQ(b.d.llamadas()[0].texto, "Indicar Tamaño ");
     EXPECT_EQ(b.e.tam_rejilla, "3");
     EXPECT_EQ(b.e.tam_celda, 3);
-    EXPECT_EQ(b.v.redibujados, 0);  // se verá en el próximo redibujado
+    EXPECT_EQ(b.v.redibujados, 1);  // el dibujo cambia a la vez que el ratón
     raton_pulsado(b.s, Boton::kDerecho, 7, 7);
-    EXPECT_EQ(b.e.sel_x, 2);  // el ratón ya usa la celda nueva
+    EXPECT_EQ(b.e.sel_x, 2);
 
     b.d.cancelar_entrada();
     tamano_rejilla(b.s);

@@ -64,21 +64,23 @@ TEST_F(LotePaleta, ReducirEscribeLosCambiosYGrabaElResultado) {
     EXPECT_EQ(r.salida,
               "DMC: 310 cambiar por HILO:????\n"
               "HILO:???? cambiar por HILO:????\n"
-              "Cambios recomendados: 2\n");
+              "Cambios recomendados: 2\n"
+              "Escrito " + ruta("r.pc") + " (3 x 2 puntos, 1 colores)\n");
     r = ejecutar_lote("paleta " + comillas(ruta("r.pc")));
     EXPECT_NE(r.salida.find(" 1. HILO:???? Nº:6\n"), std::string::npos) << r.salida;
 
     // Similares: (3,3,3) y el 310 están a 3; el gris queda lejos.
     r = ejecutar_lote("reducir " + comillas(f) + " -o " + comillas(ruta("s.pci")) + " --similares 3");
     EXPECT_EQ(r.codigo, 0) << r.errores;
-    EXPECT_EQ(r.salida, "DMC: 310 cambiar por HILO:????\nCambios recomendados: 1\n");
+    EXPECT_EQ(r.salida, "DMC: 310 cambiar por HILO:????\nCambios recomendados: 1\nEscrito " + ruta("s.pci") +
+                            " (3 x 2 puntos, 2 colores)\n");
     r = ejecutar_lote("paleta " + comillas(ruta("s.pci")));
     EXPECT_NE(r.salida.find("Total de Colores: 2\n"), std::string::npos) << r.salida;
 
-    // Tonos: no escribe nada, pero el tapiz cambia: (3,3,3) y el 310 pasan a negro.
+    // Tonos: no escribe cambios, pero el tapiz cambia: (3,3,3) y el 310 pasan a negro.
     r = ejecutar_lote("reducir " + comillas(f) + " -o " + comillas(ruta("t2.pc")) + " --tonos 10");
     EXPECT_EQ(r.codigo, 0) << r.errores;
-    EXPECT_EQ(r.salida, "");
+    EXPECT_EQ(r.salida, "Escrito " + ruta("t2.pc") + " (3 x 2 puntos, 2 colores)\n");
     r = ejecutar_lote("paleta " + comillas(ruta("t2.pc")));
     EXPECT_NE(r.salida.find(" 1. HILO:???? Nº:5\n"), std::string::npos) << r.salida;
 }
@@ -88,13 +90,18 @@ TEST_F(LotePaleta, AjustarAlCatalogoIndicado) {
     Resultado r = ejecutar_lote("ajustar " + comillas(f) + " -o " + comillas(ruta("a.pc")) + " --catalogo DMC");
     EXPECT_EQ(r.codigo, 0) << r.errores;
     // (3,3,3) va al 310 y el gris (100,100,100) al DMC 535.
-    EXPECT_EQ(r.salida, "HILO:???? cambiar por DMC: 310\nHILO:???? cambiar por DMC: 535\nCambios recomendados: 2\n");
+    EXPECT_EQ(r.salida, "HILO:???? cambiar por DMC: 310\nHILO:???? cambiar por DMC: 535\nCambios recomendados: 2\n"
+                        "Escrito " + ruta("a.pc") + " (3 x 2 puntos, 2 colores)\n");
     r = ejecutar_lote("paleta " + comillas(ruta("a.pc")));
     EXPECT_NE(r.salida.find(" 1. DMC: 310 Nº:5\n"), std::string::npos) << r.salida;
 
     r = ejecutar_lote("ajustar " + comillas(f) + " -o " + comillas(ruta("b.pc")) + " --catalogo ANCHOR");
     EXPECT_EQ(r.codigo, 0) << r.errores;
     EXPECT_NE(r.salida.find("cambiar por ANCHOR:"), std::string::npos) << r.salida;
+    // La paleta nombra los hilos del catálogo que se le pida.
+    r = ejecutar_lote("paleta " + comillas(ruta("b.pc")) + " --catalogo ANCHOR");
+    EXPECT_NE(r.salida.find(" 1. ANCHOR:"), std::string::npos) << r.salida;
+    EXPECT_EQ(r.salida.find("DMC"), std::string::npos) << r.salida;
 }
 
 TEST_F(LotePaleta, EquivalenciasUnaLineaPorHiloAnchor) {

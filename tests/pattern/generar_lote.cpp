@@ -100,6 +100,26 @@ TEST_F(GenerarLote, AutomatizadoDejaComoMuchoLosColoresPedidos) {
     EXPECT_GE(usados.size(), 2u);
 }
 
+TEST_F(GenerarLote, UnaLineaPorFicheroEscritoSinAvisosDePantallaYAyudaPorSuborden) {
+    // A 500 puntos la ventana cambiaría el tamaño de la rejilla; aquí no hay pantalla.
+    const std::string salida = ruta("grande.pci");
+    Resultado r = ejecutar_lote("generar " + comillas(kCoffeeBmp) + " -o " + comillas(salida) + " --ancho 500");
+    ASSERT_EQ(r.codigo, 0) << r.errores;
+    const Pci p = leer_pci(salida);
+    const std::set<std::int32_t> usados(p.colores.begin(), p.colores.end());
+    EXPECT_EQ(r.salida, "Escrito " + salida + " (500 x 333 puntos, " + std::to_string(usados.size()) + " colores)\n");
+    EXPECT_EQ(r.errores, "");
+
+    r = ejecutar_lote("generar --ayuda");
+    EXPECT_EQ(r.codigo, 0);
+    EXPECT_EQ(r.salida.rfind("Uso:\n  puntocruz-lote generar IMAGEN -o SALIDA", 0), 0u) << r.salida;
+    EXPECT_EQ(r.salida.find("reducir"), std::string::npos);
+
+    r = ejecutar_lote("generar " + comillas(ruta("no_hay.bmp")) + " -o " + comillas(salida));
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_EQ(r.errores, "El fichero " + ruta("no_hay.bmp") + " no existe.\n");
+}
+
 TEST_F(GenerarLote, ErroresDeUsoDeImagenYDeTamano) {
     const std::string salida = ruta("x.pci");
     Resultado r = ejecutar_lote("generar " + comillas(kCoffeePng));

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace pc::prueba {
 
@@ -16,6 +17,9 @@ inline QApplication& aplicacion() {
     static char* argv[] = {nombre, nullptr};
     static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Los ajustes que el programa recuerda van a una carpeta temporal, nunca a los del usuario.
+        static QTemporaryDir configuracion;
+        qputenv("PC_CONFIGURACION", configuracion.path().toUtf8());
         return new QApplication(argc, argv);
     }();
     return *app;

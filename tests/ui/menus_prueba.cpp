@@ -21,6 +21,7 @@ const char* const kMenuPrincipal = R"(Archivo #Archivo1
   Cargar Punto Cruz #CargarPuntoCruz1
   Grabar Punto Cruz #GrabarPuntoCruz1
   Cargar Pto Cruz para Imprimir (*.PCI) #CargarPtocRuzparaImprimirPCI1
+  Archivos recientes #Archivosrecientes1 (off)
   ---
   Ancho del Punto de Cruz (Alto a escala) #AnchodelPuntodeCruz1
   Alto del Punto de Cruz (Ancho a escala) #AltodelPuntodeCruzAnchoaescala1
@@ -31,6 +32,12 @@ const char* const kMenuPrincipal = R"(Archivo #Archivo1
   Generar Punto de Cruz FIEL #GenerarPuntodeCruzFIEL1
   ---
   Salir #Salir1
+Edición #Edicin1
+  Deshacer #Deshacer1 (off)
+  Rehacer #Rehacer1 (off)
+  ---
+  Acercar #Acercar1
+  Alejar #Alejar1
 Opciones #Opciones1
   Ver Paleta de Colores del Punto de Cruz #VerColores1
   Fidelidad del Punto de Cruz #FidelidaddelPuntodeCruz1

@@ -1,0 +1,74 @@
+// Historial para deshacer y rehacer. Después de cada orden (o trazo del ratón) se compara el
+// tapiz con una copia de cómo estaba: rejilla entera, ancho y alto y paleta del tapiz. Si la
+// rejilla o el tamaño cambiaron se anota un paso con sólo lo que cambió; deshacer y rehacer
+// intercambian esos valores con los del estado. Sin Qt: lo usa la ventana y se mide aparte.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/estado.h"
+
+namespace pc {
+
+class Historial {
+public:
+    static constexpr std::size_t kMaxPasos = 1000;
+    static constexpr std::size_t kMaxBytes = std::size_t{256} << 20;  // 256 MB
+
+    explicit Historial(std::size_t max_pasos = kMaxPasos, std::size_t max_bytes = kMaxBytes);
+    ~Historial();
+    Historial(const Historial&) = delete;
+    Historial& operator=(const Historial&) = delete;
+
+    // Toma el estado como punto de partida y vacía el historial (sin cambios por grabar).
+    void empezar(const Estado& e);
+    // Antes de una orden: recoge la paleta y el tamaño actuales (otras ventanas pueden
+    // haberlos tocado). La rejilla se compara entera después, así que no se copia aquí.
+    void antes(const Estado& e);
+    // Después de una orden: si la rejilla o el tamaño cambiaron, anota un paso con ese
+    // nombre, descarta lo que se podía rehacer y devuelve true. Un cambio sólo de la paleta
+    // del tapiz no es un paso (es un dato derivado), pero queda recogido.
+    bool anotar(const Estado& e, const std::string& nombre);
+
+    bool puede_deshacer() const { return hecho_ > 0; }
+    bool puede_rehacer() const { return hecho_ < pasos_.size(); }
+    // Nombre del paso que se desharía / rehará ("" si no hay).
+    std::string nombre_deshacer() const;
+    std::string nombre_rehacer() const;
+    // Devuelven false si no había nada que deshacer / rehacer.
+    bool deshacer(Estado& e);
+    bool rehacer(Estado& e);
+
+    // Cambios sin grabar: el estado no es el del último punto marcado como grabado.
+    void marcar_grabado();
+    bool modificado() const;
+
+    std::size_t pasos() const { return pasos_.size(); }
+    std::size_t bytes() const { return bytes_; }
+
+private:
+    struct Paso;
+    using Rejilla = std::array<std::array<Punto, kLadoRejilla>, kLadoRejilla>;
+
+    // Intercambia los valores guardados en el paso con los del estado (y pone la copia al día).
+    void intercambiar(Paso& p, Estado& e);
+    void recortar();
+    std::uint64_t id_actual() const;
+
+    std::size_t max_pasos_, max_bytes_;
+    std::unique_ptr<Rejilla> copia_;  // la rejilla tal como quedó tras el último paso
+    std::string ancho_, alto_;
+    std::unique_ptr<TablaHilos> paleta_;
+    std::deque<std::unique_ptr<Paso>> pasos_;
+    std::size_t hecho_ = 0;   // pasos_[0..hecho_) están aplicados
+    std::size_t bytes_ = 0;
+    std::uint64_t siguiente_id_ = 1;
+    std::uint64_t id_base_ = 0;     // id del estado anterior al paso más antiguo que queda
+    std::uint64_t id_grabado_ = 0;  // id del estado que se grabó o se cargó
+};
+
+}  // namespace pc

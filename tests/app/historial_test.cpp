@@ -1,0 +1,190 @@
+// Deshacer y rehacer sobre rejillas pequeñas escritas a mano, y el acercar/alejar.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/historial.h"
+#include "app/ordenes/deshacer.h"
+#include "app/ordenes/zoom.h"
+#include "tests/comun/banco.h"
+
+namespace pc::prueba {
+namespace {
+
+using Banco = BancoOrdenes<>;
+
+bool misma_rejilla(const Estado& a, const Estado& b) {
+    return std::memcmp(a.puntos.data(), b.puntos.data(), sizeof(a.puntos)) == 0;
+}
+
+// Rejilla de 3 × 2 puntos: fila 1 rojo, verde, azul; fila 2 blanco; sin perfiles.
+void rejilla_3x2(Estado& e) {
+    e.ancho = "3";
+    e.alto = "2";
+    const Color fila1[] = {0x0000FF, 0x00FF00, 0xFF0000};
+    for (int x = 1; x <= 3; ++x) {
+        e.punto(x, 1) = Punto{fila1[x - 1], {-1, -1, -1, -1}};
+        e.punto(x, 2) = Punto{0xFFFFFF, {-1, -1, -1, -1}};
+    }
+}
+
+TEST(Historial, DeshaceYRehaceColoresPerfilesTamanoYPaletaExactos) {
+    Banco b;
+    Estado& e = b.e;
+    rejilla_3x2(e);
+    e.paleta.total = 2;
+    e.paleta[1] = Hilo{0x0000FF, 3, 0, true, false};
+    Historial h;
+    h.empezar(e);
+    const auto antes = std::make_unique<Estado>(e);
+
+    // Una orden que agranda el tapiz, pinta dentro y fuera de él, pone un perfil y vacía la paleta.
+    h.antes(e);
+    e.ancho = "4";
+    e.punto(2, 1).color = 0x123456;
+    e.punto(4, 2).color = 0x00FFFF;
+    e.punto(700, 700).color = 7;
+    e.punto(3, 2).lado(kAbajo) = 0x0000FF;
+    e.paleta.total = 0;
+    ASSERT_TRUE(h.anotar(e, "Rellenar Color (MACIZO)"));
+    EXPECT_EQ(rotulo_deshacer(h), "Deshacer Rellenar Color (MACIZO)");
+    EXPECT_EQ(rotulo_rehacer(h), "Rehacer");
+    EXPECT_TRUE(h.modificado());
+    const auto despues = std::make_unique<Estado>(e);
+
+    ASSERT_TRUE(h.deshacer(e));
+    EXPECT_TRUE(misma_rejilla(e, *antes));
+    EXPECT_EQ(e.ancho, "3");
+    EXPECT_EQ(e.paleta.total, 2);
+    EXPECT_EQ(e.paleta[1].numero, 3);
+    EXPECT_FALSE(h.modificado());
+    EXPECT_EQ(rotulo_rehacer(h), "Rehacer Rellenar Color (MACIZO)");
+    EXPECT_FALSE(h.deshacer(e));
+
+    ASSERT_TRUE(h.rehacer(e));
+    EXPECT_TRUE(misma_rejilla(e, *despues));
+    EXPECT_EQ(e.ancho, "4");
+    EXPECT_EQ(e.paleta.total, 0);
+    EXPECT_FALSE(h.rehacer(e));
+    // Y otra vuelta: los valores guardados se intercambian sin perderse.
+    ASSERT_TRUE(h.deshacer(e));
+    ASSERT_TRUE(h.rehacer(e));
+    EXPECT_TRUE(misma_rejilla(e, *despues));
+}
+
+TEST(Historial, SinCambiosNoHayPasoYUnPasoNuevoBorraLoQueSePodiaRehacer) {
+    Banco b;
+    Estado& e = b.e;
+    rejilla_3x2(e);
+    Historial h;
+    h.empezar(e);
+    // Una marca o una paleta reconstruida no son pasos.
+    h.antes(e);
+    e.ver_rejilla = !e.ver_rejilla;
+    e.paleta.total = 5;
+    EXPECT_FALSE(h.anotar(e, "Ver Rejilla"));
+    EXPECT_FALSE(h.puede_deshacer());
+    EXPECT_FALSE(h.modificado());
+
+    e.punto(1, 1).color = 1;
+    ASSERT_TRUE(h.anotar(e, "Pintar"));
+    e.punto(1, 1).color = 2;
+    ASSERT_TRUE(h.anotar(e, "Pintar"));
+    ASSERT_TRUE(h.deshacer(e));
+    EXPECT_EQ(e.punto(1, 1).color, 1);
+    // Grabado aquí; un paso nuevo descarta el rehacer.
+    h.marcar_grabado();
+    e.punto(2, 2).color = 3;
+    ASSERT_TRUE(h.anotar(e, "Aclara Color"));
+    EXPECT_TRUE(h.modificado());
+    EXPECT_FALSE(h.puede_rehacer());
+    ASSERT_TRUE(h.deshacer(e));
+    EXPECT_FALSE(h.modificado());
+    EXPECT_EQ(e.punto(1, 1).color, 1);
+    EXPECT_EQ(e.punto(2, 2).color, 0xFFFFFF);
+    ASSERT_TRUE(h.deshacer(e));
+    EXPECT_EQ(e.punto(1, 1).color, 0x0000FF);
+    EXPECT_TRUE(h.modificado());
+}
+
+TEST(Historial, SeQuitanLosPasosMasViejosPorNumeroYPorMemoria) {
+    Banco b;
+    Estado& e = b.e;
+    rejilla_3x2(e);
+    Historial h(3);
+    h.empezar(e);
+    for (Color c = 1; c <= 5; ++c) {
+        e.punto(1, 1).color = c;
+        ASSERT_TRUE(h.anotar(e, "Pintar"));
+    }
+    EXPECT_EQ(h.pasos(), 3u);
+    while (h.deshacer(e)) {
+    }
+    EXPECT_EQ(e.punto(1, 1).color, 2);  // el estado más viejo que queda
+    EXPECT_TRUE(h.modificado());        // el grabado (el inicio) ya no se alcanza
+
+    // Un tapiz entero cambiado ocupa lo suyo: con 1 MB de tope queda sólo el último paso.
+    Historial chico(1000, std::size_t{1} << 20);
+    chico.empezar(e);
+    for (Color c = 10; c < 13; ++c) {
+        for (int x = 1; x <= kMaxPuntos; ++x)
+            for (int y = 1; y <= kMaxPuntos; ++y) e.punto(x, y).color = c + ((x * 7 + y) % 2);
+        ASSERT_TRUE(chico.anotar(e, "Generar Punto de Cruz"));
+    }
+    EXPECT_EQ(chico.pasos(), 1u);
+    ASSERT_TRUE(chico.deshacer(e));
+    EXPECT_EQ(e.punto(5, 5).color, 11 + ((5 * 7 + 5) % 2));
+    // Lo guardado de un tapiz de 700 × 700 cabe muy por debajo de los 10 MB de la rejilla
+    // cuando los colores vienen en rachas.
+    for (int x = 1; x <= kMaxPuntos; ++x)
+        for (int y = 1; y <= kMaxPuntos; ++y) e.punto(x, y).color = 0xFFFFFF;
+    Historial h2;
+    h2.empezar(e);
+    for (int x = 1; x <= kMaxPuntos; ++x)
+        for (int y = 1; y <= kMaxPuntos; ++y) e.punto(x, y).color = x / 10;
+    ASSERT_TRUE(h2.anotar(e, "Generar Punto de Cruz"));
+    EXPECT_LT(h2.bytes(), std::size_t{1} << 20);
+}
+
+TEST(Historial, OrdenesDeshacerRedibujanYLaPreguntaDeSalidaAvisaDeLosCambios) {
+    Banco b;
+    rejilla_3x2(b.e);
+    Historial h;
+    h.empezar(b.e);
+    EXPECT_FALSE(deshacer(b.s, h));
+    EXPECT_EQ(b.v.redibujados, 0);
+    b.e.punto(1, 1).color = 5;
+    h.anotar(b.e, "Pintar");
+    EXPECT_TRUE(deshacer(b.s, h));
+    EXPECT_EQ(b.v.redibujados, 1);
+    EXPECT_TRUE(rehacer(b.s, h));
+    EXPECT_EQ(b.v.redibujados, 2);
+
+    b.d.contestar(false).contestar(true);
+    EXPECT_FALSE(confirmar_salida_con_cambios(b.d, true));
+    EXPECT_TRUE(confirmar_salida_con_cambios(b.d, false));
+    EXPECT_EQ(b.d.llamadas()[0].texto, "Hay cambios sin grabar.\n¿Desea Salir?");
+    EXPECT_EQ(b.d.llamadas()[1].texto, "¿Desea Salir?");
+    EXPECT_EQ(b.d.llamadas()[1].titulo, "Punto de Cruz");
+}
+
+TEST(Zoom, LimitadoA1y40YAlTapizDentroDelLienzo) {
+    Banco b;  // 60 × 60: caben 1600 / 60 = 26 píxeles por punto
+    EXPECT_EQ(zoom_maximo(b.e), 26);
+    EXPECT_TRUE(poner_zoom(b.s, 100));
+    EXPECT_EQ(b.e.tam_celda, 26);
+    EXPECT_EQ(b.e.tam_rejilla, "26");
+    EXPECT_EQ(b.v.redibujados, 1);
+    EXPECT_FALSE(poner_zoom(b.s, 27));
+    EXPECT_TRUE(poner_zoom(b.s, -3));
+    EXPECT_EQ(b.e.tam_celda, 1);
+    b.e.ancho = "20";
+    b.e.alto = "10";
+    EXPECT_EQ(zoom_maximo(b.e), 40);
+    b.e.ancho = "700";
+    EXPECT_EQ(zoom_maximo(b.e), 2);
+    EXPECT_TRUE(b.d.mensajes().empty());  // el zoom nunca provoca el aviso de tamaño
+}
+
+}  // namespace
+}  // namespace pc::prueba
