@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/tipos.h"
+#include "print/opciones.h"
 
 namespace pc {
 
@@ -99,6 +100,11 @@ struct Estado {
     bool ver_bmp_exportado = false;
 
     EstadoVisor visor;
+
+    // Impresión: las opciones de la ventana "Opciones para la Impresión" y el último fichero
+    // de patrón elegido al abrir (su nombre va al pie de la página impresa).
+    OpcionesImpresion impresion;
+    std::string fichero_abierto;
 
     Punto& punto(int x, int y) { return puntos[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; }
     const Punto& punto(int x, int y) const {

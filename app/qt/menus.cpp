@@ -11,6 +11,7 @@
 #include "files/ordenes/ficheros_patron.h"
 #include "pattern/ordenes/generar.h"
 #include "pattern/ordenes/paleta.h"
+#include "print/ordenes/opciones_impresion.h"
 #include "threads/ordenes/ajuste.h"
 #include "threads/ordenes/catalogo.h"
 
@@ -49,6 +50,9 @@ void conmutar_borrar_perfilado(Sesion& s) {
     if (s.e.borrar_perfilado) s.e.perfilando = true;
 }
 void ver_bmp(Sesion& s) { s.v.mostrar_visor(); }
+void exportar_troceado(Sesion& s) {
+    exportar_bmp_troceado(s, QCoreApplication::applicationDirPath().toStdString());
+}
 void graba_paleta(Sesion& s) {
     graba_paleta_dmc(s, QCoreApplication::applicationDirPath().toStdString());
 }
@@ -90,13 +94,14 @@ const std::vector<EntradaMenu>& tabla_principal() {
         menu(2, "Cambiaruncolorporotro1", "Cambiar un color por otro"),
         sep(1),
         menu(1, "OpcionesdeImpresin1", "Opciones de Impresión"),
-        menu(2, "ImprimirPuntodeCruz1", "Imprimir Punto de Cruz"),
+        accion(2, "ImprimirPuntodeCruz1", "Imprimir Punto de Cruz", Accion::kImprimir),
         menu(2, "ExportarBMP1", "Exportar BMP"),
-        marca(3, "GenerarBMPdelaImpresin1", "Generar BMP de la Impresión",
+        orden(3, "GenerarBMPdelaImpresin1", "Generar BMP de la Impresión", generar_bmp_impresion,
               [](const Estado& e) { return e.generar_bmp; }),
-        menu(3, "GenerarBMPTroceado60x601", "Generar BMP Troceado (60x60)"),
-        menu(3, "GrabarBMPimpreso1", "Grabar BMP impreso"),
-        marca(3, "VerBMPExportado1", "Ver BMP Exportado", [](const Estado& e) { return e.ver_bmp_exportado; }),
+        orden(3, "GenerarBMPTroceado60x601", "Generar BMP Troceado (60x60)", exportar_troceado),
+        orden(3, "GrabarBMPimpreso1", "Grabar BMP impreso", grabar_bmp_impreso),
+        orden(3, "VerBMPExportado1", "Ver BMP Exportado", ver_bmp_exportado,
+              [](const Estado& e) { return e.ver_bmp_exportado; }),
 
         menu(0, "Ayuda1", "Ayuda"),
         accion(1, "DelaAplicacin1", "De la Aplicación", Accion::kAyuda),

@@ -20,7 +20,7 @@ using Orden = void (*)(Sesion&);
 using Marca = bool (*)(const Estado&);
 
 // Lo que hace una entrada además de (o en vez de) una orden.
-enum class Accion { kNinguna, kSalir, kAcerca, kAyuda, kVerBmp, kCerrarVisor };
+enum class Accion { kNinguna, kSalir, kAcerca, kAyuda, kVerBmp, kCerrarVisor, kImprimir };
 
 struct EntradaMenu {
     int nivel = 0;                 // 0: menú de la barra o entrada del menú emergente

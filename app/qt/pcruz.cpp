@@ -20,6 +20,7 @@
 #include "app/qt/textos_ui.h"
 #include "app/texto.h"
 #include "files/ordenes/ficheros_patron.h"
+#include "print/qt/imprime.h"
 #include "render/dibujo_patron.h"
 #include "threads/datos.h"
 
@@ -143,9 +144,17 @@ void TForm2::elegir(const EntradaMenu& en) {
             if (acerca_) acerca_->abrir(estado_->version);
             return;
         case Accion::kAyuda: abrir_ayuda(); return;
+        case Accion::kImprimir:
+            if (impresion_) impresion_->abrir();
+            return;
         default: break;
     }
     if (en.orden) ejecutar(dialogos_, [&] { en.orden(sesion_); });
+    sincronizar();
+}
+
+void TForm2::ejecutar_orden(const std::function<void(Sesion&)>& orden) {
+    ejecutar(dialogos_, [&] { orden(sesion_); });
     sincronizar();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 #include <QImage>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,7 @@ namespace pc::ui {
 class Lienzo;
 class TForm1;
 class TAboutBox;
+class TForm4;
 class VentanaAyuda;
 
 class TForm2 : public QMainWindow {
@@ -30,6 +32,8 @@ public:
 
     // Las ventanas que se crean después de ésta.
     void conectar(TForm1* visor, TAboutBox* acerca);
+    // La ventana de opciones de impresión, que abre "Imprimir Punto de Cruz".
+    void conectar_impresion(TForm4* impresion) { impresion_ = impresion; }
 
     Estado& estado() { return *estado_; }
     Sesion& sesion() { return sesion_; }
@@ -45,6 +49,8 @@ public:
 
     // Ejecuta una entrada de menú y refleja después el estado en las ventanas.
     void elegir(const EntradaMenu& entrada);
+    // Ejecuta una orden de otra ventana y refleja después el estado, como un menú.
+    void ejecutar_orden(const std::function<void(Sesion&)>& orden);
     // Marcas de los menús y lienzo visible según el estado del diseño.
     void sincronizar();
 
@@ -83,6 +89,7 @@ private:
     Acciones acciones_;
     TForm1* visor_ = nullptr;
     TAboutBox* acerca_ = nullptr;
+    TForm4* impresion_ = nullptr;
     VentanaAyuda* ayuda_ = nullptr;
     bool mostrada_ = false;
     bool salida_confirmada_ = false;

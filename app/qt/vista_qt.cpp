@@ -2,11 +2,16 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QPrinter>
+
+#include "app/ficheros.h"
 
 #include "app/qt/bmp.h"
+#include "app/qt/lienzo.h"
 #include "app/qt/pcruz.h"
 #include "render/dibujo_patron.h"
 #include "render/imagen_qt.h"
+#include "render/impresion.h"
 
 namespace pc::ui {
 
@@ -98,5 +103,30 @@ void VistaQt::procesar_mensajes() {
 }
 
 void VistaQt::color_fondo(Color c) { principal_.poner_color_fondo(a_qrgb(c)); }
+
+}  // namespace pc::ui
+
+namespace pc::ui {
+
+void VistaQt::imprimir(const TrabajoImpresion& t) {
+    if (t.salida == Salida::kBmp) {
+        // Mientras se dibuja no se ve ninguno de los dos lienzos; al acabar, la imagen.
+        principal_.lienzo_patron()->hide();
+        principal_.lienzo_paleta()->hide();
+        imprimir_en_imagen(principal_.imagen_paleta(), t, *this);
+        principal_.lienzo_paleta()->show();
+        principal_.lienzo_paleta()->update();
+        return;
+    }
+    if (!t.destino.fichero_pdf.empty()) {
+        escribir_fichero(t.destino.fichero_pdf, imprimir_en_pdf(t, *this));
+        return;
+    }
+    QPrinter impresora(QPrinter::HighResolution);
+    if (!t.destino.impresora.empty()) impresora.setPrinterName(QString::fromStdString(t.destino.impresora));
+    dibujar_impresion(impresora, t, *this, [&impresora] { impresora.newPage(); });
+}
+
+std::string VistaQt::bmp_impreso() { return codificar_bmp(principal_.imagen_paleta()); }
 
 }  // namespace pc::ui

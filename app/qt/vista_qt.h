@@ -33,6 +33,8 @@ public:
     void progreso(const std::string& texto) override;
     void procesar_mensajes() override;
     void color_fondo(Color c) override;
+    void imprimir(const TrabajoImpresion& trabajo) override;
+    std::string bmp_impreso() override;
 
     // Intervalo mínimo entre dos actualizaciones del progreso.
     static constexpr int kIntervaloMs = 250;
