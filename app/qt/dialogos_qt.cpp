@@ -131,6 +131,7 @@ std::optional<std::string> DialogosQt::elegir_carpeta(const std::string& titulo,
     dlg.setOption(QFileDialog::ShowDirsOnly);
     dlg.setLabelText(QFileDialog::LookIn, u(texto::kBuscarEn));
     dlg.setLabelText(QFileDialog::FileName, u(texto::kNombreFichero));
+    dlg.setLabelText(QFileDialog::FileType, u(texto::kTipoFichero));
     dlg.setLabelText(QFileDialog::Accept, u(texto::kElegir));
     dlg.setLabelText(QFileDialog::Reject, u(texto::kCancelarDialogo));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;

@@ -26,10 +26,10 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 QString q(const std::string& s) { return QString::fromStdString(s); }
 std::string carpeta_programa() { return QCoreApplication::applicationDirPath().toStdString(); }
 
-QCheckBox* casilla(QWidget* padre, const char* nombre, const char* texto, int x, int y) {
+QCheckBox* casilla(QWidget* padre, const char* nombre, const char* texto, int x, int y, int ancho = 200) {
     auto* c = new QCheckBox(u(texto), padre);
     c->setObjectName(QString::fromLatin1(nombre));
-    c->setGeometry(x, y, 210, 17);
+    c->setGeometry(x, y, ancho, 17);
     return c;
 }
 
@@ -66,11 +66,11 @@ TForm4::TForm4(QWidget* padre) : QDialog(padre) {
     imp_grosor = edicion(this, "imp_grosor", 250, 98, 60);
     rotulo(this, texto::kImpAclara, 16, 126, 230);
     imp_aclara = edicion(this, "imp_aclara", 250, 124, 60);
-    rotulo(this, texto::kImpEscala, 16, 152, 120);
-    rotulo(this, texto::kImpEnX, 140, 152, 30);
-    imp_escalax = edicion(this, "imp_escalax", 170, 150, 40);
-    rotulo(this, texto::kImpEnY, 220, 152, 30);
-    imp_escalay = edicion(this, "imp_escalay", 250, 150, 40);
+    rotulo(this, texto::kImpEscala, 16, 152, 134);
+    rotulo(this, texto::kImpEnX, 152, 152, 28);
+    imp_escalax = edicion(this, "imp_escalax", 182, 150, 40);
+    rotulo(this, texto::kImpEnY, 232, 152, 26);
+    imp_escalay = edicion(this, "imp_escalay", 258, 150, 40);
 
     imp_imprimir = boton(this, "imp_imprimir", texto::kImpImprimir, 228, 8);
     imp_imprimir->setDefault(true);
@@ -80,8 +80,8 @@ TForm4::TForm4(QWidget* padre) : QDialog(padre) {
     auto* panel2 = new QWidget(this);
     panel2->setObjectName(QStringLiteral("Panel2"));
     panel2->setGeometry(0, kArribaPanel2, kAncho, kAltoPanel2);
-    imp_leyenda = casilla(panel2, "imp_leyenda", texto::kImpLeyenda, 16, 4);
-    imp_troceado = casilla(panel2, "imp_troceado", texto::kImpTroceado, 16, 24);
+    imp_leyenda = casilla(panel2, "imp_leyenda", texto::kImpLeyenda, 16, 4, 296);
+    imp_troceado = casilla(panel2, "imp_troceado", texto::kImpTroceado, 16, 24, 296);
     rotulo(panel2, texto::kImpComentario, 16, 48, 80);
     imp_coment = edicion(panel2, "imp_coment", 100, 46, 212);
 
@@ -180,6 +180,7 @@ void TForm4::vista_previaClick() {
     if (trabajos.empty()) return;
     QPrinter impresora(QPrinter::HighResolution);
     QPrintPreviewDialog dlg(&impresora, this);
+    dlg.setWindowTitle(u(texto::kImpVistaPrevia));
     Vista& vista = principal_->sesion().v;
     connect(&dlg, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) {
         QPainter pintor(p);
