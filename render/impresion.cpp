@@ -189,11 +189,26 @@ void dibujar_simbolo(Superficie& s, Simbolos& sim, bool papel, int x, int y, Col
     if (!tr) return;
     const int d = tr->d, n = std::clamp(tr->n, 0, 10);
     if (d < 1) return;
-    if (!papel || d == 1) {
+    if (s.directo()) {
         for (int r = 1; r <= n; ++r)
             for (int qq = 1; qq <= n; ++qq)
                 if (tr->punto[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(qq - 1)])
                     s.lleno(x + d * qq + d, y + d * r + d, d, kNegroQ);
+        return;
+    }
+    if (!papel || d == 1) {
+        // Cuadrados negros (en papel, con d = 1 la diagonal es un solo píxel), de una vez.
+        QVector<QRect> cuadros;
+        for (int r = 1; r <= n; ++r)
+            for (int qq = 1; qq <= n; ++qq)
+                if (tr->punto[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(qq - 1)])
+                    cuadros.append(QRect(x + d * qq + d, y + d * r + d, d, d));
+        if (cuadros.isEmpty()) return;
+        QPainter& p = s.p();
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        p.drawRects(cuadros);
+        s.pluma(kNegroQ, 1);
         return;
     }
     QVector<QLine> lineas;
