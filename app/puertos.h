@@ -11,6 +11,7 @@ namespace pc {
 
 struct DestinoImpresion;
 struct TrabajoImpresion;
+struct DibujoPaleta;
 
 class Dialogos {
 public:
@@ -67,6 +68,16 @@ public:
     virtual void imprimir(const TrabajoImpresion& trabajo);
     // La imagen del lienzo de la paleta como fichero BMP de 24 bits; vacío si no hay imagen.
     virtual std::string bmp_impreso();
+
+    // Paleta de hilos. Sin ventana que la muestre no hacen nada (y el lienzo es blanco).
+    // Dibuja la vista de la paleta en su lienzo (Image2).
+    virtual void dibujar_paleta(const DibujoPaleta&) {}
+    // Color del píxel (x, y) del lienzo de la paleta; blanco fuera de él.
+    virtual Color pixel_paleta(int, int) const { return kBlanco; }
+    // Trae la ventana principal al frente.
+    virtual void al_frente() {}
+    // Muestra la ventana de selección de columnas, modal.
+    virtual void mostrar_columnas() {}
 };
 
 // La imagen de origen: cada posición fuera de ella se lee como blanco.

@@ -39,6 +39,7 @@ void ImagenQt::cargar(const std::string& fichero) {
     }
     img_ = nueva.convertToFormat(QImage::Format_RGB32);
     fichero_ = fichero;
+    ++cargas_;
 }
 
 }  // namespace pc

@@ -18,6 +18,7 @@ namespace pc::ui {
 
 class Lienzo;
 class TForm1;
+class TForm3;
 class TAboutBox;
 class TForm4;
 class VentanaAyuda;
@@ -34,6 +35,8 @@ public:
     void conectar(TForm1* visor, TAboutBox* acerca);
     // La ventana de opciones de impresión, que abre "Imprimir Punto de Cruz".
     void conectar_impresion(TForm4* impresion) { impresion_ = impresion; }
+    // La ventana de selección de columnas, que trabaja sobre este estado.
+    void conectar_columnas(TForm3* columnas);
 
     Estado& estado() { return *estado_; }
     Sesion& sesion() { return sesion_; }
@@ -90,6 +93,7 @@ private:
     TForm1* visor_ = nullptr;
     TAboutBox* acerca_ = nullptr;
     TForm4* impresion_ = nullptr;
+    TForm3* columnas_ = nullptr;
     VentanaAyuda* ayuda_ = nullptr;
     bool mostrada_ = false;
     bool salida_confirmada_ = false;

@@ -27,7 +27,7 @@ Programa::Programa(Dialogos& dialogos, const std::string& argumento) {
     form2_->conectar(form1_.get(), acerca_.get());
     form4_->conectar(form2_.get());
     form2_->conectar_impresion(form4_.get());
-    form3_->poner_rotulos(form2_->estado());
+    form2_->conectar_columnas(form3_.get());
 }
 
 Programa::~Programa() {
