@@ -44,22 +44,32 @@ public:
         if (img_) {
             an_ = img_->width();
             al_ = img_->height();
+            // Se toma la memoria una vez: mientras se escribe directamente no hay pintor.
+            bits_ = reinterpret_cast<QRgb*>(img_->bits());
+            paso_ = img_->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
         }
     }
     ~Superficie() { fin(); }
 
     QPainter& p() {
         if (externo_) return p_;
-        if (!propio_.isActive()) {
+        if (!pintando_) {
             if (!propio_.begin(&d_)) throw ErrorFichero("No se puede empezar a imprimir.");
+            pintando_ = true;
             preparar(propio_);
         }
         return p_;
     }
     void fin() {
-        if (!externo_ && propio_.isActive()) propio_.end();
+        if (!externo_ && pintando_) propio_.end();
+        pintando_ = false;
     }
-    bool directo() const { return img_ && !propio_.isActive(); }
+    bool directo() const { return img_ && !pintando_; }
+
+    // Un píxel, escrito directamente (sólo mientras directo()).
+    void pixel(int x, int y, QRgb c) {
+        if (x >= 0 && y >= 0 && x < an_ && y < al_) bits_[y * paso_ + x] = c;
+    }
 
     void pluma(QRgb c, int ancho) {
         QPen pen{QColor::fromRgb(c)};
@@ -120,7 +130,7 @@ private:
         const std::int64_t ya = std::max<std::int64_t>(y1, 0), yb = std::min<std::int64_t>(y2, al_ - 1);
         if (a > b || ya > yb) return;
         for (std::int64_t y = ya; y <= yb; ++y) {
-            QRgb* f = reinterpret_cast<QRgb*>(img_->scanLine(static_cast<int>(y)));
+            QRgb* f = bits_ + y * paso_;
             if (y == y1 || y == y2) {
                 std::fill(f + a, f + b + 1, borde);
                 continue;
@@ -136,6 +146,9 @@ private:
     QPainter* externo_;
     QPainter propio_;
     QPainter& p_ = externo_ ? *externo_ : propio_;
+    bool pintando_ = false;
+    QRgb* bits_ = nullptr;
+    qsizetype paso_ = 0;
     int an_ = 0, al_ = 0;
 };
 
@@ -189,6 +202,13 @@ void dibujar_simbolo(Superficie& s, Simbolos& sim, bool papel, int x, int y, Col
     if (!tr) return;
     const int d = tr->d, n = std::clamp(tr->n, 0, 10);
     if (d < 1) return;
+    if (s.directo() && d == 1) {
+        for (int r = 1; r <= n; ++r)
+            for (int qq = 1; qq <= n; ++qq)
+                if (tr->punto[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(qq - 1)])
+                    s.pixel(x + qq + 1, y + r + 1, kNegroQ);
+        return;
+    }
     if (s.directo()) {
         for (int r = 1; r <= n; ++r)
             for (int qq = 1; qq <= n; ++qq)
