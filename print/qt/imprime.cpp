@@ -69,8 +69,8 @@ TForm4::TForm4(QWidget* padre) : QDialog(padre) {
     rotulo(this, texto::kImpEscala, 16, 152, 134);
     rotulo(this, texto::kImpEnX, 152, 152, 28);
     imp_escalax = edicion(this, "imp_escalax", 182, 150, 40);
-    rotulo(this, texto::kImpEnY, 232, 152, 26);
-    imp_escalay = edicion(this, "imp_escalay", 258, 150, 40);
+    rotulo(this, texto::kImpEnY, 234, 152, 26);
+    imp_escalay = edicion(this, "imp_escalay", 264, 150, 40);
 
     imp_imprimir = boton(this, "imp_imprimir", texto::kImpImprimir, 228, 8);
     imp_imprimir->setDefault(true);
@@ -138,6 +138,7 @@ void TForm4::mostrar_estado() {
     imp_escalax->setText(q(op.escala_x));
     imp_escalay->setText(q(op.escala_y));
     imp_coment->setText(q(op.comentario));
+    imp_coment->setCursorPosition(0);
     imp_imprimir->setEnabled(op.imprimir_habilitado);
     cargando_ = false;
 }
