@@ -61,7 +61,9 @@ void imprimir_desde_opciones(Sesion& s, const std::string& carpeta) {
 std::vector<TrabajoImpresion> trabajos_vista_previa(Sesion& s, const std::string& carpeta) {
     Estado& e = s.e;
     if (e.paleta.total == 0) construir_paleta(s, false);
-    if (!e.impresion.troceado) return {preparar_impresion(s, Salida::kImpresora, carpeta)};
+    if (!e.impresion.troceado) {
+        return {preparar_impresion(s, e.generar_bmp ? Salida::kBmp : Salida::kImpresora, carpeta)};
+    }
     const int a = tamano_trozo(e.trozo_ancho);
     const int b = tamano_trozo(e.trozo_alto);
     const std::string guardada[4] = {e.zona_x1, e.zona_y1, e.zona_x2, e.zona_y2};

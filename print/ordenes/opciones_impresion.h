@@ -14,8 +14,9 @@ namespace pc {
 // "Imprimir" de la ventana (ya cerrada): deshabilita el botón, deja que se repinte la
 // pantalla e imprime, troceado si "Imprimir Pto CRUZ TROCEADO" está marcado.
 void imprimir_desde_opciones(Sesion& s, const std::string& carpeta);
-// Lo que imprimiría "Imprimir", sin imprimir ni preguntar nada: un trabajo en papel, o uno
-// por trozo (del tamaño guardado) con "Imprimir Pto CRUZ TROCEADO". No cambia la zona.
+// Lo que imprimiría "Imprimir", sin imprimir ni preguntar nada: un trabajo en papel (o en la
+// imagen, con "Generar BMP de la Impresión"), o uno en papel por trozo (del tamaño guardado)
+// con "Imprimir Pto CRUZ TROCEADO". No cambia la zona.
 std::vector<TrabajoImpresion> trabajos_vista_previa(Sesion& s, const std::string& carpeta);
 // Clic en "Imprimir DETALLE" (la casilla ya cambiada): pide la zona si queda marcada y no se
 // imprime troceado.

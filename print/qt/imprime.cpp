@@ -187,6 +187,15 @@ void TForm4::vista_previaClick() {
         QPainter pintor(p);
         for (std::size_t i = 0; i < trabajos.size(); ++i) {
             if (i > 0) p->newPage();
+            if (trabajos[i].salida == Salida::kBmp) {
+                // La imagen que se generaría, encajada en la página.
+                QImage imagen(kLadoImagenImpresion, kLadoImagenImpresion, QImage::Format_RGB32);
+                imprimir_en_imagen(imagen, trabajos[i], vista);
+                const QRect pagina = pintor.viewport();
+                const QSize lado = imagen.size().scaled(pagina.size(), Qt::KeepAspectRatio);
+                pintor.drawImage(QRect(pagina.topLeft(), lado), imagen);
+                continue;
+            }
             dibujar_impresion(pintor, trabajos[i], vista, [p] { p->newPage(); });
         }
     });

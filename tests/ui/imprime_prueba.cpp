@@ -121,6 +121,13 @@ TEST_F(VentanaImpresion, VistaPreviaPintaLoQueSeImprimiria) {
     for (std::size_t i = pdf.find("/Type /Page\n"); i != std::string::npos; i = pdf.find("/Type /Page\n", i + 1))
         ++paginas;
     EXPECT_EQ(paginas, 2u);  // el tapiz y la leyenda
+
+    // Con "Generar BMP de la Impresión", la imagen que se generaría, en una página.
+    p->principal().estado().generar_bmp = true;
+    f().vista_previa->click();
+    const std::string imagen = leer_fichero(ruta("previa.pdf"));
+    EXPECT_NE(imagen.find("/Subtype /Image"), std::string::npos);
+    EXPECT_EQ(imagen.find("/Type /Page\n", imagen.find("/Type /Page\n") + 1), std::string::npos);
 }
 
 }  // namespace
