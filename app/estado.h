@@ -124,10 +124,21 @@ struct Estado {
     OpcionesImpresion impresion;
     std::string fichero_abierto;
 
-    // Herramientas de la paleta de hilos: las casillas de la selección de columnas y los
-    // rótulos que las elecciones de color dejan en los menús emergentes (vacío: el rótulo fijo).
+    // Rótulos de menú que cambian con las órdenes de edición. Vacío: el rótulo de siempre.
+    // Los de selección y los de ORIGEN y DESTINO los comparten el menú del lienzo del
+    // patrón y el de la paleta; la ventana los aplica al sincronizar los menús.
+    struct Rotulos {
+        std::string seleccionar;       // "Seleccionar Color"
+        std::string origen;            // "Copiar RGB a color ORIGEN"
+        std::string destino;           // "Copiar RGB a color DESTINO"
+        std::string cambiar;           // "Cambiar Color ORIGEN por DESTINO"
+        std::string aclarar_tapiz;     // "Aclarar el TAPIZ"
+        std::string oscurecer_tapiz;   // "Oscurecer el TAPIZ"
+        std::string marcar_x1y1;       // "Marcar ZONA (X1,Y1)"
+        std::string marcar_x2y2;       // "Marcar ZONA (X2,Y2)"
+    } rotulos;
+    // Herramientas de la paleta de hilos: las casillas de la selección de columnas.
     VentanaColumnas columnas;
-    std::string rotulo_seleccionar, rotulo_origen, rotulo_destino;
 
     Punto& punto(int x, int y) { return puntos[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; }
     const Punto& punto(int x, int y) const {

@@ -68,6 +68,12 @@ public:
     virtual void imprimir(const TrabajoImpresion& trabajo);
     // La imagen del lienzo de la paleta como fichero BMP de 24 bits; vacío si no hay imagen.
     virtual std::string bmp_impreso();
+    // Una línea de perfilado recién puesta: el lado k (1..4) del punto (x, y), en el color
+    // de su perfil. Sin una vista que sepa dibujar sólo el lado, se redibuja el punto.
+    virtual void dibujar_lado(int x, int y, int k) {
+        (void)k;
+        redibujar_celda(x, y);
+    }
 
     // Paleta de hilos. Sin ventana que la muestre no hacen nada (y el lienzo es blanco).
     // Dibuja la vista de la paleta en su lienzo (Image2).

@@ -181,6 +181,16 @@ void dibujar_punto(QImage& lienzo, const Estado& e, int x, int y) {
     }
 }
 
+void dibujar_lado(QImage& lienzo, const Estado& e, int x, int y, int k) {
+    const std::int64_t s = e.tam_celda;
+    if (s < 1 || !celda_valida(x, y) || k < 1 || k > 4 || lienzo.isNull()) return;
+    const Color c = e.punto(x, y).lado(k);
+    if (c == kSinPerfil) return;
+    asegurar_formato(lienzo);
+    Lienzo l(lienzo);
+    l.borde(k, x * s, y * s, s, a_qrgb(c));
+}
+
 void pintar_celda(QImage& lienzo, const Estado& e, int x, int y) {
     const std::int64_t s = e.tam_celda;
     if (s < 1 || !celda_valida(x, y) || lienzo.isNull()) return;

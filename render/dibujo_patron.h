@@ -16,6 +16,8 @@ void limpiar_lienzo(QImage& lienzo);
 void dibujar_patron(QImage& lienzo, const Estado& e);
 // Redibujado de un punto con sus cuatro bordes (pintura con el ratón).
 void dibujar_punto(QImage& lienzo, const Estado& e, int x, int y);
+// Una línea de perfilado: el lado k (1..4) del punto (x, y) en el color de su perfil.
+void dibujar_lado(QImage& lienzo, const Estado& e, int x, int y, int k);
 // Repintado de la celda como rectángulo relleno de su color, con el borde negro si se ve
 // la rejilla (reducciones y ajuste a hilos).
 void pintar_celda(QImage& lienzo, const Estado& e, int x, int y);

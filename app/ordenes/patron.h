@@ -7,7 +7,8 @@
 
 namespace pc {
 
-enum class Boton { kIzquierdo, kDerecho, kCentral };
+// kOtro: los botones laterales (atrás, adelante) y cualquier otro; no pintan.
+enum class Boton { kIzquierdo, kDerecho, kCentral, kOtro };
 
 // Redibujado completo: reduce el tamaño de celda si el tapiz no cabe en el lienzo
 // ("Se cambia el tamaño de la rejilla " + n) y pide a la vista que redibuje.

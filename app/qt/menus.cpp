@@ -9,8 +9,10 @@
 #include "app/ordenes/principal.h"
 #include "app/ordenes/visor.h"
 #include "files/ordenes/ficheros_patron.h"
+#include "pattern/ordenes/editar.h"
 #include "pattern/ordenes/generar.h"
 #include "pattern/ordenes/paleta.h"
+#include "pattern/ordenes/zonas.h"
 #include "print/ordenes/opciones_impresion.h"
 #include "threads/ordenes/ajuste.h"
 #include "threads/ordenes/catalogo.h"
@@ -36,9 +38,11 @@ EntradaMenu radio(int nivel, const char* nombre, const char* texto, Orden o, Mar
 EntradaMenu accion(int nivel, const char* nombre, const char* texto, Accion a) {
     return {nivel, nombre, texto, nullptr, nullptr, a, false};
 }
-// Entrada con casilla cuya orden aún no existe: refleja el estado pero está deshabilitada.
-EntradaMenu marca(int nivel, const char* nombre, const char* texto, Marca m) {
-    return {nivel, nombre, texto, nullptr, m, Accion::kNinguna, false};
+
+// Entrada cuyo rótulo sigue al estado.
+EntradaMenu rotulada(EntradaMenu en, Rotulo r) {
+    en.rotulo = r;
+    return en;
 }
 
 // Las casillas que sólo cambian una marca del estado.
@@ -47,15 +51,14 @@ void conmutar_arriba(Sesion& s) { s.e.perfil_arriba = !s.e.perfil_arriba; }
 void conmutar_derecha(Sesion& s) { s.e.perfil_derecha = !s.e.perfil_derecha; }
 void conmutar_abajo(Sesion& s) { s.e.perfil_abajo = !s.e.perfil_abajo; }
 void conmutar_izquierda(Sesion& s) { s.e.perfil_izquierda = !s.e.perfil_izquierda; }
-// Marcar "Borrar Perfilado" marca también "Perfilando".
-void conmutar_borrar_perfilado(Sesion& s) {
-    s.e.borrar_perfilado = !s.e.borrar_perfilado;
-    if (s.e.borrar_perfilado) s.e.perfilando = true;
-}
 void ver_bmp(Sesion& s) { s.v.mostrar_visor(); }
 void exportar_troceado(Sesion& s) {
     exportar_bmp_troceado(s, QCoreApplication::applicationDirPath().toStdString());
 }
+// Los rótulos que comparten el menú del lienzo del patrón y el de la paleta.
+const std::string& rotulo_seleccionar(const Estado& e) { return e.rotulos.seleccionar; }
+const std::string& rotulo_origen(const Estado& e) { return e.rotulos.origen; }
+const std::string& rotulo_destino(const Estado& e) { return e.rotulos.destino; }
 void graba_paleta(Sesion& s) {
     graba_paleta_dmc(s, QCoreApplication::applicationDirPath().toStdString());
 }
@@ -94,7 +97,7 @@ const std::vector<EntradaMenu>& tabla_principal() {
               [](Sesion& s) { reducir_similares(s, true); }),
         orden(2, "ReducirColorespordivisindeTonos1", "Reducir Colores (por división de Tonos)",
               [](Sesion& s) { reducir_tonos(s, true); }),
-        menu(2, "Cambiaruncolorporotro1", "Cambiar un color por otro"),
+        orden(2, "Cambiaruncolorporotro1", "Cambiar un color por otro", cambiar_color),
         sep(1),
         menu(1, "OpcionesdeImpresin1", "Opciones de Impresión"),
         accion(2, "ImprimirPuntodeCruz1", "Imprimir Punto de Cruz", Accion::kImprimir),
@@ -112,10 +115,10 @@ const std::vector<EntradaMenu>& tabla_principal() {
         accion(1, "Acercade1", "Acerca de...", Accion::kAcerca),
 
         menu(0, "tiles1", "Útiles"),
-        menu(1, "CopiarZonadelaImagen1", "Copiar Zona de la Imagen."),
-        menu(1, "Pegaren1", "Pegar en..."),
+        orden(1, "CopiarZonadelaImagen1", "Copiar Zona de la Imagen.", copiar_zona),
+        orden(1, "Pegaren1", "Pegar en...", pegar_en),
         sep(1),
-        marca(1, "en_zona1", "Trabajar en ZONA Delimitada", [](const Estado& e) { return e.en_zona; }),
+        orden(1, "en_zona1", "Trabajar en ZONA Delimitada", conmutar_zona, [](const Estado& e) { return e.en_zona; }),
         orden(1, "VerPaletaHilosZonaDelimitada1", "Ver Paleta Hilos Zona Delimitada", ver_paleta_zona),
         sep(1),
         menu(1, "MtodoparaASEMEJARcolores1", "Método para ASEMEJAR colores"),
@@ -124,13 +127,15 @@ const std::vector<EntradaMenu>& tabla_principal() {
         radio(2, "PorTonalidaddeColor1", "Por GAMA de Color", por_gama,
               [](const Estado& e) { return e.metodo_color == 2; }),
         sep(1),
-        menu(1, "AclararelTAPIZ1", "Aclarar el TAPIZ"),
-        menu(1, "OscurecerelTAPIZ1", "Oscurecer el TAPIZ"),
-        menu(1, "FactordeAclaradoOscurecimiento1", "Factor de Aclarado/Oscurecimiento"),
+        rotulada(orden(1, "AclararelTAPIZ1", "Aclarar el TAPIZ", [](Sesion& s) { aclarar_tapiz(s, true); }),
+                 [](const Estado& e) -> const std::string& { return e.rotulos.aclarar_tapiz; }),
+        rotulada(orden(1, "OscurecerelTAPIZ1", "Oscurecer el TAPIZ", [](Sesion& s) { aclarar_tapiz(s, false); }),
+                 [](const Estado& e) -> const std::string& { return e.rotulos.oscurecer_tapiz; }),
+        orden(1, "FactordeAclaradoOscurecimiento1", "Factor de Aclarado/Oscurecimiento", factor_aclarado),
         menu(1, "ComponenteRGBatratar1", "Componente RGB a tratar"),
-        marca(2, "R1", "R", [](const Estado& e) { return e.componente_r; }),
-        marca(2, "G1", "G", [](const Estado& e) { return e.componente_g; }),
-        marca(2, "B1", "B", [](const Estado& e) { return e.componente_b; }),
+        orden(2, "R1", "R", conmutar_r, [](const Estado& e) { return e.componente_r; }),
+        orden(2, "G1", "G", conmutar_g, [](const Estado& e) { return e.componente_g; }),
+        orden(2, "B1", "B", conmutar_b, [](const Estado& e) { return e.componente_b; }),
         sep(1),
         orden(1, "Perfilando1", "Perfilando", conmutar_perfilando, [](const Estado& e) { return e.perfilando; }),
         menu(1, "Perfilar1", "Perfilar"),
@@ -140,7 +145,7 @@ const std::vector<EntradaMenu>& tabla_principal() {
         orden(2, "Izquierda1", "Izquierda", conmutar_izquierda, [](const Estado& e) { return e.perfil_izquierda; }),
         orden(1, "BorrarPerfilado1", "Borrar Perfilado", conmutar_borrar_perfilado,
               [](const Estado& e) { return e.borrar_perfilado; }),
-        menu(1, "BorrarPerfiladoenZONAdetrabajo1", "Borrar Perfilado en ZONA de trabajo"),
+        orden(1, "BorrarPerfiladoenZONAdetrabajo1", "Borrar Perfilado en ZONA de trabajo", borrar_perfilado_zona),
 
         menu(0, "Utiles21", "Utiles2"),
         orden(1, "PintarPALETA1", "Pintar PALETA DMC", pintar_paleta_dmc),
@@ -166,29 +171,32 @@ const std::vector<EntradaMenu>& tabla_principal() {
 
 const std::vector<EntradaMenu>& tabla_lienzo() {
     static const std::vector<EntradaMenu> t = {
-        menu(0, "SeleccionarColor1", "Seleccionar Color"),
+        rotulada(orden(0, "SeleccionarColor1", "Seleccionar Color", seleccionar_color), rotulo_seleccionar),
         sep(0),
-        menu(0, "CopiarRGB11", "Copiar RGB a color ORIGEN"),
-        menu(0, "CopiarRGB21", "Copiar RGB a color DESTINO"),
-        menu(0, "CambiarColorORIGENporDESTINO1", "Cambiar Color ORIGEN por DESTINO"),
+        rotulada(orden(0, "CopiarRGB11", "Copiar RGB a color ORIGEN", copiar_rgb_origen), rotulo_origen),
+        rotulada(orden(0, "CopiarRGB21", "Copiar RGB a color DESTINO", copiar_rgb_destino), rotulo_destino),
+        rotulada(orden(0, "CambiarColorORIGENporDESTINO1", "Cambiar Color ORIGEN por DESTINO", cambiar_color),
+                 [](const Estado& e) -> const std::string& { return e.rotulos.cambiar; }),
         menu(0, "ColorAvanzado1", "Color Avanzado"),
-        menu(1, "RellenarColor1", "Rellenar Color (MACIZO)"),
-        menu(1, "RellenarColorTRAMADO1", "Rellenar Color (TRAMADO)"),
-        menu(1, "RellenaColorhastaBLANCO1", "Rellena Color (hasta BLANCO)"),
+        orden(1, "RellenarColor1", "Rellenar Color (MACIZO)", rellenar_macizo),
+        orden(1, "RellenarColorTRAMADO1", "Rellenar Color (TRAMADO)", rellenar_tramado),
+        orden(1, "RellenaColorhastaBLANCO1", "Rellena Color (hasta BLANCO)", rellenar_hasta_blanco),
         sep(1),
         orden(1, "DesactivarColor1", "Desactivar Color", desactivar_color_lienzo),
         orden(1, "BloquearColor1", "Bloquear Color", bloquear_color_lienzo),
         sep(1),
-        menu(1, "AclararColor1", "Aclara Color"),
-        menu(1, "OscureceColor1", "Oscurece Color"),
+        orden(1, "AclararColor1", "Aclara Color", [](Sesion& s) { aclarar_color(s, true); }),
+        orden(1, "OscureceColor1", "Oscurece Color", [](Sesion& s) { aclarar_color(s, false); }),
         sep(0),
-        menu(0, "MarcarX1Y11", "Marcar ZONA (X1,Y1)"),
-        menu(0, "MarcarX2Y21", "Marcar ZONA (X2,Y2)"),
+        rotulada(orden(0, "MarcarX1Y11", "Marcar ZONA (X1,Y1)", marcar_x1y1),
+                 [](const Estado& e) -> const std::string& { return e.rotulos.marcar_x1y1; }),
+        rotulada(orden(0, "MarcarX2Y21", "Marcar ZONA (X2,Y2)", marcar_x2y2),
+                 [](const Estado& e) -> const std::string& { return e.rotulos.marcar_x2y2; }),
         sep(0),
         menu(0, "Perfilar2", "Perfilar"),
-        menu(1, "HaciaAbajo1", "Hacia Abajo"),
-        menu(1, "HaciaArriba1", "Hacia Arriba"),
-        menu(1, "Todo1", "Todo"),
+        orden(1, "HaciaAbajo1", "Hacia Abajo", perfilar_abajo),
+        orden(1, "HaciaArriba1", "Hacia Arriba", perfilar_arriba),
+        orden(1, "Todo1", "Todo", perfilar_todo),
         sep(0),
         orden(0, "VerPaletaHilos1", "Ver Paleta Hilos", ver_paleta_hilos),
         orden(0, "VerBMP1", "Ver BMP", ver_bmp),
@@ -198,10 +206,10 @@ const std::vector<EntradaMenu>& tabla_lienzo() {
 
 const std::vector<EntradaMenu>& tabla_paleta() {
     static const std::vector<EntradaMenu> t = {
-        orden(0, "s1", "Seleccionar Color", seleccionar_color_paleta),
+        rotulada(orden(0, "s1", "Seleccionar Color", seleccionar_color_paleta), rotulo_seleccionar),
         sep(0),
-        orden(0, "rgb11", "Copiar RGB a color ORIGEN", copiar_origen_paleta),
-        orden(0, "rgb21", "Copiar RGB a color DESTINO", copiar_destino_paleta),
+        rotulada(orden(0, "rgb11", "Copiar RGB a color ORIGEN", copiar_origen_paleta), rotulo_origen),
+        rotulada(orden(0, "rgb21", "Copiar RGB a color DESTINO", copiar_destino_paleta), rotulo_destino),
         menu(0, "ColorAvanzado2", "Color Avanzado"),
         orden(1, "DesactivarColor2", "Desactivar Color", desactivar_color_paleta),
         orden(1, "BloquearColor2", "Bloquear Color", bloquear_color_paleta),
@@ -316,6 +324,10 @@ void construir(QMenu* menu, std::span<const EntradaMenu> tabla, const AlElegir& 
 void sincronizar_marcas(const Acciones& acciones, const Estado& e) {
     for (const auto& [a, en] : acciones) {
         if (en->marca) a->setChecked(en->marca(e));
+        if (en->rotulo) {
+            const std::string& t = en->rotulo(e);
+            a->setText(QString::fromUtf8(t.empty() ? en->texto : t.c_str()));
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 #include <functional>
 #include <span>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,8 @@ namespace pc::ui {
 
 using Orden = void (*)(Sesion&);
 using Marca = bool (*)(const Estado&);
+// Rótulo que cambia con el estado; vacío deja el rótulo de la tabla.
+using Rotulo = const std::string& (*)(const Estado&);
 
 // Lo que hace una entrada además de (o en vez de) una orden.
 enum class Accion { kNinguna, kSalir, kAcerca, kAyuda, kVerBmp, kCerrarVisor, kImprimir };
@@ -30,6 +33,7 @@ struct EntradaMenu {
     Marca marca = nullptr;         // con marca: entrada con casilla
     Accion accion = Accion::kNinguna;
     bool radio = false;            // pareja de opciones excluyentes
+    Rotulo rotulo = nullptr;       // con rótulo: el texto sigue al estado
 
     bool habilitada() const { return orden != nullptr || accion != Accion::kNinguna; }
 };
@@ -49,7 +53,7 @@ void construir(QMenuBar* barra, std::span<const EntradaMenu> tabla, const AlEleg
                Acciones& acciones);
 void construir(QMenu* menu, std::span<const EntradaMenu> tabla, const AlElegir& al_elegir,
                Acciones& acciones);
-// Pone cada marca según el estado del diseño.
+// Pone cada marca y cada rótulo variable según el estado del diseño.
 void sincronizar_marcas(const Acciones& acciones, const Estado& e);
 
 }  // namespace pc::ui

@@ -34,9 +34,12 @@ constexpr int kLadoPaleta = 1200;
 constexpr int kAnchoPaneles[3] = {200, 150, 50};
 
 Boton boton_de(Qt::MouseButton b) {
-    if (b == Qt::RightButton) return Boton::kDerecho;
-    if (b == Qt::MiddleButton) return Boton::kCentral;
-    return Boton::kIzquierdo;
+    switch (b) {
+        case Qt::LeftButton: return Boton::kIzquierdo;
+        case Qt::RightButton: return Boton::kDerecho;
+        case Qt::MiddleButton: return Boton::kCentral;
+        default: return Boton::kOtro;
+    }
 }
 }  // namespace
 
@@ -169,7 +172,6 @@ void TForm2::ejecutar_orden(const std::function<void(Sesion&)>& orden) {
 
 void TForm2::sincronizar() {
     sincronizar_marcas(acciones_, *estado_);
-    sincronizar_rotulos(*this, *estado_);
     // Sólo uno de los dos lienzos se ve: la paleta cuando "Ver BMP Exportado" está marcado.
     image1_->setVisible(!estado_->ver_bmp_exportado);
     image2_->setVisible(estado_->ver_bmp_exportado);
@@ -184,13 +186,22 @@ void TForm2::poner_panel(int n, const std::string& texto) {
 
 void TForm2::repintar_patron() { image1_->update(); }
 
+// Las celdas repintadas se juntan en un rectángulo que se actualiza una sola vez al volver
+// al bucle de mensajes: un relleno de cientos de miles de puntos no hace otras tantas
+// llamadas a update().
 void TForm2::repintar_celda(int x, int y) {
     const int s = estado_->tam_celda;
-    if (s <= 0) {
-        image1_->update();
-        return;
-    }
-    image1_->update(x * s, y * s, s + 1, s + 1);
+    const QRect celda = s > 0 ? QRect(x * s, y * s, s + 1, s + 1) : image1_->rect();
+    const bool pendiente = !celdas_pendientes_.isNull();
+    celdas_pendientes_ |= celda;
+    if (pendiente) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            image1_->update(celdas_pendientes_);
+            celdas_pendientes_ = QRect();
+        },
+        Qt::QueuedConnection);
 }
 
 void TForm2::poner_color_fondo(QRgb c) {

@@ -2,6 +2,7 @@
 // de estado y menús. Posee el estado del diseño durante toda la ejecución.
 #pragma once
 #include <QImage>
+#include <QRect>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -95,6 +96,7 @@ private:
     TForm4* impresion_ = nullptr;
     TForm3* columnas_ = nullptr;
     VentanaAyuda* ayuda_ = nullptr;
+    QRect celdas_pendientes_;  // celdas repintadas que aún no se han actualizado en pantalla
     bool mostrada_ = false;
     bool salida_confirmada_ = false;
 };

@@ -67,6 +67,11 @@ void VistaQt::repintar_celda(int x, int y) {
     principal_.repintar_celda(x, y);
 }
 
+void VistaQt::dibujar_lado(int x, int y, int k) {
+    pc::dibujar_lado(principal_.imagen_patron(), principal_.estado(), x, y, k);
+    principal_.repintar_celda(x, y);
+}
+
 void VistaQt::limpiar_lienzo() {
     pc::limpiar_lienzo(principal_.imagen_patron());
     principal_.repintar_patron();

@@ -38,6 +38,7 @@ public:
     void color_fondo(Color c) override;
     void imprimir(const TrabajoImpresion& trabajo) override;
     std::string bmp_impreso() override;
+    void dibujar_lado(int x, int y, int k) override;
     void dibujar_paleta(const DibujoPaleta& d) override;
     Color pixel_paleta(int x, int y) const override;
     void al_frente() override;

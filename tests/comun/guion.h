@@ -1,6 +1,7 @@
 // Adaptadores de prueba de los puertos: unos diálogos con un guion de respuestas que
 // registran cada llamada, y una vista que registra lo que le piden las órdenes.
 #pragma once
+#include <array>
 #include <deque>
 #include <optional>
 #include <set>
@@ -80,6 +81,7 @@ public:
     void progreso(const std::string& texto) override { ultimo_progreso = texto; ++progresos; }
     void procesar_mensajes() override { ++procesados; }
     void color_fondo(Color c) override { fondo = c; }
+    void dibujar_lado(int x, int y, int k) override { lados.push_back({x, y, k}); }
 
     std::string paneles[3];
     std::string paneles_visor[2];
@@ -87,6 +89,7 @@ public:
     std::vector<std::string> memo;
     std::vector<std::pair<int, int>> celdas;
     std::vector<std::pair<int, int>> repintadas;
+    std::vector<std::array<int, 3>> lados;  // líneas de perfilado: x, y, lado
     int redibujados = 0, limpiezas = 0, visor_mostrado = 0;
     int minimizaciones = 0, restauraciones = 0, progresos = 0, procesados = 0;
     bool minimizada = false;

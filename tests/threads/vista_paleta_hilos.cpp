@@ -151,15 +151,15 @@ TEST(VistaPaleta, ElMenuDeLaVistaEligeElHiloMasProximoAlPixelPulsado) {
     seleccionar_color_paleta(b.sp);
     EXPECT_EQ(b.vp.pixeles.back(), std::make_pair(7, 45));
     EXPECT_EQ(b.e.color_actual, k310);
-    EXPECT_EQ(b.e.rotulo_seleccionar, "Seleccionar Color: DMC: 310");
+    EXPECT_EQ(b.e.rotulos.seleccionar, "Seleccionar Color: DMC: 310");
     b.vp.pixel = kBlanco;
     copiar_origen_paleta(b.sp);
     EXPECT_EQ(b.e.color_origen, rgb(252, 251, 248));
-    EXPECT_EQ(b.e.rotulo_origen, "Copiar RGB a color ORIGEN: 252,251,248  DMC:Blanco");
+    EXPECT_EQ(b.e.rotulos.origen, "Copiar RGB a color ORIGEN: 252,251,248  DMC:Blanco");
     b.vp.pixel = k3713;
     copiar_destino_paleta(b.sp);
     EXPECT_EQ(b.e.color_destino, k3713);
-    EXPECT_EQ(b.e.rotulo_destino, "Copiar RGB a color DESTINO: 246,186,190  DMC:3713");
+    EXPECT_EQ(b.e.rotulos.destino, "Copiar RGB a color DESTINO: 246,186,190  DMC:3713");
 
     // Desactivar dos veces sobre la misma muestra: la segunda apaga el siguiente más próximo.
     b.vp.pixel = k310;

@@ -45,7 +45,7 @@ Opciones #Opciones1
     Reducir Colores Paleta #ReducirColores1
     Reducir Colores Similares #ReducirColoresSimilares1
     Reducir Colores (por división de Tonos) #ReducirColorespordivisindeTonos1
-    Cambiar un color por otro #Cambiaruncolorporotro1 (off)
+    Cambiar un color por otro #Cambiaruncolorporotro1
   ---
   Opciones de Impresión #OpcionesdeImpresin1
     Imprimir Punto de Cruz #ImprimirPuntodeCruz1
@@ -59,23 +59,23 @@ Ayuda #Ayuda1
   ---
   Acerca de... #Acercade1
 Útiles #tiles1
-  Copiar Zona de la Imagen. #CopiarZonadelaImagen1 (off)
-  Pegar en... #Pegaren1 (off)
+  Copiar Zona de la Imagen. #CopiarZonadelaImagen1
+  Pegar en... #Pegaren1
   ---
-  Trabajar en ZONA Delimitada #en_zona1 [ ] (off)
+  Trabajar en ZONA Delimitada #en_zona1 [ ]
   Ver Paleta Hilos Zona Delimitada #VerPaletaHilosZonaDelimitada1
   ---
   Método para ASEMEJAR colores #MtodoparaASEMEJARcolores1
     Por Luminosidad ABSOLUTA #PorLuminosidad1 [x]
     Por GAMA de Color #PorTonalidaddeColor1 [ ]
   ---
-  Aclarar el TAPIZ #AclararelTAPIZ1 (off)
-  Oscurecer el TAPIZ #OscurecerelTAPIZ1 (off)
-  Factor de Aclarado/Oscurecimiento #FactordeAclaradoOscurecimiento1 (off)
+  Aclarar el TAPIZ #AclararelTAPIZ1
+  Oscurecer el TAPIZ #OscurecerelTAPIZ1
+  Factor de Aclarado/Oscurecimiento #FactordeAclaradoOscurecimiento1
   Componente RGB a tratar #ComponenteRGBatratar1
-    R #R1 [x] (off)
-    G #G1 [x] (off)
-    B #B1 [x] (off)
+    R #R1 [x]
+    G #G1 [x]
+    B #B1 [x]
   ---
   Perfilando #Perfilando1 [ ]
   Perfilar #Perfilar1
@@ -84,7 +84,7 @@ Ayuda #Ayuda1
     Abajo #Abajo1 [ ]
     Izquierda #Izquierda1 [ ]
   Borrar Perfilado #BorrarPerfilado1 [ ]
-  Borrar Perfilado en ZONA de trabajo #BorrarPerfiladoenZONAdetrabajo1 (off)
+  Borrar Perfilado en ZONA de trabajo #BorrarPerfiladoenZONAdetrabajo1
 Utiles2 #Utiles21
   Pintar PALETA DMC #PintarPALETA1
   Grabar Pto Cruz para Imprimir #GrabarPtoCruzparaImprimir1
@@ -103,29 +103,29 @@ Utiles2 #Utiles21
     Cargar Pto Cruz (Formato VIEJO) #CargarPtoCruzFormatoVIEJO1
     Cargar Pto Cruz (ver 1.2) #CargarPtoCruzver121)";
 
-const char* const kMenuLienzo = R"(Seleccionar Color #SeleccionarColor1 (off)
+const char* const kMenuLienzo = R"(Seleccionar Color #SeleccionarColor1
 ---
-Copiar RGB a color ORIGEN #CopiarRGB11 (off)
-Copiar RGB a color DESTINO #CopiarRGB21 (off)
-Cambiar Color ORIGEN por DESTINO #CambiarColorORIGENporDESTINO1 (off)
+Copiar RGB a color ORIGEN #CopiarRGB11
+Copiar RGB a color DESTINO #CopiarRGB21
+Cambiar Color ORIGEN por DESTINO #CambiarColorORIGENporDESTINO1
 Color Avanzado #ColorAvanzado1
-  Rellenar Color (MACIZO) #RellenarColor1 (off)
-  Rellenar Color (TRAMADO) #RellenarColorTRAMADO1 (off)
-  Rellena Color (hasta BLANCO) #RellenaColorhastaBLANCO1 (off)
+  Rellenar Color (MACIZO) #RellenarColor1
+  Rellenar Color (TRAMADO) #RellenarColorTRAMADO1
+  Rellena Color (hasta BLANCO) #RellenaColorhastaBLANCO1
   ---
   Desactivar Color #DesactivarColor1
   Bloquear Color #BloquearColor1
   ---
-  Aclara Color #AclararColor1 (off)
-  Oscurece Color #OscureceColor1 (off)
+  Aclara Color #AclararColor1
+  Oscurece Color #OscureceColor1
 ---
-Marcar ZONA (X1,Y1) #MarcarX1Y11 (off)
-Marcar ZONA (X2,Y2) #MarcarX2Y21 (off)
+Marcar ZONA (X1,Y1) #MarcarX1Y11
+Marcar ZONA (X2,Y2) #MarcarX2Y21
 ---
 Perfilar #Perfilar2
-  Hacia Abajo #HaciaAbajo1 (off)
-  Hacia Arriba #HaciaArriba1 (off)
-  Todo #Todo1 (off)
+  Hacia Abajo #HaciaAbajo1
+  Hacia Arriba #HaciaArriba1
+  Todo #Todo1
 ---
 Ver Paleta Hilos #VerPaletaHilos1
 Ver BMP #VerBMP1)";

@@ -1,6 +1,7 @@
 #include "threads/ordenes/vista_paleta.h"
 
 #include "pattern/ordenes/paleta.h"
+#include "pattern/rotulos.h"
 #include "threads/emparejar.h"
 #include "threads/vista_paleta.h"
 
@@ -24,10 +25,6 @@ bool punto_pulsado(const Estado& e, Color& c) {
     if (e.sel_x < 0 || e.sel_y < 0 || e.sel_x > kMaxPuntos || e.sel_y > kMaxPuntos) return false;
     c = e.punto(e.sel_x, e.sel_y).color;
     return true;
-}
-
-std::string rotulo_copia(const Estado& e, const char* que, Color c) {
-    return std::string("Copiar RGB a color ") + que + ": " + texto_rgb(c) + "  " + nombre_hilo(e, c);
 }
 
 }  // namespace
@@ -55,19 +52,19 @@ void raton_pulsado_paleta(Sesion& s, bool derecho, int X, int Y) {
 void seleccionar_color_paleta(Sesion& s) {
     const Color a = hilo_pulsado(s);
     s.e.color_actual = a;
-    s.e.rotulo_seleccionar = "Seleccionar Color: " + nombre_hilo(s.e, a);
+    rotular_seleccion(s.e, a);
 }
 
 void copiar_origen_paleta(Sesion& s) {
     const Color a = hilo_pulsado(s);
     s.e.color_origen = a;
-    s.e.rotulo_origen = rotulo_copia(s.e, "ORIGEN", a);
+    rotular_origen(s.e, a, true);
 }
 
 void copiar_destino_paleta(Sesion& s) {
     const Color a = hilo_pulsado(s);
     s.e.color_destino = a;
-    s.e.rotulo_destino = rotulo_copia(s.e, "DESTINO", a);
+    rotular_destino(s.e, a, true);
 }
 
 void desactivar_color_paleta(Sesion& s) { desactivar(s.e.hilos, hilo_pulsado(s)); }

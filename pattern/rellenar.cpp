@@ -1,0 +1,66 @@
+#include "pattern/rellenar.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace pc {
+
+namespace {
+
+// Un punto en la pila: x·1024 + y (ambos caben en 10 bits).
+constexpr std::uint32_t empaquetar(int x, int y) { return static_cast<std::uint32_t>(x) << 10 | static_cast<std::uint32_t>(y); }
+
+int suma(Color c) { return rojo(c) + verde(c) + azul(c); }
+
+}  // namespace
+
+long rellenar(Estado& e, int x0, int y0, Relleno modo, int ancho, int alto, Vista& v) {
+    if (ancho > kMaxPuntos) ancho = kMaxPuntos;
+    if (alto > kMaxPuntos) alto = kMaxPuntos;
+    if (x0 < 1 || y0 < 1 || x0 > ancho || y0 > alto) return 0;
+    const Color nuevo = e.color_actual;
+    const Color objetivo = e.punto(x0, y0).color;
+    if (objetivo == nuevo) return 0;
+
+    const bool hasta_blanco = modo == Relleno::kHastaBlanco;
+    // Un punto pintado toma el color nuevo, que nunca cumple la condición: cada punto se
+    // pinta (y se apila) una sola vez, y el conjunto pintado no depende del orden de visita.
+    auto cumple = [&](Color c) {
+        return hasta_blanco ? suma(c) < kUmbralBlanco && c != nuevo : c == objetivo;
+    };
+    // La pila guarda puntos ya pintados cuyos vecinos faltan por mirar.
+    static thread_local std::vector<std::uint32_t> pila;
+    pila.clear();
+    long pintados = 0;
+    auto pintar = [&](int x, int y) {
+        e.punto(x, y).color = nuevo;
+        v.repintar_celda(x, y);
+        pila.push_back(empaquetar(x, y));
+        ++pintados;
+    };
+    auto probar = [&](int x, int y) {
+        if (cumple(e.punto(x, y).color)) pintar(x, y);
+    };
+
+    pintar(x0, y0);
+    while (!pila.empty()) {
+        const std::uint32_t p = pila.back();
+        pila.pop_back();
+        const int x = static_cast<int>(p >> 10);
+        const int y = static_cast<int>(p & 1023u);
+        if (modo == Relleno::kTramado) {
+            if (x > 1 && y > 1) probar(x - 1, y - 1);
+            if (x > 1 && y < alto) probar(x - 1, y + 1);
+            if (x < ancho && y > 1) probar(x + 1, y - 1);
+            if (x < ancho && y < alto) probar(x + 1, y + 1);
+        } else {
+            if (x > 1) probar(x - 1, y);
+            if (y > 1) probar(x, y - 1);
+            if (x < ancho) probar(x + 1, y);
+            if (y < alto) probar(x, y + 1);
+        }
+    }
+    return pintados;
+}
+
+}  // namespace pc
