@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/tipos.h"
+#include "print/opciones.h"
 
 namespace pc {
 
@@ -117,6 +118,11 @@ struct Estado {
     bool ver_bmp_exportado = false;
 
     EstadoVisor visor;
+
+    // Impresión: las opciones de la ventana "Opciones para la Impresión" y el último fichero
+    // de patrón elegido al abrir (su nombre va al pie de la página impresa).
+    OpcionesImpresion impresion;
+    std::string fichero_abierto;
 
     // Rótulos de menú que cambian con las órdenes de edición. Vacío: el rótulo de siempre.
     // Los de selección y los de ORIGEN y DESTINO los comparten el menú del lienzo del

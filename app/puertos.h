@@ -9,6 +9,8 @@
 
 namespace pc {
 
+struct DestinoImpresion;
+struct TrabajoImpresion;
 struct DibujoPaleta;
 
 class Dialogos {
@@ -27,6 +29,11 @@ public:
     virtual std::optional<std::string> guardar(const std::string& filtro, const std::string& extension) = 0;
     // La presentación única de errores del programa.
     virtual void error(const std::string& texto) = 0;
+    // Diálogo de impresión: la impresora (o el fichero) donde imprimir; sin valor si el
+    // usuario cancela. Sin impresoras se pide el nombre de un PDF con ese filtro.
+    virtual std::optional<DestinoImpresion> dialogo_impresion(const std::string& filtro_pdf);
+    // Elección de una carpeta con título y carpeta inicial; sin valor si se cancela.
+    virtual std::optional<std::string> elegir_carpeta(const std::string& titulo, const std::string& inicial);
 };
 
 class Vista {
@@ -56,6 +63,11 @@ public:
     virtual void procesar_mensajes() = 0;
     // Color de fondo de la ventana principal.
     virtual void color_fondo(Color c) = 0;
+    // Dibuja un trabajo de impresión: en papel (impresora o PDF) o en la imagen del lienzo de
+    // la paleta. Quien no imprime no hace nada.
+    virtual void imprimir(const TrabajoImpresion& trabajo);
+    // La imagen del lienzo de la paleta como fichero BMP de 24 bits; vacío si no hay imagen.
+    virtual std::string bmp_impreso();
     // Una línea de perfilado recién puesta: el lado k (1..4) del punto (x, y), en el color
     // de su perfil. Sin una vista que sepa dibujar sólo el lado, se redibuja el punto.
     virtual void dibujar_lado(int x, int y, int k) {

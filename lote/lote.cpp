@@ -1,6 +1,8 @@
 #include "lote/lote.h"
 
+#include "app/ficheros.h"
 #include "app/texto.h"
+#include "render/impresion.h"
 #include "threads/datos.h"
 #include "threads/catalogo.h"
 #include "threads/ordenes/catalogo.h"
@@ -54,6 +56,21 @@ void DialogosLote::error(const std::string& texto) {
 void VistaLote::memo_linea(const std::string& linea) {
     memo.push_back(linea);
     if (eco_memo) *eco_memo << linea << '\n';
+}
+
+void VistaLote::imprimir(const TrabajoImpresion& t) {
+    if (t.salida == Salida::kBmp) {
+        if (imagen_impresion.isNull())
+            imagen_impresion = QImage(kLadoImagenImpresion, kLadoImagenImpresion, QImage::Format_RGB32);
+        imprimir_en_imagen(imagen_impresion, t, *this);
+        return;
+    }
+    escribir_fichero(t.destino.fichero_pdf, imprimir_en_pdf(t, *this));
+}
+
+std::string VistaLote::bmp_impreso() {
+    if (imagen_impresion.isNull()) return {};
+    return codificar_bmp(imagen_impresion);
 }
 
 Entorno::Entorno() : estado(crear_estado()), sesion{*estado, dialogos, vista, imagen} {

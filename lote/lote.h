@@ -52,14 +52,18 @@ public:
     void error(const std::string& texto) override;
 };
 
-// Vista de la herramienta: guarda las líneas de Memo1 (y las escribe en eco si se pide).
+// Vista de la herramienta: guarda las líneas de Memo1 (y las escribe en eco si se pide), y
+// dibuja la impresión en su propia imagen de 1200 x 1200 ("BMP") o en un PDF.
 class VistaLote : public VistaNula {
 public:
     std::vector<std::string> memo;
     std::ostream* eco_memo = nullptr;
+    QImage imagen_impresion;
 
     void memo_limpiar() override { memo.clear(); }
     void memo_linea(const std::string& linea) override;
+    void imprimir(const TrabajoImpresion& trabajo) override;
+    std::string bmp_impreso() override;
 };
 
 // Todo lo que una suborden necesita para ejecutar órdenes: estado con los valores de

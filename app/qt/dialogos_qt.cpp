@@ -8,11 +8,15 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStringList>
 
 #include "app/qt/preferencias.h"
 #include "app/qt/textos_ui.h"
+#include "print/opciones.h"
 
 namespace pc::ui {
 namespace {
@@ -121,6 +125,31 @@ std::optional<std::string> DialogosQt::guardar(const std::string& filtro, const 
     const QString f = elegir_fichero(padre_, filtro, extension, true);
     if (f.isEmpty()) return std::nullopt;
     return con_extension(f.toStdString(), extension);
+}
+
+std::optional<DestinoImpresion> DialogosQt::dialogo_impresion(const std::string& filtro_pdf) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) return Dialogos::dialogo_impresion(filtro_pdf);
+    QPrinter impresora(QPrinter::HighResolution);
+    QPrintDialog dlg(&impresora, padre_);
+    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+    DestinoImpresion d;
+    d.impresora = impresora.printerName().toStdString();
+    if (impresora.outputFormat() == QPrinter::PdfFormat) d.fichero_pdf = impresora.outputFileName().toStdString();
+    return d;
+}
+
+std::optional<std::string> DialogosQt::elegir_carpeta(const std::string& titulo, const std::string& inicial) {
+    QFileDialog dlg(padre_, q(titulo), q(inicial));
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setOption(QFileDialog::ShowDirsOnly);
+    dlg.setLabelText(QFileDialog::LookIn, u(texto::kBuscarEn));
+    dlg.setLabelText(QFileDialog::FileName, u(texto::kNombreFichero));
+    dlg.setLabelText(QFileDialog::FileType, u(texto::kTipoFichero));
+    dlg.setLabelText(QFileDialog::Accept, u(texto::kElegir));
+    dlg.setLabelText(QFileDialog::Reject, u(texto::kCancelarDialogo));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+    return dlg.selectedFiles().constFirst().toStdString();
 }
 
 void DialogosQt::error(const std::string& texto) { caja_aviso(padre_, QMessageBox::Critical, texto); }

@@ -28,6 +28,9 @@ public:
     std::optional<std::string> abrir(const std::string& filtro, const std::string& extension) override;
     std::optional<std::string> guardar(const std::string& filtro, const std::string& extension) override;
     void error(const std::string& texto) override;
+    // Con impresoras instaladas, el diálogo de impresión de Qt; sin ellas, un fichero PDF.
+    std::optional<DestinoImpresion> dialogo_impresion(const std::string& filtro_pdf) override;
+    std::optional<std::string> elegir_carpeta(const std::string& titulo, const std::string& inicial) override;
 
 private:
     QPointer<QWidget> padre_;

@@ -14,6 +14,7 @@
 #include "pattern/ordenes/generar.h"
 #include "pattern/ordenes/paleta.h"
 #include "pattern/ordenes/zonas.h"
+#include "print/ordenes/opciones_impresion.h"
 #include "threads/ordenes/ajuste.h"
 #include "threads/ordenes/catalogo.h"
 #include "threads/ordenes/columnas.h"
@@ -38,10 +39,6 @@ EntradaMenu radio(int nivel, const char* nombre, const char* texto, Orden o, Mar
 EntradaMenu accion(int nivel, const char* nombre, const char* texto, Accion a) {
     return {nivel, nombre, texto, nullptr, nullptr, a, false};
 }
-// Entrada con casilla cuya orden aún no existe: refleja el estado pero está deshabilitada.
-EntradaMenu marca(int nivel, const char* nombre, const char* texto, Marca m) {
-    return {nivel, nombre, texto, nullptr, m, Accion::kNinguna, false};
-}
 
 // Entrada cuyo rótulo sigue al estado.
 EntradaMenu rotulada(EntradaMenu en, Rotulo r) {
@@ -56,6 +53,9 @@ void conmutar_derecha(Sesion& s) { s.e.perfil_derecha = !s.e.perfil_derecha; }
 void conmutar_abajo(Sesion& s) { s.e.perfil_abajo = !s.e.perfil_abajo; }
 void conmutar_izquierda(Sesion& s) { s.e.perfil_izquierda = !s.e.perfil_izquierda; }
 void ver_bmp(Sesion& s) { s.v.mostrar_visor(); }
+void exportar_troceado(Sesion& s) {
+    exportar_bmp_troceado(s, QCoreApplication::applicationDirPath().toStdString());
+}
 // Los rótulos que comparten el menú del lienzo del patrón y el de la paleta.
 const std::string& rotulo_seleccionar(const Estado& e) { return e.rotulos.seleccionar; }
 const std::string& rotulo_origen(const Estado& e) { return e.rotulos.origen; }
@@ -103,13 +103,14 @@ const std::vector<EntradaMenu>& tabla_principal() {
         orden(2, "Cambiaruncolorporotro1", "Cambiar un color por otro", cambiar_color),
         sep(1),
         menu(1, "OpcionesdeImpresin1", "Opciones de Impresión"),
-        menu(2, "ImprimirPuntodeCruz1", "Imprimir Punto de Cruz"),
+        accion(2, "ImprimirPuntodeCruz1", "Imprimir Punto de Cruz", Accion::kImprimir),
         menu(2, "ExportarBMP1", "Exportar BMP"),
-        marca(3, "GenerarBMPdelaImpresin1", "Generar BMP de la Impresión",
+        orden(3, "GenerarBMPdelaImpresin1", "Generar BMP de la Impresión", generar_bmp_impresion,
               [](const Estado& e) { return e.generar_bmp; }),
-        menu(3, "GenerarBMPTroceado60x601", "Generar BMP Troceado (60x60)"),
-        menu(3, "GrabarBMPimpreso1", "Grabar BMP impreso"),
-        marca(3, "VerBMPExportado1", "Ver BMP Exportado", [](const Estado& e) { return e.ver_bmp_exportado; }),
+        orden(3, "GenerarBMPTroceado60x601", "Generar BMP Troceado (60x60)", exportar_troceado),
+        orden(3, "GrabarBMPimpreso1", "Grabar BMP impreso", grabar_bmp_impreso),
+        orden(3, "VerBMPExportado1", "Ver BMP Exportado", ver_bmp_exportado,
+              [](const Estado& e) { return e.ver_bmp_exportado; }),
 
         menu(0, "Ayuda1", "Ayuda"),
         accion(1, "DelaAplicacin1", "De la Aplicación", Accion::kAyuda),

@@ -25,6 +25,7 @@
 #include "app/qt/textos_ui.h"
 #include "app/texto.h"
 #include "files/ordenes/ficheros_patron.h"
+#include "print/qt/imprime.h"
 #include "render/dibujo_patron.h"
 #include "threads/datos.h"
 #include "threads/qt/columnas.h"
@@ -185,12 +186,20 @@ void TForm2::elegir(const EntradaMenu& en) {
             if (acerca_) acerca_->abrir(estado_->version);
             return;
         case Accion::kAyuda: abrir_ayuda(); return;
+        case Accion::kImprimir:
+            if (impresion_) impresion_->abrir();
+            return;
         default: break;
     }
     historial_->antes(*estado_);
     anotados_.empezar();
     if (en.orden) ejecutar(anotados_, [&] { en.orden(sesion_); });
     tras_orden(en.texto ? en.texto : "", en.nombre);
+    sincronizar();
+}
+
+void TForm2::ejecutar_orden(const std::function<void(Sesion&)>& orden) {
+    ejecutar(dialogos_, [&] { orden(sesion_); });
     sincronizar();
 }
 

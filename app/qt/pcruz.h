@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRect>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,6 +26,7 @@ class PanelEstado;
 class TForm1;
 class TForm3;
 class TAboutBox;
+class TForm4;
 class VentanaAyuda;
 
 class TForm2 : public QMainWindow {
@@ -37,6 +39,8 @@ public:
 
     // Las ventanas que se crean después de ésta.
     void conectar(TForm1* visor, TAboutBox* acerca);
+    // La ventana de opciones de impresión, que abre "Imprimir Punto de Cruz".
+    void conectar_impresion(TForm4* impresion) { impresion_ = impresion; }
     // La ventana de selección de columnas, que trabaja sobre este estado.
     void conectar_columnas(TForm3* columnas);
 
@@ -54,6 +58,8 @@ public:
 
     // Ejecuta una entrada de menú y refleja después el estado en las ventanas.
     void elegir(const EntradaMenu& entrada);
+    // Ejecuta una orden de otra ventana y refleja después el estado, como un menú.
+    void ejecutar_orden(const std::function<void(Sesion&)>& orden);
     // Marcas de los menús y lienzo visible según el estado del diseño.
     void sincronizar();
 
@@ -116,6 +122,7 @@ private:
     Acciones acciones_;
     TForm1* visor_ = nullptr;
     TAboutBox* acerca_ = nullptr;
+    TForm4* impresion_ = nullptr;
     TForm3* columnas_ = nullptr;
     VentanaAyuda* ayuda_ = nullptr;
     QRect celdas_pendientes_;  // celdas repintadas que aún no se han actualizado en pantalla

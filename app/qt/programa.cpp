@@ -26,6 +26,8 @@ Programa::Programa(Dialogos& dialogos, const std::string& argumento) {
     form4_ = std::make_unique<TForm4>();
     orden_ << form4_->objectName();
     form2_->conectar(form1_.get(), acerca_.get());
+    form4_->conectar(form2_.get());
+    form2_->conectar_impresion(form4_.get());
     form2_->conectar_columnas(form3_.get());
 }
 

@@ -45,7 +45,7 @@ inline constexpr const char* kImpCancelar = "Cancelar";
 inline constexpr const char* kImpLeyenda = "Imprimir LEYENDA de SIMBOLOS";
 inline constexpr const char* kImpTroceado = "Imprimir Pto CRUZ TROCEADO";
 inline constexpr const char* kImpComentario = "Comentario";
-inline constexpr const char* kImpComentarioDefecto = "Diseño realizado con Punto de Cruz";
+inline constexpr const char* kImpVistaPrevia = "Vista Previa";
 
 }  // namespace pc::ui::texto
 
@@ -57,6 +57,7 @@ inline constexpr const char* kAceptar = "Aceptar";
 inline constexpr const char* kCancelarDialogo = "Cancelar";
 inline constexpr const char* kAbrir = "Abrir";
 inline constexpr const char* kGuardar = "Guardar";
+inline constexpr const char* kElegir = "Elegir";
 inline constexpr const char* kBuscarEn = "Buscar en:";
 inline constexpr const char* kNombreFichero = "Nombre:";
 inline constexpr const char* kTipoFichero = "Tipo:";

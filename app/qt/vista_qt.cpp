@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QPrinter>
+
+#include "app/ficheros.h"
 
 #include "app/qt/bmp.h"
 #include "app/qt/lienzo.h"
@@ -10,6 +13,7 @@
 #include "render/dibujo_paleta.h"
 #include "render/dibujo_patron.h"
 #include "render/imagen_qt.h"
+#include "render/impresion.h"
 
 namespace pc::ui {
 
@@ -110,6 +114,27 @@ void VistaQt::color_fondo(Color c) { principal_.poner_color_fondo(a_qrgb(c)); }
 }  // namespace pc::ui
 
 namespace pc::ui {
+
+void VistaQt::imprimir(const TrabajoImpresion& t) {
+    if (t.salida == Salida::kBmp) {
+        // Mientras se dibuja no se ve ninguno de los dos lienzos; al acabar, la imagen.
+        principal_.lienzo_patron()->hide();
+        principal_.lienzo_paleta()->hide();
+        imprimir_en_imagen(principal_.imagen_paleta(), t, *this);
+        principal_.lienzo_paleta()->show();
+        principal_.lienzo_paleta()->update();
+        return;
+    }
+    if (!t.destino.fichero_pdf.empty()) {
+        escribir_fichero(t.destino.fichero_pdf, imprimir_en_pdf(t, *this));
+        return;
+    }
+    QPrinter impresora(QPrinter::HighResolution);
+    if (!t.destino.impresora.empty()) impresora.setPrinterName(QString::fromStdString(t.destino.impresora));
+    dibujar_impresion(impresora, t, *this, [&impresora] { impresora.newPage(); });
+}
+
+std::string VistaQt::bmp_impreso() { return codificar_bmp(principal_.imagen_paleta()); }
 
 void VistaQt::dibujar_paleta(const DibujoPaleta& d) {
     pc::dibujar_paleta(principal_.imagen_paleta(), d);

@@ -36,6 +36,8 @@ public:
     void progreso(const std::string& texto) override;
     void procesar_mensajes() override;
     void color_fondo(Color c) override;
+    void imprimir(const TrabajoImpresion& trabajo) override;
+    std::string bmp_impreso() override;
     void dibujar_lado(int x, int y, int k) override;
     void dibujar_paleta(const DibujoPaleta& d) override;
     Color pixel_paleta(int x, int y) const override;

@@ -44,6 +44,7 @@ void cargar_con_dialogo(Sesion& s, int formato) {
     asegurar_catalogo(s);
     const auto fichero = s.d.abrir(kFiltroPc, kExtensionPc);
     if (!fichero) return;
+    s.e.fichero_abierto = *fichero;
     cargar_pc(s, *fichero, formato);
 }
 

@@ -13,6 +13,7 @@ const char* nombre(Tipo t) {
         case Tipo::kAbrir: return "abrir";
         case Tipo::kGuardar: return "guardar";
         case Tipo::kError: return "error";
+        case Tipo::kCarpeta: return "carpeta";
     }
     return "?";
 }
@@ -32,6 +33,11 @@ DialogosGuion& DialogosGuion::contestar(bool si) {
 }
 DialogosGuion& DialogosGuion::fichero(std::optional<std::string> f) {
     respuestas_.push_back({Tipo::kAbrir, std::move(f)});
+    return *this;
+}
+
+DialogosGuion& DialogosGuion::carpeta(std::optional<std::string> c) {
+    respuestas_.push_back({Tipo::kCarpeta, std::move(c)});
     return *this;
 }
 
@@ -68,6 +74,11 @@ std::optional<std::string> DialogosGuion::abrir(const std::string& filtro, const
 std::optional<std::string> DialogosGuion::guardar(const std::string& filtro, const std::string& extension) {
     llamadas_.push_back({Tipo::kGuardar, extension, filtro});
     return siguiente(Tipo::kGuardar, filtro).texto;
+}
+
+std::optional<std::string> DialogosGuion::elegir_carpeta(const std::string& titulo, const std::string& inicial) {
+    llamadas_.push_back({Tipo::kCarpeta, titulo, inicial});
+    return siguiente(Tipo::kCarpeta, titulo).texto;
 }
 
 void DialogosGuion::error(const std::string& texto) { llamadas_.push_back({Tipo::kError, "", texto}); }

@@ -13,7 +13,7 @@
 
 namespace pc::prueba {
 
-enum class Tipo { kEntrada, kMensaje, kPregunta, kAbrir, kGuardar, kError };
+enum class Tipo { kEntrada, kMensaje, kPregunta, kAbrir, kGuardar, kError, kCarpeta };
 
 // Una llamada registrada: tipo, título y texto exactos (el filtro en abrir/guardar).
 struct Llamada {
@@ -32,6 +32,7 @@ public:
     DialogosGuion& cancelar_entrada();                    // la entrada devuelve el defecto
     DialogosGuion& contestar(bool si);                    // a una pregunta
     DialogosGuion& fichero(std::optional<std::string> f); // a abrir o guardar (nullopt: cancelar)
+    DialogosGuion& carpeta(std::optional<std::string> c); // a elegir carpeta (nullopt: cancelar)
 
     std::string entrada(const std::string& titulo, const std::string& texto,
                         const std::string& defecto) override;
@@ -40,6 +41,8 @@ public:
     std::optional<std::string> abrir(const std::string& filtro, const std::string& extension) override;
     std::optional<std::string> guardar(const std::string& filtro, const std::string& extension) override;
     void error(const std::string& texto) override;
+    // Registra el título y, como texto, la carpeta inicial.
+    std::optional<std::string> elegir_carpeta(const std::string& titulo, const std::string& inicial) override;
 
     const std::vector<Llamada>& llamadas() const { return llamadas_; }
     // Textos de los mensajes y de los errores, en orden.

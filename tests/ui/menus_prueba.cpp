@@ -57,12 +57,12 @@ Opciones #Opciones1
     Cambiar un color por otro #Cambiaruncolorporotro1
   ---
   Opciones de Impresión #OpcionesdeImpresin1
-    Imprimir Punto de Cruz #ImprimirPuntodeCruz1 (off)
+    Imprimir Punto de Cruz #ImprimirPuntodeCruz1
     Exportar BMP #ExportarBMP1
-      Generar BMP de la Impresión #GenerarBMPdelaImpresin1 [ ] (off)
-      Generar BMP Troceado (60x60) #GenerarBMPTroceado60x601 (off)
-      Grabar BMP impreso #GrabarBMPimpreso1 (off)
-      Ver BMP Exportado #VerBMPExportado1 [ ] (off)
+      Generar BMP de la Impresión #GenerarBMPdelaImpresin1 [ ]
+      Generar BMP Troceado (60x60) #GenerarBMPTroceado60x601
+      Grabar BMP impreso #GrabarBMPimpreso1
+      Ver BMP Exportado #VerBMPExportado1 [ ]
 Ayuda #Ayuda1
   De la Aplicación #DelaAplicacin1
   ---

@@ -1,0 +1,22 @@
+// Lo que hacen los puertos cuando un adaptador no lo redefine.
+#include "app/puertos.h"
+
+#include "print/opciones.h"
+
+namespace pc {
+
+std::optional<DestinoImpresion> Dialogos::dialogo_impresion(const std::string& filtro_pdf) {
+    const auto fichero = guardar(filtro_pdf, "*.pdf");
+    if (!fichero) return std::nullopt;
+    return DestinoImpresion{"", *fichero};
+}
+
+std::optional<std::string> Dialogos::elegir_carpeta(const std::string&, const std::string&) {
+    return std::nullopt;
+}
+
+void Vista::imprimir(const TrabajoImpresion&) {}
+
+std::string Vista::bmp_impreso() { return {}; }
+
+}  // namespace pc

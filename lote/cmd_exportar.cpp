@@ -1,0 +1,139 @@
+// puntocruz-lote exportar ENTRADA -o SALIDA [opciones]: la impresión del tapiz como imagen BMP
+// (la de "Generar BMP de la Impresión" y "Grabar BMP impreso"), como PDF (la impresión en
+// papel A4) o, con --trozos, como los ficheros 1.bmp, 2.bmp... de 60 x 60 puntos.
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <iostream>
+#include <memory>
+
+#include "lote/lote.h"
+#include "lote/patron_lote.h"
+#include "print/ordenes/imprimir.h"
+#include "print/ordenes/opciones_impresion.h"
+
+namespace pc::lote {
+
+namespace {
+
+bool termina_en(const std::string& s, const std::string& fin) {
+    if (s.size() < fin.size()) return false;
+    std::string cola = s.substr(s.size() - fin.size());
+    for (char& c : cola) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return cola == fin;
+}
+
+// Enteros separados por comas, cada uno en [minimo, maximo].
+std::vector<int> lista_enteros(const std::string& opcion, const std::string& texto, std::size_t cuantos,
+                               int minimo, int maximo) {
+    std::vector<int> v;
+    std::size_t desde = 0;
+    while (true) {
+        const std::size_t coma = texto.find(',', desde);
+        v.push_back(entero_opcion(opcion, texto.substr(desde, coma - desde), minimo, maximo));
+        if (coma == std::string::npos) break;
+        desde = coma + 1;
+    }
+    if (v.size() != cuantos) {
+        throw ErrorUso("Valor incorrecto para " + opcion + ": '" + texto + "' (deben ser " +
+                       std::to_string(cuantos) + " números separados por comas).");
+    }
+    return v;
+}
+
+// Las fuentes y el dibujo de texto necesitan una aplicación de Qt; sin pantalla, la de fuera.
+std::unique_ptr<QGuiApplication> aplicacion_qt() {
+    if (QCoreApplication::instance()) return nullptr;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char nombre[] = "puntocruz-lote";
+    static char* argv[] = {nombre, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int ejecutar_exportar(const std::vector<std::string>& args) {
+    const Opciones op = leer_opciones(args, {"-o", "--aclarar", "--escala", "--zona", "--comentario"},
+                                      {"--simbolos", "--sin-rejilla", "--sin-colores", "--sin-leyenda", "--trozos"});
+    if (op.sueltos.size() != 1) throw ErrorUso("Indica el fichero de entrada.");
+    const auto salida = op.valor("-o");
+    if (!salida || salida->empty()) throw ErrorUso("Indica la salida con -o.");
+    const bool trozos = op.tiene("--trozos");
+    const bool pdf = !trozos && termina_en(*salida, ".pdf");
+    if (!trozos && !pdf && !termina_en(*salida, ".bmp"))
+        throw ErrorUso("La salida debe acabar en .bmp o en .pdf (o ser una carpeta con --trozos).");
+    if (trozos && op.tiene("--zona")) throw ErrorUso("--zona no se puede usar con --trozos.");
+
+    Entorno ent;
+    Estado& e = *ent.estado;
+    OpcionesImpresion& im = e.impresion;
+    im.simbolos = op.tiene("--simbolos");
+    im.rejilla = !op.tiene("--sin-rejilla");
+    im.colores = !op.tiene("--sin-colores");
+    im.leyenda = !op.tiene("--sin-leyenda");
+    if (auto a = op.valor("--aclarar")) im.aclara = std::to_string(entero_opcion("--aclarar", *a, -255, 255));
+    if (auto esc = op.valor("--escala")) {
+        const auto v = lista_enteros("--escala", *esc, 2, 1, 1000);
+        im.escala_x = std::to_string(v[0]);
+        im.escala_y = std::to_string(v[1]);
+    }
+    if (auto c = op.valor("--comentario")) im.comentario = *c;
+    std::vector<int> zona;
+    if (auto z = op.valor("--zona")) zona = lista_enteros("--zona", *z, 4, 1, kMaxPuntos);
+
+    const auto app = aplicacion_qt();
+    const std::string carpeta = QCoreApplication::applicationDirPath().toStdString();
+    if (!cargar_patron(ent, op.sueltos[0])) return 1;
+    e.fichero_abierto = op.sueltos[0];
+    if (!zona.empty()) {
+        im.detalle = true;
+        e.zona_x1 = std::to_string(zona[0]);
+        e.zona_y1 = std::to_string(zona[1]);
+        e.zona_x2 = std::to_string(zona[2]);
+        e.zona_y2 = std::to_string(zona[3]);
+    }
+    Sesion& s = ent.sesion;
+    if (trozos) {
+        if (!QDir().mkpath(QString::fromStdString(*salida))) {
+            std::cerr << "No se puede crear la carpeta \"" << *salida << "\".\n";
+            return 1;
+        }
+        int n = 0;
+        if (!ent.ejecutar([&] {
+                generar_bmp_impresion(s);
+                n = exportar_trozos_en(s, carpeta, *salida);
+            }))
+            return 1;
+        std::cout << "Escritos " << n << " ficheros BMP en " << *salida << ".\n";
+        return 0;
+    }
+    if (pdf) {
+        ent.dialogos.ficheros = {*salida};
+        if (!ent.ejecutar([&] { imprimir(s, carpeta); })) return 1;
+    } else {
+        if (!ent.ejecutar([&] {
+                generar_bmp_impresion(s);
+                imprimir(s, carpeta);
+                grabar_bmp_en(s, *salida);
+            }))
+            return 1;
+    }
+    std::cout << "Escrito " << *salida << ".\n";
+    return 0;
+}
+
+const bool registrado = registrar({
+    "exportar",
+    "  puntocruz-lote exportar ENTRADA -o SALIDA [--simbolos] [--sin-rejilla] [--sin-colores]\n"
+    "                          [--sin-leyenda] [--aclarar N] [--escala X,Y]\n"
+    "                          [--zona X1,Y1,X2,Y2] [--comentario TEXTO] [--trozos]\n"
+    "      Imprime el tapiz de ENTRADA: SALIDA.bmp es la imagen de 1200 x 1200 de \"Generar BMP\n"
+    "      de la Impresión\"; SALIDA.pdf, las páginas A4 de la impresión en papel (el tapiz y,\n"
+    "      con --simbolos, la leyenda). Con --trozos, SALIDA es una carpeta y se escriben en\n"
+    "      ella 1.bmp, 2.bmp... de 60 x 60 puntos. --zona imprime sólo esa zona; --escala es\n"
+    "      el porcentaje del ancho y del alto de la página.",
+    ejecutar_exportar,
+});
+
+}  // namespace
+
+}  // namespace pc::lote

@@ -1,0 +1,31 @@
+// Lo que se imprime: las casillas y los textos de la ventana de opciones de impresión. Los
+// guarda el estado del diseño mientras dura el programa; no se graban en ningún fichero.
+#pragma once
+#include <string>
+
+namespace pc {
+
+// Comentario que se imprime al pie de la página si el usuario no escribe otro.
+inline constexpr const char* kComentarioImpresion = "Diseño realizado con Punto de Cruz";
+
+struct OpcionesImpresion {
+    bool rejilla = true;     // rejilla negra y guías con sus números
+    bool simbolos = false;   // un símbolo en cada punto (y la leyenda)
+    bool colores = true;     // cada punto relleno de su color
+    bool detalle = false;    // sólo la zona de trabajo
+    bool leyenda = true;     // página de la leyenda (sólo con símbolos)
+    bool troceado = false;   // impresión por trozos
+    std::string aclara = "0";     // suma a rojo, verde y azul de cada color de relleno
+    std::string escala_x = "100"; // porcentaje del ancho de la página
+    std::string escala_y = "100"; // porcentaje del alto de la página
+    std::string comentario = kComentarioImpresion;
+    bool imprimir_habilitado = true;  // el botón "Imprimir" de la ventana
+};
+
+// Dónde va la impresión en papel: la impresora elegida en el diálogo o un fichero PDF.
+struct DestinoImpresion {
+    std::string impresora;    // vacío: la impresora por defecto
+    std::string fichero_pdf;  // no vacío: se escribe un PDF con ese nombre
+};
+
+}  // namespace pc
