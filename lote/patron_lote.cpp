@@ -24,14 +24,15 @@ bool cargar_patron(Entorno& ent, const std::string& ruta, int formato) {
         bool leido = false;
         return ent.ejecutar([&] { leido = cargar_pc_leido(s, ruta, formato); }) && leido;
     }
-    blanquear_rejilla(*ent.estado);
     bool leido = true;
     const bool ok = ent.ejecutar([&] {
         try {
             cargar_pci(s, ruta);
         } catch (const Error& err) {
             leido = false;
-            std::cerr << "ERROR al leer el fichero\n" << err.what() << '\n';
+            // El mismo aviso que la ventana y, si el fichero sí se abrió, el detalle del formato.
+            std::cerr << mensaje_carga_fallida("ERROR al leer el fichero", err) << '\n';
+            if (!dynamic_cast<const ErrorFichero*>(&err)) std::cerr << err.what() << '\n';
         }
     });
     return ok && leido;

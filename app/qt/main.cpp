@@ -3,9 +3,11 @@
 #include <QByteArray>
 
 #include "app/qt/programa.h"
+#include "render/lector_imagenes.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    pc::preparar_lector_imagenes();
     // PC_SIN_ESPERA deja arrancar sin la pausa de la presentación (pruebas y capturas).
     const int espera = qEnvironmentVariableIsSet("PC_SIN_ESPERA") ? 0 : 2000;
     return pc::ui::arrancar(app, espera);
