@@ -6,10 +6,13 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 PAQUETES = cmake make g++ pkg-config qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
 
-.PHONY: run test build deps bench sanitize clean
+PAQUETES_FUZZ = clang libclang-rt-dev
+FUZZ_SECONDS ?= 60
+
+.PHONY: run test build deps bench sanitize fuzz clean
 
 deps:
-	@faltan=""; for p in $(PAQUETES); do \
+	@faltan=""; for p in $(PAQUETES) $(PAQUETES_EXTRA); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || faltan="$$faltan $$p"; \
 	done; \
 	if [ -n "$$faltan" ]; then \
@@ -38,5 +41,28 @@ bench: build
 sanitize:
 	$(MAKE) test BUILD=build-san CMAKE_FLAGS="-DPC_SANITIZE=ON -DPC_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug"
 
+# Fuzzing: cada objetivo de fuzz/ durante FUZZ_SECONDS segundos, con clang, libFuzzer,
+# AddressSanitizer y UndefinedBehaviorSanitizer, partiendo de sus semillas (fuzz/semillas/<objetivo>/).
+# Un fallo, una fuga o una entrada que tarda demasiado detiene el objetivo, hace fallar la orden
+# y deja la entrada en fuzz/fallos/<objetivo>/.
+FUZZ_OBJETIVOS = $(basename $(notdir $(wildcard fuzz/*.cpp)))
+fuzz:
+	$(MAKE) deps PAQUETES_EXTRA="$(PAQUETES_FUZZ)"
+	@test -f build-fuzz/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B build-fuzz -DPC_FUZZ=ON \
+	  -DPC_TESTS=OFF -DPC_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_OBJETIVOS))
+	@fallos=""; for t in $(FUZZ_OBJETIVOS); do \
+	  mkdir -p build-fuzz/corpus/$$t fuzz/fallos/$$t; \
+	  echo "== fuzz_$$t ($(FUZZ_SECONDS) s)"; \
+	  if build-fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	       -artifact_prefix=fuzz/fallos/$$t/ build-fuzz/corpus/$$t fuzz/semillas/$$t \
+	       > build-fuzz/fuzz_$$t.log 2>&1; then \
+	    grep -E "^(Done|stat::number_of_executed_units)" build-fuzz/fuzz_$$t.log | tail -1; \
+	  else \
+	    tail -40 build-fuzz/fuzz_$$t.log; ls fuzz/fallos/$$t; fallos="$$fallos $$t"; \
+	  fi; \
+	done; \
+	if [ -n "$$fallos" ]; then echo "Fallan:$$fallos (entradas en fuzz/fallos/)"; exit 1; fi
+
 clean:
-	rm -rf $(BUILD) build-san
+	rm -rf $(BUILD) build-san build-fuzz
