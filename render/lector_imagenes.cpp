@@ -5,6 +5,10 @@
 #include <QImageReader>
 #include <QLoggingCategory>
 #include <QtGlobal>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include "app/errores.h"
 
@@ -14,16 +18,34 @@ namespace {
 
 void callar(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-// Mientras vive, los mensajes de Qt no salen (el programa tiene un solo hilo de ventanas).
+// Mientras vive, los mensajes de Qt no salen, ni lo que las bibliotecas de imágenes escriben
+// directamente en la salida de errores ("libpng error: …"): se lleva a /dev/null y se
+// devuelve después. Las imágenes se leen en el único hilo de las ventanas.
 class Silencio {
 public:
-    Silencio() : anterior_(qInstallMessageHandler(callar)) {}
-    ~Silencio() { qInstallMessageHandler(anterior_); }
+    Silencio() : anterior_(qInstallMessageHandler(callar)) {
+        std::fflush(stderr);
+        const int nulo = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nulo >= 0) {
+            copia_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+            if (copia_ >= 0) ::dup2(nulo, STDERR_FILENO);
+            ::close(nulo);
+        }
+    }
+    ~Silencio() {
+        std::fflush(stderr);
+        if (copia_ >= 0) {
+            ::dup2(copia_, STDERR_FILENO);
+            ::close(copia_);
+        }
+        qInstallMessageHandler(anterior_);
+    }
     Silencio(const Silencio&) = delete;
     Silencio& operator=(const Silencio&) = delete;
 
 private:
     QtMessageHandler anterior_;
+    int copia_ = -1;
 };
 
 std::string millones(long long pixeles) { return std::to_string((pixeles + 500'000) / 1'000'000); }

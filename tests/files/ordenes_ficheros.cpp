@@ -306,7 +306,11 @@ TEST(LoteConvertir, IdaYVueltaEntreFormatosYFallos) {
     EXPECT_NE(prueba::leer_bytes(err).find("ERROR: Formato no reconocido"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(tmp / "x.pc"));
     EXPECT_EQ(lote("convertir " + (tmp / "no_hay.pci") + " " + (tmp / "x.pc"), err), 1);
-    EXPECT_NE(prueba::leer_bytes(err).find("ERROR al leer el fichero"), std::string::npos);
+    EXPECT_EQ(prueba::leer_bytes(err),
+              "ERROR al leer el fichero\nNo se puede abrir el fichero \"" + (tmp / "no_hay.pci") + "\": no existe\n");
+    EXPECT_EQ(lote("convertir " + tmp.ruta().string() + " " + (tmp / "x.pc"), err), 1);
+    EXPECT_EQ(prueba::leer_bytes(err), "ERROR: Formato no reconocido\nNo se puede abrir el fichero \"" +
+                                           tmp.ruta().string() + "\": no es un fichero\n");
     EXPECT_EQ(lote("convertir " + (tmp / "a.pc") + " " + (tmp / "x.pc") + " --formato 2", err), 2);
     EXPECT_FALSE(std::filesystem::exists(tmp / "x.pc"));
 }
