@@ -45,6 +45,24 @@ int buscar_color(Color c, const TablaHilos& tabla);
 inline constexpr int kLadoRejilla = kMaxPuntos + 1;  // índices 0..700
 inline constexpr int kColumnasCatalogo = 19;         // casillas de columna de la selección
 
+// Ventana de selección de columnas: el estado de sus casillas. Una casilla de columna tiene
+// tres estados (marcada, sin marcar y gris); las de hilo del panel, dos.
+inline constexpr int kHilosPanel = 50;
+enum class Casilla : std::uint8_t { kMarcada, kSinMarcar, kGris };  // el valor 0: marcada
+struct CasillaHilo {
+    std::int32_t numero = 0;  // el rótulo de la casilla
+    Color color = 0;          // su color de fondo
+    bool visible = false;
+    bool marcada = false;
+};
+struct VentanaColumnas {
+    std::array<Casilla, kColumnasCatalogo + 1> columna{};  // 1..19, marcadas al crearse
+    std::array<CasillaHilo, kHilosPanel + 1> hilo{};        // 1..50
+    int columna_abierta = 0;
+    int visibles = 0;
+    bool panel_visible = false;
+};
+
 // Estado del visor de imagen (captura de color).
 struct EstadoVisor {
     Color color_capturado = 0;
@@ -99,6 +117,11 @@ struct Estado {
     bool ver_bmp_exportado = false;
 
     EstadoVisor visor;
+
+    // Herramientas de la paleta de hilos: las casillas de la selección de columnas y los
+    // rótulos que las elecciones de color dejan en los menús emergentes (vacío: el rótulo fijo).
+    VentanaColumnas columnas;
+    std::string rotulo_seleccionar, rotulo_origen, rotulo_destino;
 
     Punto& punto(int x, int y) { return puntos[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; }
     const Punto& punto(int x, int y) const {

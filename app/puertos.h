@@ -9,6 +9,8 @@
 
 namespace pc {
 
+struct DibujoPaleta;
+
 class Dialogos {
 public:
     virtual ~Dialogos() = default;
@@ -54,6 +56,16 @@ public:
     virtual void procesar_mensajes() = 0;
     // Color de fondo de la ventana principal.
     virtual void color_fondo(Color c) = 0;
+
+    // Paleta de hilos. Sin ventana que la muestre no hacen nada (y el lienzo es blanco).
+    // Dibuja la vista de la paleta en su lienzo (Image2).
+    virtual void dibujar_paleta(const DibujoPaleta&) {}
+    // Color del píxel (x, y) del lienzo de la paleta; blanco fuera de él.
+    virtual Color pixel_paleta(int, int) const { return kBlanco; }
+    // Trae la ventana principal al frente.
+    virtual void al_frente() {}
+    // Muestra la ventana de selección de columnas, modal.
+    virtual void mostrar_columnas() {}
 };
 
 // La imagen de origen: cada posición fuera de ella se lee como blanco.

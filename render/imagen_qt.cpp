@@ -35,6 +35,7 @@ void ImagenQt::cargar(const std::string& fichero) {
     const QImage nueva = decodificar_imagen(bytes, fichero);
     img_ = nueva.convertToFormat(QImage::Format_RGB32);
     fichero_ = fichero;
+    ++cargas_;
 }
 
 }  // namespace pc

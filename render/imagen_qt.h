@@ -18,10 +18,13 @@ public:
     std::string fichero() const override { return fichero_; }
 
     const QImage& qimage() const { return img_; }
+    // Cuántas veces se ha cargado una imagen: cambia también al volver a abrir el mismo fichero.
+    int cargas() const { return cargas_; }
 
 private:
     QImage img_;
     std::string fichero_;
+    int cargas_ = 0;
 };
 
 // Conversión entre el color del programa (rojo en el byte bajo) y el de Qt.

@@ -113,10 +113,11 @@ void TForm1::mostrar() {
 
 void TForm1::sincronizar() {
     sincronizar_marcas(acciones_, sesion_.e);
-    if (imagen_.fichero() != fichero_mostrado_) {
-        // Otra imagen: el lienzo toma su tamaño y las barras su rango, y la ventana vuelve
-        // a la esquina superior derecha de la pantalla.
-        fichero_mostrado_ = imagen_.fichero();
+    if (imagen_.cargas() != carga_mostrada_) {
+        // Una imagen recién cargada, aunque venga del mismo fichero (que puede haber
+        // cambiado): el lienzo toma su tamaño y las barras su rango, y la ventana vuelve a la
+        // esquina superior derecha de la pantalla.
+        carga_mostrada_ = imagen_.cargas();
         image1_->ajustar();
         image1_->move(0, 0);
         scrollbar1_->setValue(0);

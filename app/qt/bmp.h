@@ -33,7 +33,8 @@ public:
     QString texto_panel(int n) const;
     // Muestra la ventana (con la imagen al día) y la trae al frente.
     void mostrar();
-    // Marcas del menú y, si se cargó otra imagen, el tamaño del lienzo y de las barras.
+    // Marcas del menú y, si se cargó una imagen (aunque sea del mismo fichero), el tamaño del
+    // lienzo y de las barras.
     void sincronizar();
 
     Lienzo* lienzo() const { return image1_; }
@@ -52,7 +53,7 @@ private:
 
     Sesion& sesion_;
     ImagenQt& imagen_;
-    std::string fichero_mostrado_;
+    int carga_mostrada_ = 0;  // la carga de la imagen a la que se ajustó la ventana
     Lienzo* image1_ = nullptr;
     QWidget* area_ = nullptr;
     QScrollBar* scrollbar1_ = nullptr;

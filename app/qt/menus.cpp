@@ -13,6 +13,9 @@
 #include "pattern/ordenes/paleta.h"
 #include "threads/ordenes/ajuste.h"
 #include "threads/ordenes/catalogo.h"
+#include "threads/ordenes/columnas.h"
+#include "threads/ordenes/tonos.h"
+#include "threads/ordenes/vista_paleta.h"
 
 namespace pc::ui {
 namespace {
@@ -72,7 +75,7 @@ const std::vector<EntradaMenu>& tabla_principal() {
 
         menu(0, "Opciones1", "Opciones"),
         orden(1, "VerColores1", "Ver Paleta de Colores del Punto de Cruz", ver_colores),
-        menu(1, "VerpaletadeHilos1", "Ver paleta ACTIVA de Hilos"),
+        orden(1, "VerpaletadeHilos1", "Ver paleta ACTIVA de Hilos", ver_paleta_hilos),
         orden(1, "AjustaraHilos11", "Ajustar Pto Cruz a Hilos DMC", ajustar_dmc),
         orden(1, "AjustaraHilos21", "Ajustar Pto Cruz a Hilos ANCHOR", ajustar_anchor),
         orden(1, "EquivalenciasDMCANCHOR1", "Calcular Equivalencias DMC-ANCHOR", calcular_equivalencias),
@@ -108,7 +111,7 @@ const std::vector<EntradaMenu>& tabla_principal() {
         menu(1, "Pegaren1", "Pegar en..."),
         sep(1),
         marca(1, "en_zona1", "Trabajar en ZONA Delimitada", [](const Estado& e) { return e.en_zona; }),
-        menu(1, "VerPaletaHilosZonaDelimitada1", "Ver Paleta Hilos Zona Delimitada"),
+        orden(1, "VerPaletaHilosZonaDelimitada1", "Ver Paleta Hilos Zona Delimitada", ver_paleta_zona),
         sep(1),
         menu(1, "MtodoparaASEMEJARcolores1", "Método para ASEMEJAR colores"),
         radio(2, "PorLuminosidad1", "Por Luminosidad ABSOLUTA", por_luminosidad,
@@ -141,13 +144,13 @@ const std::vector<EntradaMenu>& tabla_principal() {
         orden(1, "LeePaletadehilosdmccaradat1", "Lee Paleta de hilos DMC personalizada", lee_paleta_dmc),
         orden(1, "LeePaletadehilosANCHORpersonalizada1", "Lee Paleta de hilos ANCHOR personalizada",
               lee_paleta_anchor),
-        menu(1, "ContrastePaleta1", "Contraste Paleta"),
-        menu(1, "BrilloPaleta1", "Brillo Paleta"),
-        menu(1, "ModificaRGB1", "Modifica RGB"),
-        menu(1, "SeleccindeHILOSporCOLUMNAS1", "Selección de HILOS por COLUMNAS (Catálogo DMC)"),
+        orden(1, "ContrastePaleta1", "Contraste Paleta", contraste_paleta),
+        orden(1, "BrilloPaleta1", "Brillo Paleta", brillo_paleta),
+        orden(1, "ModificaRGB1", "Modifica RGB", modifica_rgb),
+        orden(1, "SeleccindeHILOSporCOLUMNAS1", "Selección de HILOS por COLUMNAS (Catálogo DMC)", seleccion_columnas),
         sep(1),
-        menu(1, "MuestraHilosBloqueados1", "Muestra Hilos Bloqueados"),
-        menu(1, "BorralistahilosBloqueados1", "Borra lista hilos Bloqueados"),
+        orden(1, "MuestraHilosBloqueados1", "Muestra Hilos Bloqueados", muestra_hilos_bloqueados),
+        orden(1, "BorralistahilosBloqueados1", "Borra lista hilos Bloqueados", borra_hilos_bloqueados),
         sep(1),
         menu(1, "LeerFormatosPCViejos1", "Leer Formatos .PC Viejos"),
         orden(2, "CargarPtoCruzFormatoVIEJO1", "Cargar Pto Cruz (Formato VIEJO)", cargar_viejo),
@@ -168,8 +171,8 @@ const std::vector<EntradaMenu>& tabla_lienzo() {
         menu(1, "RellenarColorTRAMADO1", "Rellenar Color (TRAMADO)"),
         menu(1, "RellenaColorhastaBLANCO1", "Rellena Color (hasta BLANCO)"),
         sep(1),
-        menu(1, "DesactivarColor1", "Desactivar Color"),
-        menu(1, "BloquearColor1", "Bloquear Color"),
+        orden(1, "DesactivarColor1", "Desactivar Color", desactivar_color_lienzo),
+        orden(1, "BloquearColor1", "Bloquear Color", bloquear_color_lienzo),
         sep(1),
         menu(1, "AclararColor1", "Aclara Color"),
         menu(1, "OscureceColor1", "Oscurece Color"),
@@ -182,7 +185,7 @@ const std::vector<EntradaMenu>& tabla_lienzo() {
         menu(1, "HaciaArriba1", "Hacia Arriba"),
         menu(1, "Todo1", "Todo"),
         sep(0),
-        menu(0, "VerPaletaHilos1", "Ver Paleta Hilos"),
+        orden(0, "VerPaletaHilos1", "Ver Paleta Hilos", ver_paleta_hilos),
         orden(0, "VerBMP1", "Ver BMP", ver_bmp),
     };
     return t;
@@ -190,13 +193,13 @@ const std::vector<EntradaMenu>& tabla_lienzo() {
 
 const std::vector<EntradaMenu>& tabla_paleta() {
     static const std::vector<EntradaMenu> t = {
-        menu(0, "s1", "Seleccionar Color"),
+        orden(0, "s1", "Seleccionar Color", seleccionar_color_paleta),
         sep(0),
-        menu(0, "rgb11", "Copiar RGB a color ORIGEN"),
-        menu(0, "rgb21", "Copiar RGB a color DESTINO"),
+        orden(0, "rgb11", "Copiar RGB a color ORIGEN", copiar_origen_paleta),
+        orden(0, "rgb21", "Copiar RGB a color DESTINO", copiar_destino_paleta),
         menu(0, "ColorAvanzado2", "Color Avanzado"),
-        menu(1, "DesactivarColor2", "Desactivar Color"),
-        menu(1, "BloquearColor2", "Bloquear Color"),
+        orden(1, "DesactivarColor2", "Desactivar Color", desactivar_color_paleta),
+        orden(1, "BloquearColor2", "Bloquear Color", bloquear_color_paleta),
         sep(0),
         orden(0, "MostrarPuntodeCRUZ1", "Mostrar Punto de CRUZ", mostrar_punto_de_cruz),
     };

@@ -22,6 +22,8 @@
 #include "files/ordenes/ficheros_patron.h"
 #include "render/dibujo_patron.h"
 #include "threads/datos.h"
+#include "threads/qt/columnas.h"
+#include "threads/qt/lienzo_paleta.h"
 
 namespace pc::ui {
 
@@ -87,6 +89,7 @@ void TForm2::crear_controles() {
     image1_->setToolTip(QString::fromUtf8(texto::kPistaLienzo));
     connect(image1_, &Lienzo::pulsado, this, &TForm2::al_pulsar);
     connect(image1_, &Lienzo::movido, this, &TForm2::al_mover);
+    conectar_lienzo_paleta(*this);
 
     scrollbar1_ = crear_barra(Qt::Vertical, "ScrollBar1", kLadoLienzo, central);
     scrollbar2_ = crear_barra(Qt::Horizontal, "ScrollBar2", kLadoLienzo, central);
@@ -132,6 +135,12 @@ void TForm2::conectar(TForm1* visor, TAboutBox* acerca) {
     vista_.conectar_visor(visor);
 }
 
+void TForm2::conectar_columnas(TForm3* columnas) {
+    columnas_ = columnas;
+    vista_.conectar_columnas(columnas);
+    if (columnas_) columnas_->conectar(sesion_);
+}
+
 QString TForm2::panel(int n) const { return n >= 0 && n < 3 ? paneles_[n]->text() : QString(); }
 
 bool TForm2::pista_activa() const { return !image1_->toolTip().isEmpty(); }
@@ -151,11 +160,13 @@ void TForm2::elegir(const EntradaMenu& en) {
 
 void TForm2::sincronizar() {
     sincronizar_marcas(acciones_, *estado_);
+    sincronizar_rotulos(*this, *estado_);
     // Sólo uno de los dos lienzos se ve: la paleta cuando "Ver BMP Exportado" está marcado.
     image1_->setVisible(!estado_->ver_bmp_exportado);
     image2_->setVisible(estado_->ver_bmp_exportado);
     image2_->update();
     if (visor_) visor_->sincronizar();
+    if (columnas_) columnas_->sincronizar();
 }
 
 void TForm2::poner_panel(int n, const std::string& texto) {

@@ -17,6 +17,7 @@ namespace pc::ui {
 
 class Lienzo;
 class TForm1;
+class TForm3;
 class TAboutBox;
 class VentanaAyuda;
 
@@ -30,6 +31,8 @@ public:
 
     // Las ventanas que se crean después de ésta.
     void conectar(TForm1* visor, TAboutBox* acerca);
+    // La ventana de selección de columnas, que trabaja sobre este estado.
+    void conectar_columnas(TForm3* columnas);
 
     Estado& estado() { return *estado_; }
     Sesion& sesion() { return sesion_; }
@@ -83,6 +86,7 @@ private:
     Acciones acciones_;
     TForm1* visor_ = nullptr;
     TAboutBox* acerca_ = nullptr;
+    TForm3* columnas_ = nullptr;
     VentanaAyuda* ayuda_ = nullptr;
     bool mostrada_ = false;
     bool salida_confirmada_ = false;

@@ -25,7 +25,7 @@ Programa::Programa(Dialogos& dialogos, const std::string& argumento) {
     form4_ = std::make_unique<TForm4>();
     orden_ << form4_->objectName();
     form2_->conectar(form1_.get(), acerca_.get());
-    form3_->poner_rotulos(form2_->estado());
+    form2_->conectar_columnas(form3_.get());
 }
 
 Programa::~Programa() {

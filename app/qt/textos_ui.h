@@ -28,7 +28,6 @@ inline constexpr const char* kRotuloColumnas =
 inline constexpr const char* kMas = "+";
 inline constexpr const char* kAplicarColumnas = "APLICAR";
 inline constexpr const char* kAplicarPanel = "Aplicar";
-inline constexpr const char* kColumna = "Columna ";
 
 // Opciones para la Impresión.
 inline constexpr const char* kTituloImpresion = "Opciones para la Impresión";

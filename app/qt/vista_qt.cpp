@@ -4,7 +4,10 @@
 #include <QEventLoop>
 
 #include "app/qt/bmp.h"
+#include "app/qt/lienzo.h"
 #include "app/qt/pcruz.h"
+#include "threads/qt/columnas.h"
+#include "render/dibujo_paleta.h"
 #include "render/dibujo_patron.h"
 #include "render/imagen_qt.h"
 
@@ -98,5 +101,29 @@ void VistaQt::procesar_mensajes() {
 }
 
 void VistaQt::color_fondo(Color c) { principal_.poner_color_fondo(a_qrgb(c)); }
+
+}  // namespace pc::ui
+
+namespace pc::ui {
+
+void VistaQt::dibujar_paleta(const DibujoPaleta& d) {
+    pc::dibujar_paleta(principal_.imagen_paleta(), d);
+    principal_.lienzo_paleta()->update();
+}
+
+Color VistaQt::pixel_paleta(int x, int y) const {
+    const QImage& img = principal_.imagen_paleta();
+    if (x < 0 || y < 0 || x >= img.width() || y >= img.height()) return kBlanco;
+    return de_qrgb(img.pixel(x, y));
+}
+
+void VistaQt::al_frente() {
+    principal_.raise();
+    principal_.activateWindow();
+}
+
+void VistaQt::mostrar_columnas() {
+    if (columnas_) columnas_->abrir();
+}
 
 }  // namespace pc::ui

@@ -11,6 +11,7 @@ namespace pc::ui {
 
 class TForm1;
 class TForm2;
+class TForm3;
 
 class VistaQt : public Vista {
 public:
@@ -18,6 +19,8 @@ public:
     // El visor se crea después de la ventana principal: hasta entonces se guarda lo que
     // le llegue y se le entrega al conectarlo.
     void conectar_visor(TForm1* visor);
+    // La ventana de selección de columnas, creada después del visor.
+    void conectar_columnas(TForm3* columnas) { columnas_ = columnas; }
 
     void panel(int n, const std::string& texto) override;
     void panel_visor(int n, const std::string& texto) override;
@@ -33,6 +36,10 @@ public:
     void progreso(const std::string& texto) override;
     void procesar_mensajes() override;
     void color_fondo(Color c) override;
+    void dibujar_paleta(const DibujoPaleta& d) override;
+    Color pixel_paleta(int x, int y) const override;
+    void al_frente() override;
+    void mostrar_columnas() override;
 
     // Intervalo mínimo entre dos actualizaciones del progreso.
     static constexpr int kIntervaloMs = 250;
@@ -44,6 +51,7 @@ private:
 
     TForm2& principal_;
     TForm1* visor_ = nullptr;
+    TForm3* columnas_ = nullptr;
     QElapsedTimer reloj_;
     qint64 ultima_ = -kIntervaloMs;
     // Lo pedido al visor antes de que existiera.

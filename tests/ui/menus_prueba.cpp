@@ -32,7 +32,7 @@ const char* const kMenuPrincipal = R"(Archivo #Archivo1
   Salir #Salir1
 Opciones #Opciones1
   Ver Paleta de Colores del Punto de Cruz #VerColores1
-  Ver paleta ACTIVA de Hilos #VerpaletadeHilos1 (off)
+  Ver paleta ACTIVA de Hilos #VerpaletadeHilos1
   Ajustar Pto Cruz a Hilos DMC #AjustaraHilos11
   Ajustar Pto Cruz a Hilos ANCHOR #AjustaraHilos21
   Calcular Equivalencias DMC-ANCHOR #EquivalenciasDMCANCHOR1
@@ -63,7 +63,7 @@ Ayuda #Ayuda1
   Pegar en... #Pegaren1 (off)
   ---
   Trabajar en ZONA Delimitada #en_zona1 [ ] (off)
-  Ver Paleta Hilos Zona Delimitada #VerPaletaHilosZonaDelimitada1 (off)
+  Ver Paleta Hilos Zona Delimitada #VerPaletaHilosZonaDelimitada1
   ---
   Método para ASEMEJAR colores #MtodoparaASEMEJARcolores1
     Por Luminosidad ABSOLUTA #PorLuminosidad1 [x]
@@ -91,13 +91,13 @@ Utiles2 #Utiles21
   Graba Paleta de Hilos DMC (dmc_aux.dat) #GrabaPaletadeHilosDMCdmcauxdat1
   Lee Paleta de hilos DMC personalizada #LeePaletadehilosdmccaradat1
   Lee Paleta de hilos ANCHOR personalizada #LeePaletadehilosANCHORpersonalizada1
-  Contraste Paleta #ContrastePaleta1 (off)
-  Brillo Paleta #BrilloPaleta1 (off)
-  Modifica RGB #ModificaRGB1 (off)
-  Selección de HILOS por COLUMNAS (Catálogo DMC) #SeleccindeHILOSporCOLUMNAS1 (off)
+  Contraste Paleta #ContrastePaleta1
+  Brillo Paleta #BrilloPaleta1
+  Modifica RGB #ModificaRGB1
+  Selección de HILOS por COLUMNAS (Catálogo DMC) #SeleccindeHILOSporCOLUMNAS1
   ---
-  Muestra Hilos Bloqueados #MuestraHilosBloqueados1 (off)
-  Borra lista hilos Bloqueados #BorralistahilosBloqueados1 (off)
+  Muestra Hilos Bloqueados #MuestraHilosBloqueados1
+  Borra lista hilos Bloqueados #BorralistahilosBloqueados1
   ---
   Leer Formatos .PC Viejos #LeerFormatosPCViejos1
     Cargar Pto Cruz (Formato VIEJO) #CargarPtoCruzFormatoVIEJO1
@@ -113,8 +113,8 @@ Color Avanzado #ColorAvanzado1
   Rellenar Color (TRAMADO) #RellenarColorTRAMADO1 (off)
   Rellena Color (hasta BLANCO) #RellenaColorhastaBLANCO1 (off)
   ---
-  Desactivar Color #DesactivarColor1 (off)
-  Bloquear Color #BloquearColor1 (off)
+  Desactivar Color #DesactivarColor1
+  Bloquear Color #BloquearColor1
   ---
   Aclara Color #AclararColor1 (off)
   Oscurece Color #OscureceColor1 (off)
@@ -127,16 +127,16 @@ Perfilar #Perfilar2
   Hacia Arriba #HaciaArriba1 (off)
   Todo #Todo1 (off)
 ---
-Ver Paleta Hilos #VerPaletaHilos1 (off)
+Ver Paleta Hilos #VerPaletaHilos1
 Ver BMP #VerBMP1)";
 
-const char* const kMenuPaleta = R"(Seleccionar Color #s1 (off)
+const char* const kMenuPaleta = R"(Seleccionar Color #s1
 ---
-Copiar RGB a color ORIGEN #rgb11 (off)
-Copiar RGB a color DESTINO #rgb21 (off)
+Copiar RGB a color ORIGEN #rgb11
+Copiar RGB a color DESTINO #rgb21
 Color Avanzado #ColorAvanzado2
-  Desactivar Color #DesactivarColor2 (off)
-  Bloquear Color #BloquearColor2 (off)
+  Desactivar Color #DesactivarColor2
+  Bloquear Color #BloquearColor2
 ---
 Mostrar Punto de CRUZ #MostrarPuntodeCRUZ1)";
 

@@ -1,0 +1,84 @@
+// El simbolos.dat que se entrega con el programa: formato, cantidad y que los símbolos se
+// distingan en los dos tamaños en que se dibujan (10 x 10 desde 13 píxeles, 5 x 5 por debajo).
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/errores.h"
+#include "app/ficheros.h"
+#include "print/simbolos.h"
+
+namespace pc {
+namespace {
+
+int distancia(const TramaSimbolo& a, const TramaSimbolo& b) {
+    int d = 0;
+    for (int r = 0; r < a.n; ++r)
+        for (int c = 0; c < a.n; ++c) d += a.punto[r][c] != b.punto[r][c];
+    return d;
+}
+
+int puestos(const TramaSimbolo& a) {
+    int n = 0;
+    for (int r = 0; r < a.n; ++r)
+        for (int c = 0; c < a.n; ++c) n += a.punto[r][c];
+    return n;
+}
+
+struct Fichero : ::testing::Test {
+    std::vector<std::string> avisos;
+    TablaSimbolos t;
+    std::vector<TramaSimbolo> grandes, pequenos;  // 13 y 12 píxeles por celda
+    void SetUp() override {
+        t = leer_fichero_simbolos(PC_SIMBOLOS, [this](const std::string& m) { avisos.push_back(m); });
+        for (int k = 1; k <= t.total; ++k) {
+            grandes.push_back(trama_simbolo(t.item[k], 13));
+            pequenos.push_back(trama_simbolo(t.item[k], 12));
+        }
+    }
+};
+
+TEST_F(Fichero, SeLeeSinAvisosYTieneAlMenos150Simbolos) {
+    EXPECT_TRUE(avisos.empty());
+    EXPECT_GE(t.total, 150);
+    for (int k = 0; k < t.total; ++k) {
+        // Ninguno vacío en ningún tamaño, y ninguno tapa más de la mitad larga del color.
+        EXPECT_GT(puestos(pequenos[k]), 0) << k + 1;
+        EXPECT_GT(puestos(grandes[k]), 0) << k + 1;
+        EXPECT_LE(puestos(grandes[k]), 56) << k + 1;
+    }
+}
+
+TEST_F(Fichero, DistintosEnLosDosTamanos) {
+    // Ningún par igual; en 5 x 5 difieren al menos en 2 puntos, para que un solo punto mal
+    // visto no convierta un símbolo en otro. Los 40 primeros (los que bastan para la mayoría
+    // de los patrones) difieren al menos en 5 de los 25 puntos, una fila entera, y en 20 de 100.
+    for (int i = 0; i < t.total; ++i) {
+        for (int j = i + 1; j < t.total; ++j) {
+            const int d10 = distancia(grandes[i], grandes[j]);
+            const int d5 = distancia(pequenos[i], pequenos[j]);
+            EXPECT_GE(d5, 2) << i + 1 << " y " << j + 1;
+            EXPECT_GE(d10, 2) << i + 1 << " y " << j + 1;
+            if (j < 40) {
+                EXPECT_GE(d5, 5) << i + 1 << " y " << j + 1;
+                EXPECT_GE(d10, 20) << i + 1 << " y " << j + 1;
+            }
+        }
+    }
+}
+
+TEST(FicheroSimbolos, FaltaElFichero) {
+    EXPECT_EQ(ruta_simbolos("/opt/pc"), "/opt/pc/simbolos.dat");
+    EXPECT_EQ(ruta_simbolos("/opt/pc/"), "/opt/pc/simbolos.dat");
+    EXPECT_THROW(leer_fichero_simbolos("/nonexistent/simbolos.dat", nullptr), ErrorFichero);
+}
+
+TEST(FicheroSimbolos, ViajaJuntoAlEjecutable) {
+    const std::string lote = PC_LOTE;
+    const std::string carpeta = lote.substr(0, lote.rfind('/'));
+    EXPECT_EQ(leer_fichero(ruta_simbolos(carpeta)), leer_fichero(PC_SIMBOLOS));
+}
+
+}  // namespace
+}  // namespace pc
