@@ -48,8 +48,8 @@ sanitize:
 FUZZ_OBJETIVOS = $(basename $(notdir $(wildcard fuzz/*.cpp)))
 fuzz:
 	$(MAKE) deps PAQUETES_EXTRA="$(PAQUETES_FUZZ)"
-	@test -f build-fuzz/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B build-fuzz -DPC_FUZZ=ON \
-	  -DPC_TESTS=OFF -DPC_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DPC_FUZZ=ON -DPC_TESTS=OFF -DPC_BENCH=OFF \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 	cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_OBJETIVOS))
 	@fallos=""; for t in $(FUZZ_OBJETIVOS); do \
 	  mkdir -p build-fuzz/corpus/$$t fuzz/fallos/$$t; \
