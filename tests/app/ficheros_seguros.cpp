@@ -15,41 +15,23 @@
 
 #include "app/errores.h"
 #include "app/ficheros.h"
+#include "tests/files/ayuda_ficheros.h"
 
 namespace pc {
 namespace {
 
 namespace fs = std::filesystem;
 
-class Carpeta {
-public:
-    Carpeta() : ruta_(fs::temp_directory_path() / ("pc_seguros_" + std::to_string(::getpid()) + "_" +
-                                                   ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-        fs::create_directories(ruta_);
-    }
-    ~Carpeta() {
-        std::error_code ec;
-        fs::permissions(ruta_, fs::perms::owner_all, ec);
-        fs::remove_all(ruta_, ec);
-    }
-    std::string operator/(const std::string& n) const { return (ruta_ / n).string(); }
-    const fs::path& ruta() const { return ruta_; }
-    // Nombres de la carpeta, en orden.
-    std::vector<std::string> nombres() const {
-        std::vector<std::string> v;
-        for (const auto& f : fs::directory_iterator(ruta_)) v.push_back(f.path().filename().string());
-        std::sort(v.begin(), v.end());
-        return v;
-    }
+using Carpeta = prueba::CarpetaTemporal;
 
-private:
-    fs::path ruta_;
-};
-
-std::string contenido(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
+// Nombres de la carpeta, en orden.
+std::vector<std::string> nombres(const fs::path& carpeta) {
+    std::vector<std::string> v;
+    for (const auto& f : fs::directory_iterator(carpeta)) v.push_back(f.path().filename().string());
+    std::sort(v.begin(), v.end());
+    return v;
 }
+
 
 int descriptores_abiertos() {
     int n = 0;
@@ -106,7 +88,7 @@ TEST(GrabarFichero, PermisosEnlacesNombresLargosYSoloLectura) {
     escribir_fichero(privado, "uno");
     fs::permissions(privado, fs::perms::owner_read | fs::perms::owner_write);
     escribir_fichero(privado, "dos");
-    EXPECT_EQ(contenido(privado), "dos");
+    EXPECT_EQ(prueba::leer_bytes(privado), "dos");
     EXPECT_EQ(fs::status(privado).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 
     // Por un enlace simbólico (relativo) se escribe en su destino y el enlace sigue siéndolo;
@@ -116,12 +98,12 @@ TEST(GrabarFichero, PermisosEnlacesNombresLargosYSoloLectura) {
     escribir_fichero(c / "enlace.pc", "nuevo");
     escribir_fichero(c / "enlace.pc", "otra vez");
     EXPECT_TRUE(fs::is_symlink(c.ruta() / "enlace.pc"));
-    EXPECT_EQ(contenido(c / "real/destino.pc"), "otra vez");
+    EXPECT_EQ(prueba::leer_bytes(c / "real/destino.pc"), "otra vez");
 
     // Un nombre de 255 bytes (el máximo de la carpeta) se graba: el temporal tiene un nombre corto.
     const std::string largo = c / (std::string(252, 'n') + ".pc");
     EXPECT_EQ(mensaje_de_grabar(largo, "largo"), "");
-    EXPECT_EQ(contenido(largo), "largo");
+    EXPECT_EQ(prueba::leer_bytes(largo), "largo");
 
     // Un fichero de sólo lectura no se reemplaza, tampoco para el administrador.
     const std::string protegido = c / "protegido.pc";
@@ -129,14 +111,14 @@ TEST(GrabarFichero, PermisosEnlacesNombresLargosYSoloLectura) {
     fs::permissions(protegido, fs::perms::owner_read | fs::perms::group_read);
     EXPECT_EQ(mensaje_de_grabar(protegido, "x"),
               "No se puede grabar \"" + protegido + "\": el fichero es de sólo lectura. Grábalo con otro nombre.");
-    EXPECT_EQ(contenido(protegido), "no tocar");
+    EXPECT_EQ(prueba::leer_bytes(protegido), "no tocar");
     // Una carpeta en el lugar del fichero, tampoco.
     EXPECT_EQ(mensaje_de_grabar(c / "real", "x"), "No se puede grabar en \"" + (c / "real") + "\": no es un fichero.");
     // Una carpeta que no existe: error del sistema.
     EXPECT_EQ(mensaje_de_grabar(c / "no/hay.pc", "x"),
               "Cannot create file \"" + (c / "no/hay.pc") + "\". No such file or directory");
 
-    EXPECT_EQ(c.nombres(), (std::vector<std::string>{"enlace.pc", std::string(252, 'n') + ".pc", "privado.pc",
+    EXPECT_EQ(nombres(c.ruta()), (std::vector<std::string>{"enlace.pc", std::string(252, 'n') + ".pc", "privado.pc",
                                                      "protegido.pc", "real"}));
 }
 
@@ -163,15 +145,15 @@ TEST(GrabarFichero, UnaGrabacionInterrumpidaNoDejaRastro) {
     ASSERT_EQ(::waitpid(hijo, &estado, 0), hijo);
     ASSERT_TRUE(WIFSIGNALED(estado));
     EXPECT_EQ(WTERMSIG(estado), SIGXFSZ);
-    EXPECT_EQ(contenido(ruta), "versión buena");
-    EXPECT_EQ(c.nombres(), std::vector<std::string>{"diseno.pc"});
+    EXPECT_EQ(prueba::leer_bytes(ruta), "versión buena");
+    EXPECT_EQ(nombres(c.ruta()), std::vector<std::string>{"diseno.pc"});
 
     { std::ofstream(c / ".pc-viejo1") << "resto"; }
     { std::ofstream(c / ".pc-nuevo1") << "en curso"; }
     const auto hace_una_hora = fs::last_write_time(c / ".pc-viejo1") - std::chrono::hours(1);
     fs::last_write_time(c / ".pc-viejo1", hace_una_hora);
     escribir_fichero(ruta, "otra");
-    EXPECT_EQ(c.nombres(), (std::vector<std::string>{".pc-nuevo1", "diseno.pc"}));
+    EXPECT_EQ(nombres(c.ruta()), (std::vector<std::string>{".pc-nuevo1", "diseno.pc"}));
 }
 
 // Cien grabaciones fallidas (límite de tamaño del proceso: vale para cualquier usuario) no dejan
@@ -193,8 +175,8 @@ TEST(GrabarFichero, LasGrabacionesFallidasNoPierdenDescriptores) {
     ::signal(SIGXFSZ, senal);
     EXPECT_EQ(fallos, 100);
     EXPECT_EQ(descriptores_abiertos(), antes);
-    EXPECT_EQ(contenido(ruta), "anterior");
-    EXPECT_EQ(c.nombres(), std::vector<std::string>{"diseno.pc"});
+    EXPECT_EQ(prueba::leer_bytes(ruta), "anterior");
+    EXPECT_EQ(nombres(c.ruta()), std::vector<std::string>{"diseno.pc"});
 }
 
 // Disco lleno y carpeta de sólo lectura de verdad, sobre un tmpfs pequeño (hace falta ser root).
@@ -220,7 +202,7 @@ TEST(GrabarFichero, DiscoLlenoYCarpetaDeSoloLectura) {
         }
     }
     EXPECT_EQ(descriptores_abiertos(), antes);
-    EXPECT_EQ(contenido(ruta), "anterior");
+    EXPECT_EQ(prueba::leer_bytes(ruta), "anterior");
     EXPECT_EQ(std::distance(fs::directory_iterator(punto), {}), 1);
 
     ASSERT_EQ(::mount(nullptr, punto.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k"), 0);
@@ -228,7 +210,7 @@ TEST(GrabarFichero, DiscoLlenoYCarpetaDeSoloLectura) {
               "Cannot create file \"" + punto + "/otro.pc\". Read-only file system");
     EXPECT_EQ(mensaje_de_grabar(ruta, "x"),
               "No se puede grabar \"" + ruta + "\": el fichero es de sólo lectura. Grábalo con otro nombre.");
-    EXPECT_EQ(contenido(ruta), "anterior");
+    EXPECT_EQ(prueba::leer_bytes(ruta), "anterior");
 }
 
 }  // namespace
