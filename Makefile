@@ -9,11 +9,13 @@ PAQUETES = cmake make g++ pkg-config qt6-base-dev libgl-dev googletest libgtest-
            qt6-translations-l10n desktop-file-utils
 
 PREFIX ?= /usr/local
+PAQUETES_FUZZ = clang libclang-rt-dev
+FUZZ_SECONDS ?= 60
 
-.PHONY: run test build deps bench sanitize clean install
+.PHONY: run test build deps bench sanitize fuzz clean install
 
 deps:
-	@faltan=""; for p in $(PAQUETES); do \
+	@faltan=""; for p in $(PAQUETES) $(PAQUETES_EXTRA); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || faltan="$$faltan $$p"; \
 	done; \
 	if [ -n "$$faltan" ]; then \
@@ -53,5 +55,28 @@ install: build
 	  command -v gtk-update-icon-cache >/dev/null && gtk-update-icon-cache -q -t "$(PREFIX)/share/icons/hicolor" || true; \
 	fi
 
+# Fuzzing: cada objetivo de fuzz/ durante FUZZ_SECONDS segundos, con clang, libFuzzer,
+# AddressSanitizer y UndefinedBehaviorSanitizer, partiendo de sus semillas (fuzz/semillas/<objetivo>/).
+# Un fallo, una fuga o una entrada que tarda demasiado detiene el objetivo, hace fallar la orden
+# y deja la entrada en fuzz/fallos/<objetivo>/.
+FUZZ_OBJETIVOS = $(basename $(notdir $(wildcard fuzz/*.cpp)))
+fuzz:
+	$(MAKE) deps PAQUETES_EXTRA="$(PAQUETES_FUZZ)"
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DPC_FUZZ=ON -DPC_TESTS=OFF -DPC_BENCH=OFF \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_OBJETIVOS))
+	@fallos=""; for t in $(FUZZ_OBJETIVOS); do \
+	  mkdir -p build-fuzz/corpus/$$t fuzz/fallos/$$t; \
+	  echo "== fuzz_$$t ($(FUZZ_SECONDS) s)"; \
+	  if build-fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	       -artifact_prefix=fuzz/fallos/$$t/ build-fuzz/corpus/$$t fuzz/semillas/$$t \
+	       > build-fuzz/fuzz_$$t.log 2>&1; then \
+	    grep -E "^(Done|stat::number_of_executed_units)" build-fuzz/fuzz_$$t.log | tail -1; \
+	  else \
+	    tail -40 build-fuzz/fuzz_$$t.log; ls fuzz/fallos/$$t; fallos="$$fallos $$t"; \
+	  fi; \
+	done; \
+	if [ -n "$$fallos" ]; then echo "Fallan:$$fallos (entradas en fuzz/fallos/)"; exit 1; fi
+
 clean:
-	rm -rf $(BUILD) build-san
+	rm -rf $(BUILD) build-san build-fuzz

@@ -1,15 +1,47 @@
-// Lectura y escritura de ficheros enteros. Las escrituras son atómicas: se escribe un
-// fichero temporal junto al destino y sólo se renombra sobre él cuando está completo.
+// Lectura y escritura de ficheros enteros.
+//
+// Las lecturas comprueban lo que leen: una carpeta o un dispositivo no es un fichero, un fichero
+// mayor que el máximo se rechaza antes de leerlo y un error de lectura se avisa (nunca se
+// entrega un texto cortado).
+//
+// Las escrituras son atómicas: los bytes van a un fichero temporal de la misma carpeta que sólo
+// se renombra sobre el destino cuando está completo y en el disco. Un enlace simbólico se sigue
+// hasta su destino, el fichero conserva sus permisos y uno de sólo lectura no se reemplaza.
 #pragma once
+#include <cstddef>
 #include <string>
+#include <string_view>
+
+#include "app/errores.h"
 
 namespace pc {
 
-// Lee el fichero entero; lanza ErrorFichero("Cannot open file \"...\". motivo").
-std::string leer_fichero(const std::string& ruta);
+// Mayor fichero de patrón, de impresión o de catálogo que se lee: 64 MB.
+inline constexpr std::size_t kMaxBytesFichero = std::size_t{64} << 20;
 
-// Escribe el fichero de forma atómica; lanza ErrorFichero("Cannot create file \"...\". motivo")
-// y deja intacto el fichero anterior si algo falla.
-void escribir_fichero(const std::string& ruta, const std::string& bytes);
+// No se pudo abrir o leer un fichero. what() es el mensaje estándar ("Cannot open file "…". motivo")
+// y aviso() la línea en castellano que se pone tras el mensaje de una carga fallida
+// ("No se puede abrir el fichero "…": no existe").
+class ErrorLectura : public ErrorFichero {
+public:
+    ErrorLectura(const std::string& mensaje, std::string aviso)
+        : ErrorFichero(mensaje), aviso_(std::move(aviso)) {}
+    const std::string& aviso() const { return aviso_; }
+
+private:
+    std::string aviso_;
+};
+
+// Lee el fichero entero; lanza ErrorLectura si no existe, no se puede abrir, no es un fichero
+// normal, ocupa más de maximo bytes o falla la lectura.
+std::string leer_fichero(const std::string& ruta, std::size_t maximo = kMaxBytesFichero);
+
+// Escribe el fichero de forma atómica. Lanza ErrorFichero ("Cannot create file "…". motivo", o un
+// mensaje en castellano si el destino es de sólo lectura o no es un fichero) y entonces deja
+// intacto el fichero anterior y ningún temporal.
+void escribir_fichero(const std::string& ruta, std::string_view bytes);
+
+// Prefijo de los nombres temporales de las escrituras (".pc-" y seis caracteres).
+inline constexpr std::string_view kPrefijoTemporal = ".pc-";
 
 }  // namespace pc

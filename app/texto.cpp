@@ -99,7 +99,14 @@ bool leer_entero(std::string_view s, int& valor) {
     return true;
 }
 
-std::string mensaje_conversion(const std::string& s) { return "'" + s + "' is not a valid integer value"; }
+std::string visible(std::string_view s) {
+    std::string r(s);
+    for (char& c : r)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return r;
+}
+
+std::string mensaje_conversion(const std::string& s) { return "'" + visible(s) + "' is not a valid integer value"; }
 
 int entero(const std::string& s) {
     int v = 0;

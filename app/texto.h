@@ -16,7 +16,11 @@ int entero(const std::string& s);
 // Igual, pero sin lanzar: false si el texto no es un entero.
 bool leer_entero(std::string_view s, int& valor);
 
-// Mensaje estándar de conversión para un texto.
+// El texto con cada carácter de control (un byte nulo, un salto de línea...) cambiado por '?',
+// para citarlo en un mensaje sin que lo corte ni lo descoloque.
+std::string visible(std::string_view s);
+
+// Mensaje estándar de conversión para un texto (citado con visible).
 std::string mensaje_conversion(const std::string& s);
 
 // División entera truncando hacia cero; lanza ErrorAritmetico si el divisor es 0.

@@ -72,7 +72,7 @@ std::string_view sin_blancos(std::string_view s) {
 int numero(std::string_view s, const char* que) {
     int v = 0;
     if (!leer_entero(s, v)) {
-        throw ErrorFormato(std::string(que) + ": '" + std::string(sin_blancos(s)) + "' no es un número entero.");
+        throw ErrorFormato(std::string(que) + ": '" + visible(sin_blancos(s)) + "' no es un número entero.");
     }
     return v;
 }
@@ -159,7 +159,7 @@ void comprobar_version(std::string_view etiqueta_bytes) {
         if (c == ',') c = '.';
     double v = 0;
     if (!leer_version(numero_texto, v)) {
-        throw ErrorFormato("La versión '" + numero_texto + "' del fichero no es un número.");
+        throw ErrorFormato("La versión '" + visible(numero_texto) + "' del fichero no es un número.");
     }
     if (v < 1.5) throw ErrorVersionPc("ERROR en la versión del fichero");
 }
@@ -171,7 +171,7 @@ Color color_ver12(std::string_view linea) {
     const std::size_t r = linea.find('R'), g = linea.find('G'), b = linea.find('B');
     if (r == std::string_view::npos || g == std::string_view::npos || b == std::string_view::npos || g < r + 3 ||
         b < g + 3 || b + 2 > linea.size()) {
-        throw ErrorFormato("Entrada de color incorrecta: '" + std::string(linea) + "'.");
+        throw ErrorFormato("Entrada de color incorrecta: '" + visible(linea) + "'.");
     }
     const int rojo_ = numero(linea.substr(r + 2, g - r - 3), "Rojo");
     const int verde_ = numero(linea.substr(g + 2, b - g - 3), "Verde");
@@ -295,10 +295,10 @@ void leer_pc_ver12(Estado& e, std::string_view bytes) {
         }
         const std::size_t dos_puntos = tanda.find(':');
         if (dos_puntos == std::string_view::npos) {
-            throw ErrorFormato("Línea de puntos sin ':': '" + std::string(linea) + "'.");
+            throw ErrorFormato("Línea de puntos sin ':': '" + visible(linea) + "'.");
         }
         const int largo = numero(tanda.substr(0, dos_puntos), "Número de puntos");
-        if (largo < 0) throw ErrorFormato("Número de puntos negativo: '" + std::string(linea) + "'.");
+        if (largo < 0) throw ErrorFormato("Número de puntos negativo: '" + visible(linea) + "'.");
         Punto p = punto_sin_perfil(e.paleta[entrada_paleta(tanda.substr(dos_puntos + 1), n)].color);
 
         // Perfiles: "lado-entrada" separados por un carácter.
@@ -307,7 +307,7 @@ void leer_pc_ver12(Estado& e, std::string_view bytes) {
             if (guion == std::string_view::npos || guion == 0) break;
             const char lado = lista[guion - 1];
             if (lado < '1' || lado > '4') {
-                throw ErrorFormato("Lado de perfil incorrecto en '" + std::string(linea) + "' (debe ser de 1 a 4).");
+                throw ErrorFormato("Lado de perfil incorrecto en '" + visible(linea) + "' (debe ser de 1 a 4).");
             }
             lista = sin_blancos(lista.substr(guion + 1));
             const std::size_t otro = lista.find('-');

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "lote/lote.h"
+#include "render/lector_imagenes.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ void uso(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    pc::preparar_lector_imagenes();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::cerr << "Falta la suborden.\n\n";

@@ -1,7 +1,5 @@
 #include "lote/patron_lote.h"
 
-#include <algorithm>
-#include <cctype>
 #include <iostream>
 
 #include "app/errores.h"
@@ -11,28 +9,21 @@
 
 namespace pc::lote {
 
-bool es_fichero_pci(const std::string& ruta) {
-    if (ruta.size() < 4) return false;
-    std::string ext = ruta.substr(ruta.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-    return ext == ".pci";
-}
-
 bool cargar_patron(Entorno& ent, const std::string& ruta, int formato) {
-    if (!existe_entrada(ruta)) return false;
     Sesion& s = ent.sesion;
-    if (!es_fichero_pci(ruta)) {
+    if (!es_pci(ruta)) {
         bool leido = false;
         return ent.ejecutar([&] { leido = cargar_pc_leido(s, ruta, formato); }) && leido;
     }
-    blanquear_rejilla(*ent.estado);
     bool leido = true;
     const bool ok = ent.ejecutar([&] {
         try {
             cargar_pci(s, ruta);
         } catch (const Error& err) {
             leido = false;
-            std::cerr << "ERROR al leer el fichero\n" << err.what() << '\n';
+            // El mismo aviso que la ventana y, si el fichero sí se abrió, el detalle del formato.
+            std::cerr << mensaje_carga_fallida("ERROR al leer el fichero", err) << '\n';
+            if (!dynamic_cast<const ErrorFichero*>(&err)) std::cerr << err.what() << '\n';
         }
     });
     return ok && leido;
@@ -40,7 +31,7 @@ bool cargar_patron(Entorno& ent, const std::string& ruta, int formato) {
 
 bool grabar_patron(Entorno& ent, const std::string& ruta) {
     return ent.ejecutar([&] {
-        if (es_fichero_pci(ruta))
+        if (es_pci(ruta))
             grabar_pci_en(ent.sesion, ruta);
         else
             grabar_pc_en(ent.sesion, ruta);

@@ -8,7 +8,6 @@
 
 namespace pc::lote {
 
-bool es_fichero_pci(const std::string& ruta);
 // Carga el fichero en el entorno (un .pci por su extensión; si no, un fichero de patrón en el
 // formato dado); false (con el motivo ya escrito en stderr) si no se pudo.
 bool cargar_patron(Entorno& ent, const std::string& ruta, int formato = 5);

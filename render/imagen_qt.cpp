@@ -10,6 +10,7 @@
 #include "app/errores.h"
 #include "app/ficheros.h"
 #include "files/bmp.h"
+#include "render/lector_imagenes.h"
 
 namespace pc {
 
@@ -75,14 +76,9 @@ bool ImagenQt::cargar_bmp_directo(const std::string& fichero) {
 
 void ImagenQt::cargar(const std::string& fichero) {
     if (cargar_bmp_directo(fichero)) return;
-    const std::string bytes = leer_fichero(fichero);
+    const std::string bytes = leer_fichero(fichero, kMaxBytesImagen);
     comprobar_bmp(bytes, fichero);
-    QImage nueva;
-    if (!nueva.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())) ||
-        nueva.isNull()) {
-        throw ErrorFormato("No se puede leer la imagen \"" + fichero +
-                           "\": el fichero está dañado o su formato no se reconoce.");
-    }
+    const QImage nueva = decodificar_imagen(bytes, fichero);
     img_ = nueva.convertToFormat(QImage::Format_RGB32);
     fichero_ = fichero;
     ++cargas_;

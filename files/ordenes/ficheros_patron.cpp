@@ -77,6 +77,11 @@ bool es_pci(const std::string& fichero) {
     return ext == ".pci";
 }
 
+std::string mensaje_carga_fallida(const std::string& aviso, const Error& err) {
+    if (const auto* lectura = dynamic_cast<const ErrorLectura*>(&err)) return aviso + "\n" + lectura->aviso();
+    return aviso;
+}
+
 void mostrar_fichero(Sesion& s, const std::string& fichero) {
     const std::size_t n = longitud_utf8(fichero);
     if (n > 50) {
@@ -88,28 +93,27 @@ void mostrar_fichero(Sesion& s, const std::string& fichero) {
 
 bool cargar_pc_leido(Sesion& s, const std::string& fichero, int formato) {
     Estado& e = s.e;
-    blanquear_rejilla(e);
-    bool leido = true;
+    // Se lee sobre un diseño aparte: si el fichero falla, el diseño abierto no cambia.
+    const auto leido = crear_estado();
+    leido->puntos = e.puntos;
+    blanquear_rejilla(*leido);
     try {
-        const std::string bytes = leer_fichero(fichero);
-        leer_pc(e, bytes, formato);
+        leer_pc(*leido, leer_fichero(fichero), formato);
     } catch (const ErrorVersionPc& err) {
-        // Versión anterior: la rejilla queda en blanco con el tamaño que tenía.
-        leido = false;
         s.d.mensaje(err.what());
-    } catch (const Error&) {
-        leido = false;
-        s.d.mensaje("ERROR: Formato no reconocido");
-        e.ancho = "60";
-        e.alto = "60";
-        e.tam_rejilla = "4";
-        e.tam_celda = 4;
+        return false;
+    } catch (const Error& err) {
+        s.d.mensaje(mensaje_carga_fallida("ERROR: Formato no reconocido", err));
+        return false;
     }
+    e.puntos = leido->puntos;
+    e.ancho = leido->ancho;
+    e.alto = leido->alto;
     zona_completa(e);
     e.paleta.total = 0;
     redibujar_todo(s);
     mostrar_fichero(s, fichero);
-    return leido;
+    return true;
 }
 
 void cargar_pc(Sesion& s, const std::string& fichero, int formato) { cargar_pc_leido(s, fichero, formato); }
@@ -150,26 +154,21 @@ void cargar_viejo(Sesion& s) { cargar_con_dialogo(s, kFormatoViejo); }
 
 void cargar_pci(Sesion& s, const std::string& fichero) {
     Estado& e = s.e;
+    // Todo el fichero se lee antes de tocar el diseño: si falla, el diseño abierto no cambia.
+    const auto leido = crear_estado();
+    leido->puntos = e.puntos;
+    blanquear_rejilla(*leido);
+    const std::string bytes = leer_fichero(fichero);
+    int alto = 0, ancho = 0;
+    leer_cabecera_pci(bytes, alto, ancho);
+    leer_puntos_pci(*leido, bytes, alto, ancho);
+
+    ajustar_rejilla(s, ancho, alto);
     s.v.limpiar_lienzo();
-    try {
-        const std::string bytes = leer_fichero(fichero);
-        int alto = 0, ancho = 0;
-        leer_cabecera_pci(bytes, alto, ancho);
-        e.alto = std::to_string(alto);
-        e.ancho = std::to_string(ancho);
-        ajustar_rejilla(s, ancho, alto);
-        zona_completa(e);
-        leer_puntos_pci(e, bytes, alto, ancho);
-    } catch (const Error&) {
-        // La rejilla ya no es la de antes: se vacía la paleta y se redibuja para que la vista
-        // muestre lo que de verdad hay (un fallo del propio redibujado no tapa el de lectura).
-        e.paleta.total = 0;
-        try {
-            redibujar_todo(s);
-        } catch (const Error&) {
-        }
-        throw;
-    }
+    e.alto = std::to_string(alto);
+    e.ancho = std::to_string(ancho);
+    zona_completa(e);
+    e.puntos = leido->puntos;
     redibujar_todo(s);
     e.paleta.total = 0;
     mostrar_fichero(s, fichero);
@@ -191,11 +190,10 @@ void cargar_pci_orden(Sesion& s) {
     asegurar_catalogo(s);
     const auto fichero = s.d.abrir(kFiltroAbrirPci, kExtensionPci);
     if (!fichero) return;
-    blanquear_rejilla(s.e);
     try {
         cargar_pci(s, *fichero);
-    } catch (const Error&) {
-        s.d.mensaje("ERROR al leer el fichero");
+    } catch (const Error& err) {
+        s.d.mensaje(mensaje_carga_fallida("ERROR al leer el fichero", err));
     }
 }
 

@@ -2,13 +2,19 @@
 #pragma once
 #include <string>
 
+#include "app/errores.h"
 #include "app/ordenes/sesion.h"
 
 namespace pc {
 
+// Mensaje de una carga fallida: el aviso y, si el fichero no se pudo abrir o leer, en otra
+// línea el porqué ("No se puede abrir el fichero "…": no existe").
+std::string mensaje_carga_fallida(const std::string& aviso, const Error& err);
+
 // Muestra la ruta en el panel 2 (las de más de 50 caracteres, abreviadas).
 void mostrar_fichero(Sesion& s, const std::string& fichero);
-// Carga un fichero de patrón: formato 1 (texto viejo), 3 (texto ver 1.2) o 5 (binario).
+// Carga un fichero de patrón: formato 1 (texto viejo), 3 (texto ver 1.2) o 5 (binario). Si el
+// fichero no se puede leer, avisa y el diseño abierto se queda como estaba.
 void cargar_pc(Sesion& s, const std::string& fichero, int formato);
 // Igual que cargar_pc, y además dice si el fichero se leyó entero: false cuando la carga
 // terminó con un aviso de error (la herramienta por lotes lo necesita para su código de salida).
@@ -27,6 +33,7 @@ void cargar_punto_cruz(Sesion& s);   // "Cargar Punto Cruz"
 void cargar_ver12(Sesion& s);        // "Cargar Pto Cruz (ver 1.2)"
 void cargar_viejo(Sesion& s);        // "Cargar Pto Cruz (Formato VIEJO)"
 
+// Carga un fichero de impresión; si falla lanza el Error y el diseño no cambia.
 void cargar_pci(Sesion& s, const std::string& fichero);
 void grabar_pci(Sesion& s);          // "Grabar Pto Cruz para Imprimir"
 void grabar_pci_en(Sesion& s, const std::string& fichero);

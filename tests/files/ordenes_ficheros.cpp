@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 
 #include "app/imagen_memoria.h"
 #include "files/fichero_pc.h"
@@ -84,56 +85,83 @@ TEST(OrdenesPatron, GrabarYVolverACargar) {
     EXPECT_EQ(b.v.paneles[2], ruta);
 }
 
-TEST(OrdenesPatron, CargaFallidaAvisaYVuelveA60) {
+// Una carga fallida (de cualquiera de los cuatro lectores, o de un fichero que no se puede abrir)
+// avisa y deja el diseño abierto exactamente como estaba: rejilla, tamaño, celda, paleta,
+// zona, barra de estado y vista.
+TEST(OrdenesPatron, CargaFallidaConservaElDiseno) {
     prueba::CarpetaTemporal tmp;
-    // Un 2 x 2 con una tanda de 2 buena y otra cortada.
-    std::string b = prueba::cabecera_pc("Versi\xF3n 1.60", 2, 2);
-    prueba::tanda(b, 2, 1, 2, 3);
-    b += "\x02\x09";
-    prueba::escribir_bytes(tmp / "cortado.pc", b);
+    std::string cortado = prueba::cabecera_pc("Versi\xF3n 1.60", 2, 2);
+    prueba::tanda(cortado, 2, 1, 2, 3);
+    cortado += "\x02\x09";
+    prueba::escribir_bytes(tmp / "cortado.pc", cortado);
+    std::string antiguo = prueba::cabecera_pc("Versi\xF3n 1.40", 1, 1);
+    prueba::tanda(antiguo, 1, 0, 0, 0);
+    prueba::escribir_bytes(tmp / "antiguo.pc", antiguo);
+    prueba::escribir_bytes(tmp / "viejo.pc", "3\n3\n255\nhola\n");
+    prueba::escribir_bytes(tmp / "ver12.pc", "2\n2\n1\n1. R:1 G:2 B:3\n4:7\n");
+    std::string corto;
+    prueba::int32(corto, 2);
+    prueba::int32(corto, 3);
+    prueba::int32(corto, rgb(255, 0, 0));
+    prueba::escribir_bytes(tmp / "corto.pci", corto);
 
     Sesiones a;
-    a.e->ancho = "8";
+    diseno_pequeno(*a.e);
     a.e->tam_rejilla = "7";
     a.e->tam_celda = 7;
-    a.e->zona_x1 = "3";
+    a.e->zona_x1 = "2";
     a.e->paleta.total = 5;
+    a.v.panel(2, "mi_diseño.pc");
+    const auto antes = crear_estado();
+    *antes = *a.e;
+    const auto intacto = [&](const std::string& que) {
+        SCOPED_TRACE(que);
+        EXPECT_EQ(std::memcmp(&a.e->puntos, &antes->puntos, sizeof(antes->puntos)), 0);
+        EXPECT_EQ(a.e->ancho, "3");
+        EXPECT_EQ(a.e->alto, "2");
+        EXPECT_EQ(a.e->tam_rejilla, "7");
+        EXPECT_EQ(a.e->tam_celda, 7);
+        EXPECT_EQ(a.e->zona_x1, "2");
+        EXPECT_EQ(a.e->paleta.total, 5);
+        EXPECT_EQ(a.v.paneles[2], "mi_diseño.pc");
+        EXPECT_EQ(a.v.redibujados + a.v.limpiezas, 0);
+    };
+    const std::string no_existe = "No se puede abrir el fichero \"" + (tmp / "no_hay.pc") + "\": no existe";
+    const std::string carpeta = "No se puede abrir el fichero \"" + tmp.ruta().string() + "\": no es un fichero";
+
     EXPECT_FALSE(cargar_pc_leido(a.s, tmp / "cortado.pc", 5));
-    EXPECT_EQ(a.d.mensajes(), std::vector<std::string>{"ERROR: Formato no reconocido"});
-    EXPECT_EQ(a.e->ancho, "60");
-    EXPECT_EQ(a.e->alto, "60");
-    EXPECT_EQ(a.e->tam_rejilla, "4");
-    EXPECT_EQ(a.e->tam_celda, 4);
-    EXPECT_EQ(a.e->zona_x1, "1");
-    EXPECT_EQ(a.e->zona_x2, "60");
-    EXPECT_EQ(a.e->punto(2, 1).color, rgb(1, 2, 3));  // lo leído se queda
-    EXPECT_EQ(a.e->punto(1, 2).color, kBlanco);
+    EXPECT_FALSE(cargar_pc_leido(a.s, tmp / "antiguo.pc", 5));
+    EXPECT_FALSE(cargar_pc_leido(a.s, tmp / "viejo.pc", 1));
+    EXPECT_FALSE(cargar_pc_leido(a.s, tmp / "ver12.pc", 3));
+    EXPECT_FALSE(cargar_pc_leido(a.s, tmp / "no_hay.pc", 5));
+    EXPECT_FALSE(cargar_pc_leido(a.s, tmp.ruta().string(), 5));
+    EXPECT_EQ(a.d.mensajes(), (std::vector<std::string>{"ERROR: Formato no reconocido", "ERROR en la versión del fichero",
+                                                        "ERROR: Formato no reconocido", "ERROR: Formato no reconocido",
+                                                        "ERROR: Formato no reconocido\n" + no_existe,
+                                                        "ERROR: Formato no reconocido\n" + carpeta}));
+    intacto("patrón");
+
+    a.d.fichero(tmp / "corto.pci").fichero(tmp / "no_hay.pc");
+    cargar_pci_orden(a.s);
+    cargar_pci_orden(a.s);
+    EXPECT_EQ(a.d.mensajes()[6], "ERROR al leer el fichero");
+    EXPECT_EQ(a.d.mensajes()[7], "ERROR al leer el fichero\n" + no_existe);
+    intacto("impresión");
+
+    // Un fichero cuyas tandas acaban antes se carga como siempre: lo que falta, en blanco.
+    std::string medio = prueba::cabecera_pc("Versi\xF3n 1.60", 2, 2);
+    prueba::tanda(medio, 0, 255, 255, 255);
+    prueba::tanda(medio, 3, 1, 2, 3);
+    prueba::escribir_bytes(tmp / "medio.pc", medio);
+    EXPECT_TRUE(cargar_pc_leido(a.s, tmp / "medio.pc", 5));
+    EXPECT_EQ(a.e->ancho, "2");
+    EXPECT_EQ(a.e->zona_x2, "2");
+    EXPECT_EQ(a.e->punto(1, 2).color, rgb(1, 2, 3));
+    EXPECT_EQ(a.e->punto(2, 2).color, kBlanco);
+    EXPECT_EQ(a.e->punto(3, 1).color, kBlanco);
     EXPECT_EQ(a.e->paleta.total, 0);
     EXPECT_EQ(a.v.redibujados, 1);
-    EXPECT_EQ(a.v.paneles[2], tmp / "cortado.pc");
-
-    // Fichero que no existe y fichero de texto viejo con basura: el mismo aviso.
-    Sesiones c;
-    cargar_pc(c.s, tmp / "no_existe.pc", 5);
-    prueba::escribir_bytes(tmp / "viejo.pc", "3\n3\nhola\n");
-    cargar_pc(c.s, tmp / "viejo.pc", 1);
-    EXPECT_EQ(c.d.mensajes(),
-              (std::vector<std::string>{"ERROR: Formato no reconocido", "ERROR: Formato no reconocido"}));
-
-    // Versión antigua: aviso propio, tamaño sin tocar y rejilla en blanco.
-    std::string viejo = prueba::cabecera_pc("Versi\xF3n 1.40", 1, 1);
-    prueba::tanda(viejo, 1, 0, 0, 0);
-    prueba::escribir_bytes(tmp / "antiguo.pc", viejo);
-    Sesiones d;
-    d.e->ancho = "20";
-    d.e->tam_rejilla = "6";
-    d.e->punto(1, 1).color = 0;
-    EXPECT_FALSE(cargar_pc_leido(d.s, tmp / "antiguo.pc", 5));
-    EXPECT_EQ(d.d.mensajes(), std::vector<std::string>{"ERROR en la versión del fichero"});
-    EXPECT_EQ(d.e->ancho, "20");
-    EXPECT_EQ(d.e->tam_rejilla, "6");
-    EXPECT_EQ(d.e->zona_x2, "20");
-    EXPECT_EQ(d.e->punto(1, 1).color, kBlanco);
+    EXPECT_EQ(a.v.paneles[2], tmp / "medio.pc");
 }
 
 TEST(OrdenesPatron, GrabacionFallidaConservaElFicheroAnterior) {
@@ -241,33 +269,6 @@ TEST(OrdenesImpresion, GrabarYCargarConAjusteDeRejilla) {
     EXPECT_EQ(c.e->punto(1, 1).color, rgb(1, 1, 2));
 }
 
-TEST(OrdenesImpresion, FicheroCortadoAvisaYSeRedibuja) {
-    prueba::CarpetaTemporal tmp;
-    std::string b;
-    prueba::int32(b, 2);
-    prueba::int32(b, 3);
-    prueba::int32(b, rgb(255, 0, 0));
-    prueba::int32(b, rgb(0, 255, 0));
-    prueba::escribir_bytes(tmp / "corto.pci", b);
-
-    Sesiones a;
-    a.e->paleta.total = 3;
-    a.e->punto(3, 1).color = 0;
-    a.d.fichero(tmp / "corto.pci");
-    cargar_pci_orden(a.s);
-    EXPECT_EQ(a.d.mensajes(), std::vector<std::string>{"ERROR al leer el fichero"});
-    EXPECT_EQ(a.e->ancho, "3");  // el tamaño leído se queda
-    EXPECT_EQ(a.e->alto, "2");
-    EXPECT_EQ(a.e->punto(2, 1).color, rgb(0, 255, 0));
-    EXPECT_EQ(a.e->punto(3, 1).color, kBlanco);
-    EXPECT_EQ(a.v.redibujados, 1);  // la vista vuelve a coincidir con el diseño
-    EXPECT_EQ(a.e->paleta.total, 0);
-
-    a.d.fichero(tmp / "no_hay.pci");
-    cargar_pci_orden(a.s);
-    EXPECT_EQ(a.d.mensajes().back(), "ERROR al leer el fichero");
-}
-
 // La herramienta por lotes, ejecutada de verdad.
 int lote(const std::string& args, const std::string& salida_error) {
     const int r = std::system((std::string(PC_LOTE) + " " + args + " 2>" + salida_error + " >/dev/null").c_str());
@@ -305,7 +306,11 @@ TEST(LoteConvertir, IdaYVueltaEntreFormatosYFallos) {
     EXPECT_NE(prueba::leer_bytes(err).find("ERROR: Formato no reconocido"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(tmp / "x.pc"));
     EXPECT_EQ(lote("convertir " + (tmp / "no_hay.pci") + " " + (tmp / "x.pc"), err), 1);
-    EXPECT_NE(prueba::leer_bytes(err).find("El fichero " + (tmp / "no_hay.pci") + " no existe."), std::string::npos);
+    EXPECT_EQ(prueba::leer_bytes(err),
+              "ERROR al leer el fichero\nNo se puede abrir el fichero \"" + (tmp / "no_hay.pci") + "\": no existe\n");
+    EXPECT_EQ(lote("convertir " + tmp.ruta().string() + " " + (tmp / "x.pc"), err), 1);
+    EXPECT_EQ(prueba::leer_bytes(err), "ERROR: Formato no reconocido\nNo se puede abrir el fichero \"" +
+                                           tmp.ruta().string() + "\": no es un fichero\n");
     EXPECT_EQ(lote("convertir " + (tmp / "a.pc") + " " + (tmp / "x.pc") + " --formato 2", err), 2);
     EXPECT_FALSE(std::filesystem::exists(tmp / "x.pc"));
 }

@@ -104,7 +104,7 @@ TEST(CatalogoOrdenes, LeePaletaPersonalizadaEnWindows1252) {
     EXPECT_EQ(t.e->texto_dmc.size(), 488u);  // el otro catálogo no cambia
 }
 
-TEST(CatalogoOrdenes, CancelarYFicheroQueNoExiste) {
+TEST(CatalogoOrdenes, CancelarNoCambiaNada) {
     Sesion_ t;
     t.e->marca = "DMC";
     t.d.fichero(std::nullopt);
@@ -112,26 +112,48 @@ TEST(CatalogoOrdenes, CancelarYFicheroQueNoExiste) {
     EXPECT_EQ(t.e->texto_dmc.size(), 488u);
     EXPECT_EQ(t.e->hilos.total, 0);
     EXPECT_TRUE(t.v.historial_panel1.empty());
-
-    const std::string ruta = (t.carpeta / "no_existe.dat").string();
-    t.d.fichero(ruta);
-    EXPECT_FALSE(ejecutar(t.d, [&] { lee_paleta_dmc(t.s); }));
-    EXPECT_EQ(t.d.errores(), std::vector<std::string>{"Cannot open file \"" + ruta + "\". No such file or directory"});
-    EXPECT_TRUE(t.e->texto_dmc.empty());
-    // Desde ahora cargar DMC no da ningún hilo.
-    al_mostrar(t.s);
-    EXPECT_EQ(t.e->hilos.total, 0);
 }
 
-TEST(CatalogoOrdenes, PaletaConErrorOMasDe600Hilos) {
+// Un fichero malo (no existe, es una carpeta, no tiene hilos, una línea no es un número) avisa y
+// deja el texto del catálogo y los hilos activos como estaban, con sus marcas de desactivado.
+TEST(CatalogoOrdenes, FicheroMaloConservaElCatalogo) {
     Sesion_ t;
-    t.d.fichero(t.escribir("rota.txt", "1 R:1 G:1 B:1\n2 R:1 G:1 B:zz\n3 R:1 G:1 B:3\n"));
-    EXPECT_FALSE(ejecutar(t.d, [&] { lee_paleta_dmc(t.s); }));
-    EXPECT_EQ(t.d.errores(), std::vector<std::string>{"'zz' is not a valid integer value"});
-    EXPECT_EQ(t.e->marca, "DMC");
-    EXPECT_EQ(t.e->hilos.total, 1);
-    EXPECT_EQ(t.e->texto_dmc.size(), 3u);
+    al_mostrar(t.s);
+    t.e->hilos[3].activo = false;
+    const auto hilos_antes = t.e->hilos;
+    const auto titulos_antes = t.e->titulo_columna;
+    const auto comprobar_intacto = [&] {
+        EXPECT_EQ(t.e->texto_dmc.size(), 488u);
+        EXPECT_EQ(t.e->hilos.total, 420);
+        EXPECT_FALSE(t.e->hilos[3].activo);
+        EXPECT_EQ(t.e->hilos[420].color, hilos_antes[420].color);
+        EXPECT_EQ(t.e->titulo_columna, titulos_antes);
+        EXPECT_EQ(t.e->marca, "DMC");
+    };
 
+    const std::string falta = (t.carpeta / "no_existe.dat").string();
+    t.d.fichero(falta);
+    EXPECT_FALSE(ejecutar(t.d, [&] { lee_paleta_dmc(t.s); }));
+    t.d.fichero(t.carpeta.string());
+    EXPECT_FALSE(ejecutar(t.d, [&] { lee_paleta_dmc(t.s); }));
+    t.d.fichero(t.escribir("rota.txt", ";COLUMNA 5 Nueva\n1 R:1 G:1 B:1\n2 R:1 G:1 B:zz\n3 R:1 G:1 B:3\n"));
+    EXPECT_FALSE(ejecutar(t.d, [&] { lee_paleta_dmc(t.s); }));
+    EXPECT_EQ(t.d.errores(),
+              (std::vector<std::string>{"Cannot open file \"" + falta + "\". No such file or directory",
+                                        "No se puede abrir el fichero \"" + t.carpeta.string() + "\": no es un fichero",
+                                        "'zz' is not a valid integer value"}));
+    comprobar_intacto();
+
+    const std::string vacia = t.escribir("vacia.dat", "; sólo comentarios\n\n;COLUMNA 1\n");
+    t.d.fichero(vacia);
+    EXPECT_TRUE(ejecutar(t.d, [&] { lee_paleta_dmc(t.s); }));
+    EXPECT_EQ(t.d.mensajes(), std::vector<std::string>{"El fichero \"" + vacia +
+                                                       "\" no tiene ningún hilo: la paleta de hilos no se cambia."});
+    comprobar_intacto();
+}
+
+TEST(CatalogoOrdenes, PaletaDeMasDe600Hilos) {
+    Sesion_ t;
     std::string grande;
     for (int i = 1; i <= 601; ++i) grande += std::to_string(i) + " R:" + std::to_string(i % 256) + " G:0 B:0\n";
     t.d.fichero(t.escribir("grande.dat", grande));

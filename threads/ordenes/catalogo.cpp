@@ -1,5 +1,7 @@
 #include "threads/ordenes/catalogo.h"
 
+#include <memory>
+
 #include "app/ficheros.h"
 #include "app/texto.h"
 #include "threads/catalogo.h"
@@ -21,13 +23,24 @@ int lineas_de_hilo(const std::vector<std::string>& lineas) {
     return n;
 }
 
-// Lee un fichero de paleta del usuario en texto: se vacía antes, de modo que si el fichero
-// no se puede abrir el catálogo queda vacío. Después marca := nombre y se carga en hilos.
+// Lee un fichero de paleta del usuario en texto. El fichero se lee y se prueba entero antes de
+// tocar nada: si no se puede abrir, no da ningún hilo o se detiene en una línea que no es un
+// número, el texto del catálogo y los hilos activos se quedan como estaban.
 void lee_paleta(Sesion& s, std::vector<std::string>& texto, const std::string& nombre) {
     const auto fichero = s.d.abrir(kFiltroPaleta, kExtensionPaleta);
     if (!fichero) return;
-    texto.clear();
-    texto = partir_lineas(decodificar(leer_fichero(*fichero)));
+    std::vector<std::string> nuevo = partir_lineas(decodificar(leer_fichero(*fichero)));
+    {
+        const auto prueba = std::make_unique<TablaHilos>();
+        std::array<std::string, kColumnasCatalogo + 1> titulos{};
+        leer_catalogo(nuevo, *prueba, titulos);
+        if (prueba->total == 0) {
+            s.d.mensaje("El fichero \"" + *fichero +
+                        "\" no tiene ningún hilo: la paleta de hilos no se cambia.");
+            return;
+        }
+    }
+    texto = std::move(nuevo);
     s.e.marca = nombre;
     cargar_catalogo(s, nombre, s.e.hilos);
     const int n = lineas_de_hilo(texto);

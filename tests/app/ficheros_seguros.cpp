@@ -1,0 +1,217 @@
+// Lecturas comprobadas y grabaciones seguras: lo que el usuario tiene en el disco nunca se
+// pierde ni se estropea, y cada fallo se dice.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/errores.h"
+#include "app/ficheros.h"
+#include "tests/files/ayuda_ficheros.h"
+
+namespace pc {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Carpeta = prueba::CarpetaTemporal;
+
+// Nombres de la carpeta, en orden.
+std::vector<std::string> nombres(const fs::path& carpeta) {
+    std::vector<std::string> v;
+    for (const auto& f : fs::directory_iterator(carpeta)) v.push_back(f.path().filename().string());
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+
+int descriptores_abiertos() {
+    int n = 0;
+    for ([[maybe_unused]] const auto& f : fs::directory_iterator("/proc/self/fd")) ++n;
+    return n;
+}
+
+std::string mensaje_de_grabar(const std::string& ruta, const std::string& bytes) {
+    try {
+        escribir_fichero(ruta, bytes);
+    } catch (const ErrorFichero& err) {
+        return err.what();
+    }
+    return "";
+}
+
+std::string mensaje_de_leer(const std::string& ruta, std::string* aviso = nullptr) {
+    try {
+        leer_fichero(ruta);
+    } catch (const ErrorLectura& err) {
+        if (aviso) *aviso = err.aviso();
+        return err.what();
+    }
+    return "";
+}
+
+TEST(LeerFichero, RechazaLoQueNoEsUnFicheroLoEnormeYLosErroresDeLectura) {
+    Carpeta c;
+    std::string aviso;
+    EXPECT_EQ(mensaje_de_leer(c / "falta.pc", &aviso), "Cannot open file \"" + (c / "falta.pc") + "\". No such file or directory");
+    EXPECT_EQ(aviso, "No se puede abrir el fichero \"" + (c / "falta.pc") + "\": no existe");
+    EXPECT_EQ(mensaje_de_leer(c.ruta().string()), "No se puede abrir el fichero \"" + c.ruta().string() + "\": no es un fichero");
+    EXPECT_EQ(mensaje_de_leer("/dev/zero"), "No se puede abrir el fichero \"/dev/zero\": no es un fichero");
+    // Una tubería con nombre sin nadie que escriba: se rechaza en lugar de esperar para siempre.
+    ASSERT_EQ(::mkfifo((c / "tubo").c_str(), 0600), 0);
+    EXPECT_EQ(mensaje_de_leer(c / "tubo"), "No se puede abrir el fichero \"" + (c / "tubo") + "\": no es un fichero");
+
+    // Más de 64 MB: se rechaza antes de leerlo (el fichero disperso no ocupa disco).
+    { std::ofstream(c / "enorme.pc"); }
+    fs::resize_file(c / "enorme.pc", kMaxBytesFichero + 1);
+    EXPECT_EQ(mensaje_de_leer(c / "enorme.pc"), "No se puede abrir el fichero \"" + (c / "enorme.pc") + "\": ocupa más de 64 MB");
+    fs::resize_file(c / "enorme.pc", kMaxBytesFichero);
+    EXPECT_EQ(leer_fichero(c / "enorme.pc").size(), kMaxBytesFichero);
+
+    // Un error de lectura se avisa: nunca se entrega un texto cortado (leer esta memoria da EIO).
+    EXPECT_EQ(mensaje_de_leer("/proc/self/mem"), "No se puede leer el fichero \"/proc/self/mem\": Input/output error");
+    // Los ficheros del sistema que dicen ocupar 0 bytes se leen enteros.
+    EXPECT_NE(leer_fichero("/proc/self/status").find("Pid:"), std::string::npos);
+}
+
+TEST(GrabarFichero, PermisosEnlacesNombresLargosYSoloLectura) {
+    Carpeta c;
+    const std::string privado = c / "privado.pc";
+    escribir_fichero(privado, "uno");
+    fs::permissions(privado, fs::perms::owner_read | fs::perms::owner_write);
+    escribir_fichero(privado, "dos");
+    EXPECT_EQ(prueba::leer_bytes(privado), "dos");
+    EXPECT_EQ(fs::status(privado).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+
+    // Por un enlace simbólico (relativo) se escribe en su destino y el enlace sigue siéndolo;
+    // un enlace a un fichero que aún no existe lo crea.
+    fs::create_directory(c.ruta() / "real");
+    fs::create_symlink("real/destino.pc", c.ruta() / "enlace.pc");
+    escribir_fichero(c / "enlace.pc", "nuevo");
+    escribir_fichero(c / "enlace.pc", "otra vez");
+    EXPECT_TRUE(fs::is_symlink(c.ruta() / "enlace.pc"));
+    EXPECT_EQ(prueba::leer_bytes(c / "real/destino.pc"), "otra vez");
+
+    // Un nombre de 255 bytes (el máximo de la carpeta) se graba: el temporal tiene un nombre corto.
+    const std::string largo = c / (std::string(252, 'n') + ".pc");
+    EXPECT_EQ(mensaje_de_grabar(largo, "largo"), "");
+    EXPECT_EQ(prueba::leer_bytes(largo), "largo");
+
+    // Un fichero de sólo lectura no se reemplaza, tampoco para el administrador.
+    const std::string protegido = c / "protegido.pc";
+    escribir_fichero(protegido, "no tocar");
+    fs::permissions(protegido, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(mensaje_de_grabar(protegido, "x"),
+              "No se puede grabar \"" + protegido + "\": el fichero es de sólo lectura. Grábalo con otro nombre.");
+    EXPECT_EQ(prueba::leer_bytes(protegido), "no tocar");
+    // Una carpeta en el lugar del fichero, tampoco.
+    EXPECT_EQ(mensaje_de_grabar(c / "real", "x"), "No se puede grabar en \"" + (c / "real") + "\": no es un fichero.");
+    // Una carpeta que no existe: error del sistema.
+    EXPECT_EQ(mensaje_de_grabar(c / "no/hay.pc", "x"),
+              "Cannot create file \"" + (c / "no/hay.pc") + "\". No such file or directory");
+
+    EXPECT_EQ(nombres(c.ruta()), (std::vector<std::string>{"enlace.pc", std::string(252, 'n') + ".pc", "privado.pc",
+                                                     "protegido.pc", "real"}));
+}
+
+// El proceso muere a mitad de la escritura (SIGXFSZ al pasar del límite de tamaño): el fichero
+// anterior sigue entero y en la carpeta no queda ningún temporal. Los temporales viejos que dejó
+// una grabación así en otro sistema de ficheros se borran en la grabación siguiente.
+TEST(GrabarFichero, UnaGrabacionInterrumpidaNoDejaRastro) {
+    Carpeta c;
+    const std::string ruta = c / "diseno.pc";
+    escribir_fichero(ruta, "versión buena");
+    const pid_t hijo = ::fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+        rlimit poco{1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &poco);
+        ::signal(SIGXFSZ, SIG_DFL);
+        try {
+            escribir_fichero(ruta, std::string(100000, 'x'));
+        } catch (...) {
+        }
+        ::_exit(0);
+    }
+    int estado = 0;
+    ASSERT_EQ(::waitpid(hijo, &estado, 0), hijo);
+    ASSERT_TRUE(WIFSIGNALED(estado));
+    EXPECT_EQ(WTERMSIG(estado), SIGXFSZ);
+    EXPECT_EQ(prueba::leer_bytes(ruta), "versión buena");
+    EXPECT_EQ(nombres(c.ruta()), std::vector<std::string>{"diseno.pc"});
+
+    { std::ofstream(c / ".pc-viejo1") << "resto"; }
+    { std::ofstream(c / ".pc-nuevo1") << "en curso"; }
+    const auto hace_una_hora = fs::last_write_time(c / ".pc-viejo1") - std::chrono::hours(1);
+    fs::last_write_time(c / ".pc-viejo1", hace_una_hora);
+    escribir_fichero(ruta, "otra");
+    EXPECT_EQ(nombres(c.ruta()), (std::vector<std::string>{".pc-nuevo1", "diseno.pc"}));
+}
+
+// Cien grabaciones fallidas (límite de tamaño del proceso: vale para cualquier usuario) no dejan
+// ningún descriptor abierto ni ningún temporal, y el fichero anterior sigue entero.
+TEST(GrabarFichero, LasGrabacionesFallidasNoPierdenDescriptores) {
+    Carpeta c;
+    const std::string ruta = c / "diseno.pc";
+    escribir_fichero(ruta, "anterior");
+    const int antes = descriptores_abiertos();
+    rlimit previo{};
+    ::getrlimit(RLIMIT_FSIZE, &previo);
+    const auto senal = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit poco = previo;
+    poco.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &poco);
+    int fallos = 0;
+    for (int k = 0; k < 100; ++k) fallos += !mensaje_de_grabar(ruta, std::string(1000, 'x')).empty();
+    ::setrlimit(RLIMIT_FSIZE, &previo);
+    ::signal(SIGXFSZ, senal);
+    EXPECT_EQ(fallos, 100);
+    EXPECT_EQ(descriptores_abiertos(), antes);
+    EXPECT_EQ(prueba::leer_bytes(ruta), "anterior");
+    EXPECT_EQ(nombres(c.ruta()), std::vector<std::string>{"diseno.pc"});
+}
+
+// Disco lleno y carpeta de sólo lectura de verdad, sobre un tmpfs pequeño (hace falta ser root).
+TEST(GrabarFichero, DiscoLlenoYCarpetaDeSoloLectura) {
+    Carpeta c;
+    const std::string punto = c / "disco";
+    fs::create_directory(punto);
+    if (::geteuid() != 0 || ::mount("pc_prueba", punto.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "Sin permiso para montar un tmpfs (hace falta ser root): no se prueba el disco lleno.";
+    }
+    struct Desmontar {
+        std::string p;
+        ~Desmontar() { ::umount2(p.c_str(), MNT_DETACH); }
+    } desmontar{punto};
+
+    const std::string ruta = punto + "/diseno.pc";
+    escribir_fichero(ruta, "anterior");
+    const int antes = descriptores_abiertos();
+    for (int k = 0; k < 100; ++k) {
+        const std::string m = mensaje_de_grabar(ruta, std::string(200 * 1024, 'x'));
+        if (k == 0) {
+            EXPECT_EQ(m, "Cannot create file \"" + ruta + "\". No space left on device");
+        }
+    }
+    EXPECT_EQ(descriptores_abiertos(), antes);
+    EXPECT_EQ(prueba::leer_bytes(ruta), "anterior");
+    EXPECT_EQ(std::distance(fs::directory_iterator(punto), {}), 1);
+
+    ASSERT_EQ(::mount(nullptr, punto.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k"), 0);
+    EXPECT_EQ(mensaje_de_grabar(punto + "/otro.pc", "x"),
+              "Cannot create file \"" + punto + "/otro.pc\". Read-only file system");
+    EXPECT_EQ(mensaje_de_grabar(ruta, "x"),
+              "No se puede grabar \"" + ruta + "\": el fichero es de sólo lectura. Grábalo con otro nombre.");
+    EXPECT_EQ(prueba::leer_bytes(ruta), "anterior");
+}
+
+}  // namespace
+}  // namespace pc
