@@ -7,6 +7,7 @@
 #include <iostream>
 #include <memory>
 
+#include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
 #include "print/ordenes/imprimir.h"
@@ -97,13 +98,12 @@ int ejecutar_exportar(const std::vector<std::string>& args) {
             std::cerr << "No se puede crear la carpeta \"" << *salida << "\".\n";
             return 1;
         }
-        int n = 0;
         if (!ent.ejecutar([&] {
                 generar_bmp_impresion(s);
-                n = exportar_trozos_en(s, carpeta, *salida);
+                exportar_trozos_en(s, carpeta, *salida);
             }))
             return 1;
-        std::cout << "Escritos " << n << " ficheros BMP en " << *salida << ".\n";
+        anunciar_escrito(s.e, *salida, true);
         return 0;
     }
     if (pdf) {
@@ -117,7 +117,7 @@ int ejecutar_exportar(const std::vector<std::string>& args) {
             }))
             return 1;
     }
-    std::cout << "Escrito " << *salida << ".\n";
+    anunciar_escrito(s.e, *salida, true);
     return 0;
 }
 

@@ -52,6 +52,9 @@ TEST_F(LoteExportar, BmpDe24BitsPdfDeDosPaginasYTrozosNumerados) {
     Resultado r = ejecutar_lote("exportar " + comillas(ruta("cafe.pc")) + " -o " + comillas(ruta("cafe.bmp")) +
                                 " --simbolos");
     ASSERT_EQ(r.codigo, 0) << r.errores;
+    // Una sola línea que dice qué se escribió, y nada de los avisos internos de Qt.
+    EXPECT_EQ(r.salida.rfind("Escrito " + ruta("cafe.bmp") + " (70 x ", 0), 0u) << r.salida;
+    EXPECT_EQ(r.errores, "");
     const std::string bmp = leer_fichero(ruta("cafe.bmp"));
     ASSERT_GT(bmp.size(), 54u);
     EXPECT_EQ(bmp.substr(0, 2), "BM");
