@@ -3,12 +3,16 @@
 // aborta, y libFuzzer guarda la entrada que lo provocó.
 #pragma once
 #include <algorithm>
+#include <cstdint>
+#include <string_view>
+#include <utility>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/errores.h"
 #include "app/estado.h"
 #include "app/texto.h"
 
@@ -99,6 +103,25 @@ inline bool color_valido(Color c) { return c >= 0 && c <= 0xFFFFFF; }
 // Un punto de los lectores sin perfiles (binario, viejo, impresión).
 inline bool punto_sin_perfil_valido(const Punto& p) {
     return color_valido(p.color) && std::all_of(p.perfil.begin(), p.perfil.end(), [](Color c) { return c == -1; });
+}
+
+// Pasa una entrada por un lector de patrón (`leer(e, texto)`): o la rechaza con un mensaje, o
+// deja un tamaño de 1..700. Devuelve el ancho y el alto que dejó (0 si no los puso).
+template <class Lector>
+std::pair<int, int> leer_patron(Banco& banco, const std::uint8_t* datos, std::size_t n, Lector leer) {
+    banco.preparar();
+    Estado& e = banco.e();
+    bool leido = true;
+    try {
+        leer(e, std::string_view(reinterpret_cast<const char*>(datos), n));
+    } catch (const Error& err) {
+        leido = false;
+        exigir(*err.what() != '\0', "error sin mensaje");
+    }
+    const int alto = banco.tamano(e.alto, "alto");
+    const int ancho = banco.tamano(e.ancho, "ancho");
+    if (leido) exigir(ancho > 0 && alto > 0, "lectura correcta sin tamaño");
+    return {ancho, alto};
 }
 
 }  // namespace pc::fuzz

@@ -4,28 +4,16 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 #include <vector>
 
-#include "app/errores.h"
 #include "files/fichero_pc.h"
 #include "fuzz/comun.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) {
     using namespace pc;
     static fuzz::Banco banco;
-    banco.preparar();
-    Estado& e = banco.e();
-    bool leido = true;
-    try {
-        leer_pc_ver12(e, std::string_view(reinterpret_cast<const char*>(datos), n));
-    } catch (const Error& err) {
-        leido = false;
-        fuzz::exigir(*err.what() != '\0', "error sin mensaje");
-    }
-    const int alto = banco.tamano(e.alto, "alto");
-    const int ancho = banco.tamano(e.ancho, "ancho");
-    if (leido) fuzz::exigir(ancho > 0 && alto > 0, "lectura correcta sin tamaño");
+    const auto [ancho, alto] = fuzz::leer_patron(banco, datos, n, leer_pc_ver12);
+    const Estado& e = banco.e();
     fuzz::exigir(e.paleta.total >= 0 && e.paleta.total <= kMaxHilos, "lista de colores fuera de 0..600");
 
     std::vector<Color> colores;
