@@ -113,6 +113,8 @@ bool cargar_pc_leido(Sesion& s, const std::string& fichero, int formato) {
     e.paleta.total = 0;
     redibujar_todo(s);
     mostrar_fichero(s, fichero);
+    // El pie de la impresión nombra el patrón abierto, también el que llega por la línea de órdenes.
+    e.fichero_abierto = fichero;
     return true;
 }
 
