@@ -274,21 +274,42 @@ bool leer_bmp_fichero(const std::string& ruta, const std::function<DestinoBmp(co
     const Descriptor d(ruta);
     struct stat st {};
     if (d.fd() < 0 || ::fstat(d.fd(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) return false;
-    const auto tam = static_cast<std::size_t>(st.st_size);
+    return leer_bmp_trozos(
+        static_cast<std::size_t>(st.st_size),
+        [&d](std::size_t pos, char* destino, std::size_t n) { return d.leer(pos, destino, n); }, ruta, destino);
+}
+
+bool leer_bmp_memoria(std::string_view bytes, const std::string& nombre,
+                      const std::function<DestinoBmp(const BmpDirecto&)>& destino) {
+    if (bytes.empty()) return false;
+    return leer_bmp_trozos(
+        bytes.size(),
+        [bytes](std::size_t pos, char* destino, std::size_t n) {
+            if (pos > bytes.size() || n > bytes.size() - pos) return false;
+            std::copy_n(bytes.data() + pos, n, destino);
+            return true;
+        },
+        nombre, destino);
+}
+
+bool leer_bmp_trozos(std::size_t tam, const LeerTrozoBmp& leer, const std::string& nombre,
+                     const std::function<DestinoBmp(const BmpDirecto&)>& destino) {
     std::string inicio(std::min(tam, kInicioBmp), '\0');
-    if (!d.leer(0, inicio.data(), inicio.size())) return false;
-    comprobar_bmp(std::string_view(inicio), static_cast<std::int64_t>(tam), ruta);
+    if (!leer(0, inicio.data(), inicio.size())) return false;
+    comprobar_bmp(std::string_view(inicio), static_cast<std::int64_t>(tam), nombre);
     const auto f = bmp_directo(inicio, tam);
     if (!f) return false;
     const DestinoBmp dst = destino(*f);
     if (!dst.pixeles) return false;
 
-    // Trozos de unas cuantas filas (alrededor de 1 MB), en el orden en que están guardadas.
-    const std::size_t por_trozo = std::max<std::size_t>(1, (std::size_t{1} << 20) / f->fila);
+    // Trozos de unas cuantas filas (alrededor de 1 MB, o la imagen entera si es menor), en el
+    // orden en que están guardadas.
+    const std::size_t por_trozo = std::min<std::size_t>(
+        static_cast<std::size_t>(f->alto), std::max<std::size_t>(1, (std::size_t{1} << 20) / f->fila));
     std::vector<unsigned char> trozo(por_trozo * f->fila);
     for (std::size_t k0 = 0; k0 < static_cast<std::size_t>(f->alto); k0 += por_trozo) {
         const std::size_t n = std::min(por_trozo, static_cast<std::size_t>(f->alto) - k0);
-        if (!d.leer(f->datos + k0 * f->fila, reinterpret_cast<char*>(trozo.data()), n * f->fila)) return false;
+        if (!leer(f->datos + k0 * f->fila, reinterpret_cast<char*>(trozo.data()), n * f->fila)) return false;
         for (std::size_t j = 0; j < n; ++j) {
             const int k = static_cast<int>(k0 + j);
             const int y = f->de_arriba_abajo ? k : f->alto - 1 - k;

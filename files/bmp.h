@@ -53,5 +53,13 @@ struct DestinoBmp {
 // Devuelve false, sin lanzar, si el fichero no se puede abrir, no es de esos tipos o no se
 // pudo leer entero: entonces lo lee la vía general, que da el resultado o el error.
 bool leer_bmp_fichero(const std::string& ruta, const std::function<DestinoBmp(const BmpDirecto&)>& destino);
+// Lo mismo desde una fuente cualquiera de tam bytes: leer(pos, destino, n) copia n bytes desde
+// pos y da false si no puede. nombre es el que sale en los mensajes de error.
+using LeerTrozoBmp = std::function<bool(std::size_t pos, char* destino, std::size_t n)>;
+bool leer_bmp_trozos(std::size_t tam, const LeerTrozoBmp& leer, const std::string& nombre,
+                     const std::function<DestinoBmp(const BmpDirecto&)>& destino);
+// Lo mismo con el fichero entero ya en memoria.
+bool leer_bmp_memoria(std::string_view bytes, const std::string& nombre,
+                      const std::function<DestinoBmp(const BmpDirecto&)>& destino);
 
 }  // namespace pc

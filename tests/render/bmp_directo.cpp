@@ -101,6 +101,13 @@ TEST_F(BmpDirectoPrueba, MismosPixelesQueElLectorGeneral) {
         const QImage esperada = con_qt(b);
         ASSERT_FALSE(esperada.isNull());
         EXPECT_EQ(cargar(b), esperada) << f.ancho << "x" << f.alto << " " << f.bits;
+        // Desde memoria, por el mismo camino que desde el fichero.
+        QImage memoria;
+        ASSERT_TRUE(leer_bmp_memoria(b, "m.bmp", [&](const BmpDirecto& m) {
+            memoria = QImage(m.ancho, m.alto, QImage::Format_RGB32);
+            return DestinoBmp{reinterpret_cast<std::uint32_t*>(memoria.bits()), memoria.bytesPerLine() / 4};
+        }));
+        EXPECT_EQ(memoria, esperada) << f.ancho << "x" << f.alto << " " << f.bits;
     }
 }
 
