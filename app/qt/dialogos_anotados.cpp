@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "print/opciones.h"
+
 namespace pc::ui {
 
 void DialogosAnotados::empezar() {
@@ -41,6 +43,14 @@ std::optional<std::string> DialogosAnotados::guardar(const std::string& filtro, 
 void DialogosAnotados::error(const std::string& texto) {
     fallo_ = true;
     d_.error(texto);
+}
+
+std::optional<DestinoImpresion> DialogosAnotados::dialogo_impresion(const std::string& filtro_pdf) {
+    return d_.dialogo_impresion(filtro_pdf);
+}
+
+std::optional<std::string> DialogosAnotados::elegir_carpeta(const std::string& titulo, const std::string& inicial) {
+    return d_.elegir_carpeta(titulo, inicial);
 }
 
 }  // namespace pc::ui

@@ -30,6 +30,8 @@ public:
     std::optional<std::string> abrir(const std::string& filtro, const std::string& extension) override;
     std::optional<std::string> guardar(const std::string& filtro, const std::string& extension) override;
     void error(const std::string& texto) override;
+    std::optional<DestinoImpresion> dialogo_impresion(const std::string& filtro_pdf) override;
+    std::optional<std::string> elegir_carpeta(const std::string& titulo, const std::string& inicial) override;
 
 private:
     std::optional<std::string> anotar(std::optional<std::string> f);

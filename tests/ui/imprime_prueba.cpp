@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -99,6 +100,17 @@ TEST_F(VentanaImpresion, ImprimirDibujaEnLaImagenOEnUnPdf) {
     f().preparar();
     f().imp_imprimir->click();
     EXPECT_EQ(leer_fichero(ruta("t.pdf")).rfind("%PDF", 0), 0u);
+    EXPECT_TRUE(g.errores().empty());
+}
+
+// Desde el menú de la ventana principal: la carpeta elegida llega a la orden y en ella se
+// escriben los trozos.
+TEST_F(VentanaImpresion, BmpTroceadoDesdeElMenuEscribeEnLaCarpetaElegida) {
+    auto* troceado = p->principal().findChild<QAction*>(QStringLiteral("GenerarBMPTroceado60x601"));
+    ASSERT_NE(troceado, nullptr);
+    g.carpeta(tmp.path().toStdString());
+    troceado->trigger();
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(ruta("1.bmp"))));
     EXPECT_TRUE(g.errores().empty());
 }
 
