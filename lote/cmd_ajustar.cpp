@@ -13,22 +13,20 @@ namespace {
 
 int ejecutar_ajustar(const std::vector<std::string>& args) {
     const Opciones op = leer_opciones(args, {"-o", "--catalogo", "--metodo"}, {});
-    if (op.sueltos.size() != 1) throw ErrorUso("Indica el fichero de entrada.");
-    const auto salida = op.valor("-o");
-    if (!salida) throw ErrorUso("Indica el fichero de salida con -o.");
+    const std::string salida = entrada_y_salida(op);
     const auto catalogo = op.valor("--catalogo");
     if (!catalogo) throw ErrorUso("Indica el catálogo con --catalogo DMC o --catalogo ANCHOR.");
     const std::string nombre = catalogo_opcion(*catalogo);
 
     Entorno ent;
-    if (auto m = op.valor("--metodo")) ent.estado->metodo_color = entero_opcion("--metodo", *m, 1, 2);
+    leer_metodo(op, *ent.estado);
     if (!cargar_patron(ent, op.sueltos[0])) return 1;
     Captura captura(ent);
     if (!ent.ejecutar([&] { nombre == "DMC" ? ajustar_dmc(ent.sesion) : ajustar_anchor(ent.sesion); }))
         return 1;
-    if (!grabar_patron(ent, *salida)) return 1;
+    if (!grabar_patron(ent, salida)) return 1;
     captura.escribir_cambios();
-    anunciar_escrito(*ent.estado, *salida);
+    anunciar_escrito(*ent.estado, salida);
     return 0;
 }
 

@@ -12,7 +12,7 @@ int ejecutar_equivalencias(const std::vector<std::string>& args) {
     const Opciones op = leer_opciones(args, {"--metodo"}, {});
     if (!op.sueltos.empty()) throw ErrorUso("La suborden equivalencias no lleva ficheros.");
     Entorno ent;
-    if (auto m = op.valor("--metodo")) ent.estado->metodo_color = entero_opcion("--metodo", *m, 1, 2);
+    leer_metodo(op, *ent.estado);
     ent.vista.memo.clear();
     if (!ent.ejecutar([&] { calcular_equivalencias(ent.sesion); })) return 1;
     for (const std::string& l : ent.vista.memo) std::cout << l << '\n';

@@ -1,11 +1,9 @@
 // puntocruz-lote generar IMAGEN -o SALIDA: el tapiz de una imagen, como las órdenes de
 // abrir la imagen, fijar el tamaño y generar de la ventana.
-#include <algorithm>
-#include <cctype>
-
 #include "files/ordenes/ficheros_patron.h"
 #include "lote/escrito.h"
 #include "lote/lote.h"
+#include "lote/patron_lote.h"
 #include "pattern/ordenes/fiel.h"
 #include "pattern/ordenes/generar.h"
 #include "pattern/ordenes/paleta.h"
@@ -13,13 +11,6 @@
 namespace pc::lote {
 
 namespace {
-
-bool termina_en_pci(const std::string& f) {
-    if (f.size() < 4) return false;
-    std::string ext = f.substr(f.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char ch) { return std::tolower(ch); });
-    return ext == ".pci";
-}
 
 int ejecutar_generar(const std::vector<std::string>& args) {
     const Opciones op = leer_opciones(args, {"-o", "--ancho", "--alto", "--metodo", "--colores", "--diferencia", "--limpieza"},
@@ -89,9 +80,8 @@ int ejecutar_generar(const std::vector<std::string>& args) {
     }
     if (!ok) return 1;
 
-    const std::string& f = *salida;
-    if (!ent.ejecutar([&] { termina_en_pci(f) ? grabar_pci_en(s, f) : grabar_pc_en(s, f); })) return 1;
-    anunciar_escrito(e, f);
+    if (!grabar_patron(ent, *salida)) return 1;
+    anunciar_escrito(e, *salida);
     return 0;
 }
 

@@ -38,14 +38,9 @@ int ejecutar_hilo(const std::vector<std::string>& args) {
     const Color c = leer_color(op.sueltos[0]);
     Entorno ent;
     Estado& e = *ent.estado;
-    if (auto m = op.valor("--metodo")) e.metodo_color = entero_opcion("--metodo", *m, 1, 2);
-    if (auto cat = op.valor("--catalogo")) {
-        const std::string nombre = catalogo_opcion(*cat);
-        if (nombre != e.marca) {
-            e.marca = nombre;
-            if (!ent.ejecutar([&] { cargar_catalogo(ent.sesion, e.marca, e.hilos); })) return 1;
-        }
-    }
+    leer_metodo(op, e);
+    if (auto cat = op.valor("--catalogo"))
+        if (!ent.usar_catalogo(catalogo_opcion(*cat))) return 1;
     const Color h = hilo_mas_proximo(c, e.hilos, e.metodo_color);
     std::cout << nombre_hilo(e, h) << ' ' << texto_rgb(h) << '\n';
     return 0;

@@ -15,7 +15,7 @@ int ejecutar_paleta(const std::vector<std::string>& args) {
     std::string catalogo = "DMC";
     if (auto c = op.valor("--catalogo")) catalogo = catalogo_opcion(*c);
     Entorno ent;
-    if (auto m = op.valor("--metodo")) ent.estado->metodo_color = entero_opcion("--metodo", *m, 1, 2);
+    leer_metodo(op, *ent.estado);
     if (!ent.usar_catalogo(catalogo)) return 1;
     if (!cargar_patron(ent, op.sueltos[0])) return 1;
     if (!ent.ejecutar([&] { construir_paleta(ent.sesion, false); })) return 1;

@@ -14,15 +14,13 @@ namespace {
 
 int ejecutar_reducir(const std::vector<std::string>& args) {
     const Opciones op = leer_opciones(args, {"-o", "--colores", "--similares", "--tonos", "--metodo"}, {});
-    if (op.sueltos.size() != 1) throw ErrorUso("Indica el fichero de entrada.");
-    const auto salida = op.valor("-o");
-    if (!salida) throw ErrorUso("Indica el fichero de salida con -o.");
+    const std::string salida = entrada_y_salida(op);
     const int elegidas = op.tiene("--colores") + op.tiene("--similares") + op.tiene("--tonos");
     if (elegidas != 1) throw ErrorUso("Indica una sola reducción: --colores N, --similares N o --tonos N.");
 
     Entorno ent;
     Estado& e = *ent.estado;
-    if (auto m = op.valor("--metodo")) e.metodo_color = entero_opcion("--metodo", *m, 1, 2);
+    leer_metodo(op, e);
     std::function<void()> orden;
     if (auto n = op.valor("--colores")) {
         e.n_colores = std::to_string(entero_opcion("--colores", *n, 1, 1000000));
@@ -38,9 +36,9 @@ int ejecutar_reducir(const std::vector<std::string>& args) {
     if (!cargar_patron(ent, op.sueltos[0])) return 1;
     Captura captura(ent);
     if (!ent.ejecutar(orden)) return 1;
-    if (!grabar_patron(ent, *salida)) return 1;
+    if (!grabar_patron(ent, salida)) return 1;
     if (!op.tiene("--tonos")) captura.escribir_cambios();
-    anunciar_escrito(*ent.estado, *salida);
+    anunciar_escrito(*ent.estado, salida);
     return 0;
 }
 

@@ -79,8 +79,7 @@ Entorno::Entorno() : estado(crear_estado()), sesion{*estado, dialogos, vista, im
     // salen los avisos de cambio del tamaño de la rejilla.
     estado->tam_rejilla = "1";
     estado->tam_celda = 1;
-    estado->texto_dmc = lineas_dmc_incorporado();
-    estado->texto_anchor = lineas_anchor_incorporado();
+    poner_textos_incorporados(*estado);
     estado->marca = "DMC";
     leer_catalogo(estado->texto_dmc, estado->hilos, estado->titulo_columna);
 }
@@ -144,6 +143,17 @@ int entero_opcion(const std::string& opcion, const std::string& texto, int minim
 std::string catalogo_opcion(const std::string& texto) {
     if (texto == "DMC" || texto == "ANCHOR") return texto;
     throw ErrorUso("Catálogo desconocido: '" + texto + "' (debe ser DMC o ANCHOR).");
+}
+
+void leer_metodo(const Opciones& op, Estado& e) {
+    if (auto m = op.valor("--metodo")) e.metodo_color = entero_opcion("--metodo", *m, 1, 2);
+}
+
+std::string entrada_y_salida(const Opciones& op) {
+    if (op.sueltos.size() != 1) throw ErrorUso("Indica el fichero de entrada.");
+    const auto salida = op.valor("-o");
+    if (!salida) throw ErrorUso("Indica el fichero de salida con -o.");
+    return *salida;
 }
 
 }  // namespace pc::lote

@@ -99,5 +99,9 @@ Opciones leer_opciones(const std::vector<std::string>& args, const std::set<std:
 int entero_opcion(const std::string& opcion, const std::string& texto, int minimo, int maximo);
 // "DMC" o "ANCHOR"; ErrorUso si no.
 std::string catalogo_opcion(const std::string& texto);
+// --metodo 1|2, si se dio, al estado.
+void leer_metodo(const Opciones& op, Estado& e);
+// Un solo fichero de entrada y la salida obligatoria de -o, que devuelve; ErrorUso si no.
+std::string entrada_y_salida(const Opciones& op);
 
 }  // namespace pc::lote
