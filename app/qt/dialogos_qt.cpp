@@ -24,20 +24,26 @@ namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
 QString u(const char* s) { return QString::fromUtf8(s); }
 
+// Diálogo de ficheros de Qt (no el del sistema) con los rótulos en castellano, puestos después
+// del modo (que cambia el botón de aceptar); `aceptar` es el texto de ese botón.
+void rotular(QFileDialog& dlg, const char* aceptar) {
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setLabelText(QFileDialog::LookIn, u(texto::kBuscarEn));
+    dlg.setLabelText(QFileDialog::FileName, u(texto::kNombreFichero));
+    dlg.setLabelText(QFileDialog::FileType, u(texto::kTipoFichero));
+    dlg.setLabelText(QFileDialog::Accept, u(aceptar));
+    dlg.setLabelText(QFileDialog::Reject, u(texto::kCancelarDialogo));
+}
+
 // Diálogo de ficheros con los rótulos en castellano, abierto en la última carpeta usada para
 // esa clase de fichero; vacío si se cancela.
 QString elegir_fichero(QWidget* padre, const std::string& filtro, const std::string& extension, bool guardar) {
     const QString clase = clase_de_fichero(extension);
     QFileDialog dlg(padre, QString(), carpeta_de(clase));
-    dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dlg.setNameFilter(filtro_qt(filtro));
-    dlg.setLabelText(QFileDialog::LookIn, u(texto::kBuscarEn));
-    dlg.setLabelText(QFileDialog::FileName, u(texto::kNombreFichero));
-    dlg.setLabelText(QFileDialog::FileType, u(texto::kTipoFichero));
-    dlg.setLabelText(QFileDialog::Accept, u(guardar ? texto::kGuardar : texto::kAbrir));
-    dlg.setLabelText(QFileDialog::Reject, u(texto::kCancelarDialogo));
+    rotular(dlg, guardar ? texto::kGuardar : texto::kAbrir);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();
     const QString elegido = dlg.selectedFiles().constFirst();
     recordar_carpeta(clase, elegido);
@@ -140,14 +146,9 @@ std::optional<DestinoImpresion> DialogosQt::dialogo_impresion(const std::string&
 
 std::optional<std::string> DialogosQt::elegir_carpeta(const std::string& titulo, const std::string& inicial) {
     QFileDialog dlg(padre_, q(titulo), q(inicial));
-    dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setFileMode(QFileDialog::Directory);
     dlg.setOption(QFileDialog::ShowDirsOnly);
-    dlg.setLabelText(QFileDialog::LookIn, u(texto::kBuscarEn));
-    dlg.setLabelText(QFileDialog::FileName, u(texto::kNombreFichero));
-    dlg.setLabelText(QFileDialog::FileType, u(texto::kTipoFichero));
-    dlg.setLabelText(QFileDialog::Accept, u(texto::kElegir));
-    dlg.setLabelText(QFileDialog::Reject, u(texto::kCancelarDialogo));
+    rotular(dlg, texto::kElegir);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
     return dlg.selectedFiles().constFirst().toStdString();
 }

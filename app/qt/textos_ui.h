@@ -47,9 +47,7 @@ inline constexpr const char* kImpTroceado = "Imprimir Pto CRUZ TROCEADO";
 inline constexpr const char* kImpComentario = "Comentario";
 inline constexpr const char* kImpVistaPrevia = "Vista Previa";
 
-}  // namespace pc::ui::texto
 
-namespace pc::ui::texto {
 // Botones y rótulos de los diálogos estándar.
 inline constexpr const char* kSi = "Sí";
 inline constexpr const char* kNo = "No";
@@ -61,9 +59,7 @@ inline constexpr const char* kElegir = "Elegir";
 inline constexpr const char* kBuscarEn = "Buscar en:";
 inline constexpr const char* kNombreFichero = "Nombre:";
 inline constexpr const char* kTipoFichero = "Tipo:";
-}  // namespace pc::ui::texto
 
-namespace pc::ui::texto {
 // Edición, zoom y archivos recientes.
 inline constexpr const char* kEdicion = "Edición";
 inline constexpr const char* kAcercar = "Acercar";
