@@ -23,17 +23,6 @@
 namespace pc::prueba {
 namespace {
 
-QAction* accion(QWidget* w, const char* nombre) {
-    auto* a = w->findChild<QAction*>(QString::fromLatin1(nombre));
-    EXPECT_NE(a, nullptr) << nombre;
-    return a;
-}
-
-void raton(QWidget* w, QEvent::Type tipo, Qt::MouseButton boton, Qt::MouseButtons botones, QPoint p) {
-    QMouseEvent ev(tipo, QPointF(p), w->mapToGlobal(QPointF(p)), boton, botones, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &ev);
-}
-
 std::string texto(QAction* a) { return a->text().toStdString(); }
 
 TEST(Escritorio, DeshacerYRehacerOrdenesYTrazosConTituloYPregunta) {

@@ -16,12 +16,6 @@
 namespace pc::prueba {
 namespace {
 
-void elegir(QWidget* w, const char* nombre) {
-    auto* a = w->findChild<QAction*>(QString::fromLatin1(nombre));
-    ASSERT_NE(a, nullptr) << nombre;
-    a->trigger();
-}
-
 TEST(DePuntaAPunta, AbrirGenerarListarGrabarYCargar) {
     aplicacion();
     QTemporaryDir dir;

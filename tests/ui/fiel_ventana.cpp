@@ -15,12 +15,6 @@
 namespace pc::prueba {
 namespace {
 
-void elegir(QWidget* w, const char* nombre) {
-    auto* a = w->findChild<QAction*>(QString::fromLatin1(nombre));
-    ASSERT_NE(a, nullptr) << nombre;
-    a->trigger();
-}
-
 TEST(FielVentana, ElTapizYElInformeSonLosDeLasOrdenes) {
     aplicacion();
     DialogosGuion g;

@@ -22,19 +22,6 @@
 namespace pc::prueba {
 namespace {
 
-void enviar_raton(QWidget* w, QEvent::Type tipo, Qt::MouseButton boton, Qt::MouseButtons botones, QPoint p) {
-    QMouseEvent ev(tipo, QPointF(p), w->mapToGlobal(QPointF(p)), boton, botones, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &ev);
-}
-void pulsar(QWidget* w, Qt::MouseButton boton, QPoint p) {
-    enviar_raton(w, QEvent::MouseButtonPress, boton, boton, p);
-    enviar_raton(w, QEvent::MouseButtonRelease, boton, Qt::NoButton, p);
-}
-QAction* accion(QWidget* w, const char* nombre) {
-    auto* a = w->findChild<QAction*>(QString::fromLatin1(nombre));
-    EXPECT_NE(a, nullptr) << nombre;
-    return a;
-}
 Hilo& hilo(Estado& e, int numero) {
     for (int i = 1; i <= e.hilos.total; ++i)
         if (e.hilos[i].numero == numero) return e.hilos[i];
@@ -63,7 +50,7 @@ TEST(VistaPaletaVentana, VerPaletaPunteroMenuYBloqueosDesdeElPatron) {
     EXPECT_EQ(img.pixel(1, 40), qRgb(0, 0, 0));
 
     ui::Lienzo* lienzo = f.lienzo_paleta();
-    enviar_raton(lienzo, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(1190, 1190));
+    raton(lienzo, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(1190, 1190));
     EXPECT_EQ(f.panel(0).toStdString(), "DMC:Blanco-RGB(252,251,248) COL.:17");
 
     // Clic derecho sobre la muestra de 3713 y "Desactivar Color"; sobre la de 761,
