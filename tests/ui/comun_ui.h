@@ -13,6 +13,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <string>
+
+#include "app/qt/pcruz.h"
+#include "app/qt/programa.h"
+#include "tests/comun/guion.h"
 
 namespace pc::prueba {
 
@@ -77,5 +82,12 @@ inline void pulsar(QWidget* w, Qt::MouseButton boton, QPoint p) {
     raton(w, QEvent::MouseButtonRelease, boton, Qt::NoButton, p);
 }
 inline void mover(QWidget* w, QPoint p) { raton(w, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, p); }
+
+// Abre la imagen por el menú, con el diálogo de abrir contestado por el guion.
+inline void abrir_imagen(ui::Programa& p, DialogosGuion& g,
+                         const std::string& ruta = std::string(PC_DATOS_PRUEBA) + "/coffee.bmp") {
+    g.fichero(ruta);
+    elegir(&p.principal(), "AbrirImagenBMP1");
+}
 
 }  // namespace pc::prueba

@@ -106,8 +106,7 @@ TEST(Escritorio, GrabarQuitaElAsteriscoYLosRecientesVuelvenAAbrir) {
     g.fichero(fichero);
     accion(&f, "GrabarPuntoCruz1")->trigger();
     EXPECT_EQ(f.windowTitle().toStdString(), "muestras.pc - Punto de Cruz by Tarvelo");
-    g.fichero(std::string(PC_DATOS_PRUEBA) + "/coffee.bmp");
-    accion(&f, "AbrirImagenBMP1")->trigger();
+    abrir_imagen(p, g);
 
     QMenu* recientes = f.menu_recientes();
     ASSERT_NE(recientes, nullptr);

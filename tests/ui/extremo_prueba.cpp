@@ -26,8 +26,7 @@ TEST(DePuntaAPunta, AbrirGenerarListarGrabarYCargar) {
     f.show();
     Estado& e = f.estado();
 
-    g.fichero(std::string(PC_DATOS_PRUEBA) + "/coffee.bmp");
-    elegir(&f, "AbrirImagenBMP1");
+    abrir_imagen(p, g);
     ASSERT_EQ(p.imagen().ancho(), 600);
     ASSERT_EQ(p.imagen().alto(), 400);
 

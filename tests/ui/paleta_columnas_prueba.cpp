@@ -146,8 +146,7 @@ TEST(VisorImagen, ReabrirLaMismaRutaCambiadaReajustaComoLaPrimeraVez) {
         QImage im(ancho, alto, QImage::Format_RGB32);
         im.fill(qRgb(10, 20, 30));
         ASSERT_TRUE(im.save(QString::fromStdString(ruta), "BMP"));
-        g.fichero(ruta);
-        accion(&p.principal(), "AbrirImagenBMP1")->trigger();
+        abrir_imagen(p, g, ruta);
     };
     abrir(900, 700);
     visor.barra_horizontal()->setValue(800);

@@ -221,8 +221,7 @@ TEST(Visor, CapturaDeColorMemoYCerrar) {
     EXPECT_EQ(visor.barra_horizontal()->maximum(), 1000);
     EXPECT_EQ(visor.barra_vertical()->maximum(), 1000);
     const std::string bmp = std::string(PC_DATOS_PRUEBA) + "/coffee.bmp";
-    g.fichero(bmp);
-    accion(&p.principal(), "AbrirImagenBMP1")->trigger();
+    abrir_imagen(p, g, bmp);
     ASSERT_EQ(p.imagen().ancho(), 600);
     EXPECT_TRUE(visor.isVisible());
     EXPECT_EQ(visor.texto_panel(1).toStdString(), bmp);
