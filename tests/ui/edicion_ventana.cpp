@@ -8,9 +8,9 @@
 #include "app/qt/lienzo.h"
 #include "app/qt/pcruz.h"
 #include "app/qt/programa.h"
+#include "tests/comun/banco.h"
 #include "tests/comun/guion.h"
 #include "tests/ui/comun_ui.h"
-#include "threads/catalogo.h"
 
 namespace pc::prueba {
 namespace {
@@ -19,8 +19,7 @@ class Edicion : public ::testing::Test {
 protected:
     Edicion() : app_(aplicacion()), programa_(guion_, "") {
         Estado& e = principal().estado();
-        e.marca = "DMC";
-        leer_catalogo(e.texto_dmc, e.hilos, e.titulo_columna);
+        cargar_dmc(e);
         e.ancho = e.alto = "10";
         for (int x = 1; x <= 10; ++x)
             for (int y = 1; y <= 10; ++y) e.punto(x, y) = {rgb(2, 2, 2), {kSinPerfil, kSinPerfil, kSinPerfil, kSinPerfil}};

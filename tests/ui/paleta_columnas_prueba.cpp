@@ -15,6 +15,7 @@
 #include "app/qt/lienzo.h"
 #include "app/qt/pcruz.h"
 #include "app/qt/programa.h"
+#include "tests/comun/banco.h"
 #include "tests/comun/guion.h"
 #include "tests/ui/comun_ui.h"
 #include "threads/qt/columnas.h"
@@ -22,11 +23,6 @@
 namespace pc::prueba {
 namespace {
 
-Hilo& hilo(Estado& e, int numero) {
-    for (int i = 1; i <= e.hilos.total; ++i)
-        if (e.hilos[i].numero == numero) return e.hilos[i];
-    throw std::runtime_error("no está el hilo " + std::to_string(numero));
-}
 std::string temporal(const char* nombre) {
     return (QDir::tempPath() + QStringLiteral("/pc_%1_%2").arg(::getpid()).arg(QLatin1String(nombre))).toStdString();
 }
@@ -57,10 +53,10 @@ TEST(VistaPaletaVentana, VerPaletaPunteroMenuYBloqueosDesdeElPatron) {
     // "Seleccionar Color", que cambia el rótulo en los dos menús emergentes.
     pulsar(lienzo, Qt::RightButton, QPoint(10, 50));
     accion(&f, "DesactivarColor2")->trigger();
-    EXPECT_FALSE(hilo(e, 3713).activo);
+    EXPECT_FALSE(hilo_numero(e, 3713).activo);
     pulsar(lienzo, Qt::RightButton, QPoint(10, 70));
     accion(&f, "s1")->trigger();
-    EXPECT_EQ(e.color_actual, hilo(e, 761).color);
+    EXPECT_EQ(e.color_actual, hilo_numero(e, 761).color);
     EXPECT_EQ(accion(&f, "s1")->text().toStdString(), "Seleccionar Color: DMC: 761");
     EXPECT_EQ(accion(&f, "SeleccionarColor1")->text().toStdString(), "Seleccionar Color: DMC: 761");
 
@@ -70,8 +66,8 @@ TEST(VistaPaletaVentana, VerPaletaPunteroMenuYBloqueosDesdeElPatron) {
     pulsar(f.lienzo_patron(), Qt::RightButton, QPoint(2 * s + 1, s + 1));
     accion(&f, "BloquearColor1")->trigger();
     accion(&f, "DesactivarColor1")->trigger();
-    EXPECT_TRUE(hilo(e, 894).bloqueado);
-    EXPECT_FALSE(hilo(e, 894).activo);
+    EXPECT_TRUE(hilo_numero(e, 894).bloqueado);
+    EXPECT_FALSE(hilo_numero(e, 894).activo);
     EXPECT_TRUE(g.errores().empty());
     f.hide();
 }
@@ -97,7 +93,7 @@ TEST(ColumnasVentana, TitulosCasillasPanelYAplicar) {
     w.casilla_hilo(2)->click();
     w.boton_aplicar_panel()->click();
     EXPECT_FALSE(w.panel()->isVisibleTo(&w));
-    EXPECT_FALSE(hilo(e, -2).activo);
+    EXPECT_FALSE(hilo_numero(e, -2).activo);
     EXPECT_EQ(w.casilla_columna(17)->checkState(), Qt::PartiallyChecked);
 
     // Un clic pasa la gris a marcada y la marcada a sin marcar; "APLICAR" cierra.
@@ -105,11 +101,11 @@ TEST(ColumnasVentana, TitulosCasillasPanelYAplicar) {
     EXPECT_EQ(w.casilla_columna(17)->checkState(), Qt::Checked);
     w.casilla_columna(18)->click();
     w.boton_aplicar()->click();
-    EXPECT_TRUE(hilo(e, -2).activo);
-    EXPECT_FALSE(hilo(e, 310).activo);
+    EXPECT_TRUE(hilo_numero(e, -2).activo);
+    EXPECT_FALSE(hilo_numero(e, 310).activo);
 
     // El menú abre la ventana con las casillas puestas según los hilos.
-    hilo(e, 3713).activo = false;
+    hilo_numero(e, 3713).activo = false;
     bool vista = false;
     QTimer::singleShot(0, &w, [&] {
         vista = w.isVisible();
