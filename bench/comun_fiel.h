@@ -7,9 +7,8 @@
 #include "app/estado.h"
 #include "app/ordenes/sesion.h"
 #include "app/vista_nula.h"
+#include "bench/comun_estado.h"
 #include "render/imagen_qt.h"
-#include "threads/catalogo.h"
-#include "threads/datos.h"
 
 namespace pc::medir {
 
@@ -29,18 +28,11 @@ public:
 };
 
 struct Mesa {
-    std::unique_ptr<Estado> estado = crear_estado();
+    std::unique_ptr<Estado> estado = estado_dmc();
     DialogosCallados d;
     VistaNula v;
     ImagenQt img;
     Sesion s{*estado, d, v, img};
-    Mesa() {
-        valores_iniciales(*estado);
-        estado->texto_dmc = lineas_dmc_incorporado();
-        estado->texto_anchor = lineas_anchor_incorporado();
-        estado->marca = "DMC";
-        leer_catalogo(estado->texto_dmc, estado->hilos, estado->titulo_columna);
-    }
 };
 
 inline std::string dato(const std::string& nombre) { return std::string(PC_FUENTES) + "/" + nombre; }

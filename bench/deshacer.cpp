@@ -30,6 +30,13 @@ void generar(pc::Estado& e) {
         }
 }
 
+// Genera sobre el tapiz y anota la generación en el historial: un paso que deshacer.
+void generar_anotado(pc::Estado& e, pc::Historial& h) {
+    h.empezar(e);
+    generar(e);
+    h.anotar(e, "Generar Punto de Cruz");
+}
+
 void BM_AnotarGeneracion700(benchmark::State& st) {
     auto e = tapiz_inicial();
     auto generado = tapiz_inicial();
@@ -49,9 +56,7 @@ BENCHMARK(BM_AnotarGeneracion700)->Unit(benchmark::kMillisecond);
 void BM_DeshacerGeneracion700(benchmark::State& st) {
     auto e = tapiz_inicial();
     pc::Historial h;
-    h.empezar(*e);
-    generar(*e);
-    h.anotar(*e, "Generar Punto de Cruz");
+    generar_anotado(*e, h);
     for (auto _ : st) {
         h.deshacer(*e);
         st.PauseTiming();
@@ -65,9 +70,7 @@ BENCHMARK(BM_DeshacerGeneracion700)->Unit(benchmark::kMillisecond);
 void BM_RehacerGeneracion700(benchmark::State& st) {
     auto e = tapiz_inicial();
     pc::Historial h;
-    h.empezar(*e);
-    generar(*e);
-    h.anotar(*e, "Generar Punto de Cruz");
+    generar_anotado(*e, h);
     for (auto _ : st) {
         st.PauseTiming();
         h.deshacer(*e);

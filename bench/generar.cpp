@@ -9,6 +9,7 @@
 
 #include "app/estado.h"
 #include "app/imagen_memoria.h"
+#include "bench/comun_estado.h"
 #include "pattern/generar.h"
 #include "threads/catalogo.h"
 #include "threads/datos.h"
@@ -43,10 +44,7 @@ const pc::ImagenMemoria& foto() {
 }
 
 std::unique_ptr<pc::Estado> estado_dmc(int metodo) {
-    auto e = pc::crear_estado();
-    pc::valores_iniciales(*e);
-    e->marca = "DMC";
-    pc::leer_catalogo(pc::lineas_dmc_incorporado(), e->hilos, e->titulo_columna);
+    auto e = pc::medir::estado_dmc();
     e->metodo_color = metodo;
     return e;
 }

@@ -8,9 +8,8 @@
 #include "app/vista_nula.h"
 #include "app/imagen_memoria.h"
 #include "app/ordenes/sesion.h"
+#include "bench/comun_estado.h"
 #include "pattern/ordenes/paleta.h"
-#include "threads/catalogo.h"
-#include "threads/datos.h"
 
 namespace {
 
@@ -27,22 +26,13 @@ public:
 using VistaMuda = pc::VistaNula;
 
 struct Banco {
-    std::unique_ptr<pc::Estado> estado = pc::crear_estado();
+    std::unique_ptr<pc::Estado> estado = pc::medir::estado_dmc();
     DialogosMudos d;
     VistaMuda v;
     pc::ImagenMemoria img;
     pc::Sesion s{*estado, d, v, img};
     decltype(pc::Estado::puntos)* original = nullptr;
     std::unique_ptr<decltype(pc::Estado::puntos)> copia;
-
-    Banco() {
-        pc::Estado& e = *estado;
-        pc::valores_iniciales(e);
-        e.texto_dmc = pc::lineas_dmc_incorporado();
-        e.texto_anchor = pc::lineas_anchor_incorporado();
-        e.marca = "DMC";
-        pc::leer_catalogo(e.texto_dmc, e.hilos, e.titulo_columna);
-    }
 
     // 700 x 700 puntos repartidos al azar entre 600 colores distintos, sin perfiles.
     void tapiz_600() {

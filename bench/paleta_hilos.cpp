@@ -6,19 +6,14 @@
 #include <QImage>
 #include <memory>
 
+#include "bench/comun_estado.h"
 #include "render/dibujo_paleta.h"
-#include "threads/catalogo.h"
-#include "threads/datos.h"
 #include "threads/vista_paleta.h"
 
 namespace {
 
 std::unique_ptr<pc::Estado> estado_lleno() {
-    auto e = pc::crear_estado();
-    pc::valores_iniciales(*e);
-    e->texto_dmc = pc::lineas_dmc_incorporado();
-    e->marca = "DMC";
-    pc::leer_catalogo(e->texto_dmc, e->hilos, e->titulo_columna);
+    auto e = pc::medir::estado_dmc();
     // La paleta del tapiz llena: 600 colores, la mitad de ellos hilos del catálogo.
     e->paleta.total = pc::kMaxHilos;
     for (int i = 1; i <= pc::kMaxHilos; ++i) {

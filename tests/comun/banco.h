@@ -3,6 +3,8 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "app/estado.h"
@@ -11,8 +13,22 @@
 #include "tests/comun/guion.h"
 #include "threads/catalogo.h"
 #include "threads/datos.h"
+#include "threads/emparejar.h"
 
 namespace pc::prueba {
+
+// Marca DMC y carga su catálogo incorporado en hilos, como al mostrarse la ventana.
+inline void cargar_dmc(Estado& e) {
+    e.marca = "DMC";
+    leer_catalogo(e.texto_dmc, e.hilos, e.titulo_columna);
+}
+
+// El hilo de la tabla con ese número; si no está, la prueba se corta con una excepción.
+inline Hilo& hilo_numero(Estado& e, int numero) {
+    const int i = buscar_numero(numero, e.hilos);
+    if (i == 0) throw std::runtime_error("no está el hilo " + std::to_string(numero));
+    return e.hilos[i];
+}
 
 template <class ImagenT = ImagenMemoria>
 struct BancoOrdenes {
@@ -28,11 +44,7 @@ struct BancoOrdenes {
         valores_iniciales(e);
         poner_textos_incorporados(e);
     }
-    // Carga el catálogo DMC incorporado en hilos, como al mostrarse la ventana.
-    void cargar_dmc() {
-        e.marca = "DMC";
-        leer_catalogo(e.texto_dmc, e.hilos, e.titulo_columna);
-    }
+    void cargar_dmc() { prueba::cargar_dmc(e); }
     // Ejecuta como la ventana: los errores van a la presentación de errores.
     bool orden(const std::function<void()>& f) { return ejecutar(d, f); }
 };

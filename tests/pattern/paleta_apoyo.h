@@ -51,11 +51,7 @@ struct Banco : BancoOrdenes<> {
     }
 
     // Bloquea (o desactiva) el hilo DMC de ese número.
-    Hilo& hilo_dmc(int numero) {
-        for (int i = 1; i <= e.hilos.total; ++i)
-            if (e.hilos[i].numero == numero) return e.hilos[i];
-        throw std::runtime_error("no está el hilo " + std::to_string(numero));
-    }
+    Hilo& hilo_dmc(int numero) { return hilo_numero(e, numero); }
 
     bool correr(const std::function<void()>& orden) { return ejecutar(d, orden); }
 };

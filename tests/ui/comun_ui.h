@@ -1,13 +1,23 @@
 // Arranque común de las pruebas de ventanas: una QApplication sin pantalla, creada una sola
 // vez, y utilidades para recorrer los menús.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
+#include <string>
+
+#include "app/qt/pcruz.h"
+#include "app/qt/programa.h"
+#include "tests/comun/guion.h"
 
 namespace pc::prueba {
 
@@ -46,6 +56,38 @@ inline QString arbol(const QList<QAction*>& acciones) {
     QStringList lineas;
     describir(acciones, 0, lineas);
     return lineas.join(QLatin1Char('\n'));
+}
+
+// La acción de la ventana con ese nombre de objeto; si no está, la prueba falla y da nulo.
+inline QAction* accion(QWidget* w, const char* nombre) {
+    auto* a = w->findChild<QAction*>(QString::fromLatin1(nombre));
+    EXPECT_NE(a, nullptr) << nombre;
+    return a;
+}
+
+// Elige la entrada como si se pinchara en el menú; si no está, la prueba se detiene.
+inline void elegir(QWidget* w, const char* nombre) {
+    auto* a = w->findChild<QAction*>(QString::fromLatin1(nombre));
+    ASSERT_NE(a, nullptr) << nombre;
+    a->trigger();
+}
+
+// Eventos del ratón enviados directamente al widget, en sus coordenadas.
+inline void raton(QWidget* w, QEvent::Type tipo, Qt::MouseButton boton, Qt::MouseButtons botones, QPoint p) {
+    QMouseEvent ev(tipo, QPointF(p), w->mapToGlobal(QPointF(p)), boton, botones, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &ev);
+}
+inline void pulsar(QWidget* w, Qt::MouseButton boton, QPoint p) {
+    raton(w, QEvent::MouseButtonPress, boton, boton, p);
+    raton(w, QEvent::MouseButtonRelease, boton, Qt::NoButton, p);
+}
+inline void mover(QWidget* w, QPoint p) { raton(w, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, p); }
+
+// Abre la imagen por el menú, con el diálogo de abrir contestado por el guion.
+inline void abrir_imagen(ui::Programa& p, DialogosGuion& g,
+                         const std::string& ruta = std::string(PC_DATOS_PRUEBA) + "/coffee.bmp") {
+    g.fichero(ruta);
+    elegir(&p.principal(), "AbrirImagenBMP1");
 }
 
 }  // namespace pc::prueba

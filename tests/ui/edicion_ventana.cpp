@@ -8,9 +8,9 @@
 #include "app/qt/lienzo.h"
 #include "app/qt/pcruz.h"
 #include "app/qt/programa.h"
+#include "tests/comun/banco.h"
 #include "tests/comun/guion.h"
 #include "tests/ui/comun_ui.h"
-#include "threads/catalogo.h"
 
 namespace pc::prueba {
 namespace {
@@ -19,8 +19,7 @@ class Edicion : public ::testing::Test {
 protected:
     Edicion() : app_(aplicacion()), programa_(guion_, "") {
         Estado& e = principal().estado();
-        e.marca = "DMC";
-        leer_catalogo(e.texto_dmc, e.hilos, e.titulo_columna);
+        cargar_dmc(e);
         e.ancho = e.alto = "10";
         for (int x = 1; x <= 10; ++x)
             for (int y = 1; y <= 10; ++y) e.punto(x, y) = {rgb(2, 2, 2), {kSinPerfil, kSinPerfil, kSinPerfil, kSinPerfil}};
@@ -31,17 +30,12 @@ protected:
         auto* a = principal().findChild<QAction*>(QString::fromLatin1(nombre));
         return a ? a->text() : QStringLiteral("(no está)");
     }
-    void elegir(const char* nombre) { principal().findChild<QAction*>(QString::fromLatin1(nombre))->trigger(); }
+    void elegir(const char* nombre) { prueba::elegir(&principal(), nombre); }
+    // (x, y) es una casilla del patrón, de 4 píxeles; el evento va a su centro.
     void raton(QEvent::Type tipo, Qt::MouseButton boton, Qt::MouseButtons botones, int x, int y) {
-        ui::Lienzo* l = principal().lienzo_patron();
-        const QPointF p(x * 4 + 2, y * 4 + 2);
-        QMouseEvent ev(tipo, p, l->mapToGlobal(p), boton, botones, Qt::NoModifier);
-        QCoreApplication::sendEvent(l, &ev);
+        prueba::raton(principal().lienzo_patron(), tipo, boton, botones, QPoint(x * 4 + 2, y * 4 + 2));
     }
-    void pulsar(Qt::MouseButton boton, int x, int y) {
-        raton(QEvent::MouseButtonPress, boton, boton, x, y);
-        raton(QEvent::MouseButtonRelease, boton, Qt::NoButton, x, y);
-    }
+    void pulsar(Qt::MouseButton boton, int x, int y) { prueba::pulsar(principal().lienzo_patron(), boton, QPoint(x * 4 + 2, y * 4 + 2)); }
 
     QApplication& app_;
     DialogosGuion guion_;

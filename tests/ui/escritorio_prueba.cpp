@@ -23,17 +23,6 @@
 namespace pc::prueba {
 namespace {
 
-QAction* accion(QWidget* w, const char* nombre) {
-    auto* a = w->findChild<QAction*>(QString::fromLatin1(nombre));
-    EXPECT_NE(a, nullptr) << nombre;
-    return a;
-}
-
-void raton(QWidget* w, QEvent::Type tipo, Qt::MouseButton boton, Qt::MouseButtons botones, QPoint p) {
-    QMouseEvent ev(tipo, QPointF(p), w->mapToGlobal(QPointF(p)), boton, botones, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &ev);
-}
-
 std::string texto(QAction* a) { return a->text().toStdString(); }
 
 TEST(Escritorio, DeshacerYRehacerOrdenesYTrazosConTituloYPregunta) {
@@ -117,8 +106,7 @@ TEST(Escritorio, GrabarQuitaElAsteriscoYLosRecientesVuelvenAAbrir) {
     g.fichero(fichero);
     accion(&f, "GrabarPuntoCruz1")->trigger();
     EXPECT_EQ(f.windowTitle().toStdString(), "muestras.pc - Punto de Cruz by Tarvelo");
-    g.fichero(std::string(PC_DATOS_PRUEBA) + "/coffee.bmp");
-    accion(&f, "AbrirImagenBMP1")->trigger();
+    abrir_imagen(p, g);
 
     QMenu* recientes = f.menu_recientes();
     ASSERT_NE(recientes, nullptr);

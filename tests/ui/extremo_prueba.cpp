@@ -16,12 +16,6 @@
 namespace pc::prueba {
 namespace {
 
-void elegir(QWidget* w, const char* nombre) {
-    auto* a = w->findChild<QAction*>(QString::fromLatin1(nombre));
-    ASSERT_NE(a, nullptr) << nombre;
-    a->trigger();
-}
-
 TEST(DePuntaAPunta, AbrirGenerarListarGrabarYCargar) {
     aplicacion();
     QTemporaryDir dir;
@@ -32,8 +26,7 @@ TEST(DePuntaAPunta, AbrirGenerarListarGrabarYCargar) {
     f.show();
     Estado& e = f.estado();
 
-    g.fichero(std::string(PC_DATOS_PRUEBA) + "/coffee.bmp");
-    elegir(&f, "AbrirImagenBMP1");
+    abrir_imagen(p, g);
     ASSERT_EQ(p.imagen().ancho(), 600);
     ASSERT_EQ(p.imagen().alto(), 400);
 

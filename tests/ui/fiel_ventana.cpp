@@ -15,12 +15,6 @@
 namespace pc::prueba {
 namespace {
 
-void elegir(QWidget* w, const char* nombre) {
-    auto* a = w->findChild<QAction*>(QString::fromLatin1(nombre));
-    ASSERT_NE(a, nullptr) << nombre;
-    a->trigger();
-}
-
 TEST(FielVentana, ElTapizYElInformeSonLosDeLasOrdenes) {
     aplicacion();
     DialogosGuion g;
@@ -28,8 +22,7 @@ TEST(FielVentana, ElTapizYElInformeSonLosDeLasOrdenes) {
     ui::TForm2& f = p.principal();
     f.show();
     Estado& e = f.estado();
-    g.fichero(std::string(PC_DATOS_PRUEBA) + "/coffee.bmp");
-    elegir(&f, "AbrirImagenBMP1");
+    abrir_imagen(p, g);
     g.responder("120");
     elegir(&f, "AnchodelPuntodeCruz1");
     g.responder("35").responder("2");

@@ -18,9 +18,9 @@
 #include "app/qt/pcruz.h"
 #include "app/qt/programa.h"
 #include "print/qt/imprime.h"
+#include "tests/comun/banco.h"
 #include "tests/comun/guion.h"
 #include "tests/ui/comun_ui.h"
-#include "threads/catalogo.h"
 
 namespace pc::prueba {
 namespace {
@@ -34,8 +34,7 @@ struct VentanaImpresion : ::testing::Test {
         aplicacion();
         p = std::make_unique<ui::Programa>(g, "");
         Estado& e = p->principal().estado();
-        e.marca = "DMC";
-        leer_catalogo(e.texto_dmc, e.hilos, e.titulo_columna);
+        cargar_dmc(e);
         e.ancho = "30";
         e.alto = "20";
         for (int x = 1; x <= 30; ++x)

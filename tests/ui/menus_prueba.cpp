@@ -158,11 +158,7 @@ class Menus : public ::testing::Test {
 protected:
     Menus() : app_(aplicacion()), programa_(guion_, "") {}
     ui::TForm2& principal() { return programa_.principal(); }
-    QAction* accion(const char* nombre) {
-        auto* a = principal().findChild<QAction*>(QString::fromLatin1(nombre));
-        EXPECT_NE(a, nullptr) << nombre;
-        return a;
-    }
+    QAction* accion(const char* nombre) { return prueba::accion(&principal(), nombre); }
     QApplication& app_;
     DialogosGuion guion_;
     ui::Programa programa_;

@@ -15,6 +15,7 @@
 #include "app/qt/lienzo.h"
 #include "app/qt/pcruz.h"
 #include "app/qt/programa.h"
+#include "tests/comun/banco.h"
 #include "tests/comun/guion.h"
 #include "tests/ui/comun_ui.h"
 #include "threads/qt/columnas.h"
@@ -22,24 +23,6 @@
 namespace pc::prueba {
 namespace {
 
-void enviar_raton(QWidget* w, QEvent::Type tipo, Qt::MouseButton boton, Qt::MouseButtons botones, QPoint p) {
-    QMouseEvent ev(tipo, QPointF(p), w->mapToGlobal(QPointF(p)), boton, botones, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &ev);
-}
-void pulsar(QWidget* w, Qt::MouseButton boton, QPoint p) {
-    enviar_raton(w, QEvent::MouseButtonPress, boton, boton, p);
-    enviar_raton(w, QEvent::MouseButtonRelease, boton, Qt::NoButton, p);
-}
-QAction* accion(QWidget* w, const char* nombre) {
-    auto* a = w->findChild<QAction*>(QString::fromLatin1(nombre));
-    EXPECT_NE(a, nullptr) << nombre;
-    return a;
-}
-Hilo& hilo(Estado& e, int numero) {
-    for (int i = 1; i <= e.hilos.total; ++i)
-        if (e.hilos[i].numero == numero) return e.hilos[i];
-    throw std::runtime_error("no está el hilo " + std::to_string(numero));
-}
 std::string temporal(const char* nombre) {
     return (QDir::tempPath() + QStringLiteral("/pc_%1_%2").arg(::getpid()).arg(QLatin1String(nombre))).toStdString();
 }
@@ -63,17 +46,17 @@ TEST(VistaPaletaVentana, VerPaletaPunteroMenuYBloqueosDesdeElPatron) {
     EXPECT_EQ(img.pixel(1, 40), qRgb(0, 0, 0));
 
     ui::Lienzo* lienzo = f.lienzo_paleta();
-    enviar_raton(lienzo, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(1190, 1190));
+    raton(lienzo, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(1190, 1190));
     EXPECT_EQ(f.panel(0).toStdString(), "DMC:Blanco-RGB(252,251,248) COL.:17");
 
     // Clic derecho sobre la muestra de 3713 y "Desactivar Color"; sobre la de 761,
     // "Seleccionar Color", que cambia el rótulo en los dos menús emergentes.
     pulsar(lienzo, Qt::RightButton, QPoint(10, 50));
     accion(&f, "DesactivarColor2")->trigger();
-    EXPECT_FALSE(hilo(e, 3713).activo);
+    EXPECT_FALSE(hilo_numero(e, 3713).activo);
     pulsar(lienzo, Qt::RightButton, QPoint(10, 70));
     accion(&f, "s1")->trigger();
-    EXPECT_EQ(e.color_actual, hilo(e, 761).color);
+    EXPECT_EQ(e.color_actual, hilo_numero(e, 761).color);
     EXPECT_EQ(accion(&f, "s1")->text().toStdString(), "Seleccionar Color: DMC: 761");
     EXPECT_EQ(accion(&f, "SeleccionarColor1")->text().toStdString(), "Seleccionar Color: DMC: 761");
 
@@ -83,8 +66,8 @@ TEST(VistaPaletaVentana, VerPaletaPunteroMenuYBloqueosDesdeElPatron) {
     pulsar(f.lienzo_patron(), Qt::RightButton, QPoint(2 * s + 1, s + 1));
     accion(&f, "BloquearColor1")->trigger();
     accion(&f, "DesactivarColor1")->trigger();
-    EXPECT_TRUE(hilo(e, 894).bloqueado);
-    EXPECT_FALSE(hilo(e, 894).activo);
+    EXPECT_TRUE(hilo_numero(e, 894).bloqueado);
+    EXPECT_FALSE(hilo_numero(e, 894).activo);
     EXPECT_TRUE(g.errores().empty());
     f.hide();
 }
@@ -110,7 +93,7 @@ TEST(ColumnasVentana, TitulosCasillasPanelYAplicar) {
     w.casilla_hilo(2)->click();
     w.boton_aplicar_panel()->click();
     EXPECT_FALSE(w.panel()->isVisibleTo(&w));
-    EXPECT_FALSE(hilo(e, -2).activo);
+    EXPECT_FALSE(hilo_numero(e, -2).activo);
     EXPECT_EQ(w.casilla_columna(17)->checkState(), Qt::PartiallyChecked);
 
     // Un clic pasa la gris a marcada y la marcada a sin marcar; "APLICAR" cierra.
@@ -118,11 +101,11 @@ TEST(ColumnasVentana, TitulosCasillasPanelYAplicar) {
     EXPECT_EQ(w.casilla_columna(17)->checkState(), Qt::Checked);
     w.casilla_columna(18)->click();
     w.boton_aplicar()->click();
-    EXPECT_TRUE(hilo(e, -2).activo);
-    EXPECT_FALSE(hilo(e, 310).activo);
+    EXPECT_TRUE(hilo_numero(e, -2).activo);
+    EXPECT_FALSE(hilo_numero(e, 310).activo);
 
     // El menú abre la ventana con las casillas puestas según los hilos.
-    hilo(e, 3713).activo = false;
+    hilo_numero(e, 3713).activo = false;
     bool vista = false;
     QTimer::singleShot(0, &w, [&] {
         vista = w.isVisible();
@@ -159,8 +142,7 @@ TEST(VisorImagen, ReabrirLaMismaRutaCambiadaReajustaComoLaPrimeraVez) {
         QImage im(ancho, alto, QImage::Format_RGB32);
         im.fill(qRgb(10, 20, 30));
         ASSERT_TRUE(im.save(QString::fromStdString(ruta), "BMP"));
-        g.fichero(ruta);
-        accion(&p.principal(), "AbrirImagenBMP1")->trigger();
+        abrir_imagen(p, g, ruta);
     };
     abrir(900, 700);
     visor.barra_horizontal()->setValue(800);

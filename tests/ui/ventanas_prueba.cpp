@@ -32,22 +32,6 @@ namespace {
 const std::string kAviso =
     "AVISO: Interesa que el monitor esté configurado como COLOR VERDADERO. Mira la ayuda para más información.";
 
-void enviar_raton(QWidget* w, QEvent::Type tipo, Qt::MouseButton boton, Qt::MouseButtons botones, QPoint p) {
-    QMouseEvent ev(tipo, QPointF(p), w->mapToGlobal(QPointF(p)), boton, botones, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &ev);
-}
-void pulsar(QWidget* w, Qt::MouseButton boton, QPoint p) {
-    enviar_raton(w, QEvent::MouseButtonPress, boton, boton, p);
-    enviar_raton(w, QEvent::MouseButtonRelease, boton, Qt::NoButton, p);
-}
-void mover(QWidget* w, QPoint p) { enviar_raton(w, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, p); }
-
-QAction* accion(QWidget* w, const char* nombre) {
-    auto* a = w->findChild<QAction*>(QString::fromLatin1(nombre));
-    EXPECT_NE(a, nullptr) << nombre;
-    return a;
-}
-
 int preguntas(const DialogosGuion& g) {
     int n = 0;
     for (const Llamada& l : g.llamadas()) n += l.tipo == Tipo::kPregunta;
@@ -211,7 +195,7 @@ TEST(Pintura, PaletaDmcYPuntosPintadosConElRaton) {
     EXPECT_NE(e.punto(11, 5).color, rgb(200, 10, 20));
 
     // Arrastrar con el botón izquierdo pinta cada punto por el que pasa.
-    enviar_raton(lienzo, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(12 * s + 2, 7 * s + 2));
+    raton(lienzo, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(12 * s + 2, 7 * s + 2));
     EXPECT_EQ(e.punto(12, 7).color, rgb(200, 10, 20));
 
     // El botón derecho fuera del tapiz no apaga la pista; dentro sí.
@@ -237,8 +221,7 @@ TEST(Visor, CapturaDeColorMemoYCerrar) {
     EXPECT_EQ(visor.barra_horizontal()->maximum(), 1000);
     EXPECT_EQ(visor.barra_vertical()->maximum(), 1000);
     const std::string bmp = std::string(PC_DATOS_PRUEBA) + "/coffee.bmp";
-    g.fichero(bmp);
-    accion(&p.principal(), "AbrirImagenBMP1")->trigger();
+    abrir_imagen(p, g, bmp);
     ASSERT_EQ(p.imagen().ancho(), 600);
     EXPECT_TRUE(visor.isVisible());
     EXPECT_EQ(visor.texto_panel(1).toStdString(), bmp);
