@@ -52,12 +52,21 @@ private:
 
 }  // namespace
 
-void comprobar_bmp(const std::string& bytes, const std::string& fichero) {
-    comprobar_bmp(std::string_view(bytes), static_cast<std::int64_t>(bytes.size()), fichero);
-}
+namespace {
 
-void comprobar_bmp(std::string_view bytes, std::int64_t tam, const std::string& fichero) {
-    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') return;
+// Los campos de la cabecera que mira la vía directa (en las posiciones de las cabeceras de 40
+// bytes o más).
+struct CamposBmp {
+    std::uint32_t tam_cab = 0;
+    std::int32_t ancho = 0, alto = 0;
+    unsigned bits = 0, planos = 0;
+    std::uint32_t compresion = 0, colores = 0, datos = 0;
+};
+
+// Comprueba la cabecera como comprobar_bmp y devuelve sus campos; nada si no es un BMP o es
+// demasiado corto para la vía directa.
+std::optional<CamposBmp> comprobar_campos(std::string_view bytes, std::int64_t tam, const std::string& fichero) {
+    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
     const Cabecera c(bytes, fichero);
 
     // Cabecera de fichero (14 bytes) y tamaño de la cabecera de la imagen.
@@ -147,6 +156,28 @@ void comprobar_bmp(std::string_view bytes, std::int64_t tam, const std::string& 
         c.roto("faltan datos de la imagen (tiene " + std::to_string(disponibles) + " bytes y necesita " +
                  std::to_string(necesarios) + ")");
     }
+
+    if (bytes.size() < 54) return std::nullopt;
+    CamposBmp k;
+    k.tam_cab = tam_cab;
+    k.ancho = static_cast<std::int32_t>(ancho);
+    k.alto = static_cast<std::int32_t>(alto);
+    k.bits = bits;
+    k.planos = c.u16(26);
+    k.compresion = compresion;
+    k.colores = colores;
+    k.datos = static_cast<std::uint32_t>(desplazamiento);
+    return k;
+}
+
+}  // namespace
+
+void comprobar_bmp(const std::string& bytes, const std::string& fichero) {
+    comprobar_bmp(std::string_view(bytes), static_cast<std::int64_t>(bytes.size()), fichero);
+}
+
+void comprobar_bmp(std::string_view bytes, std::int64_t tam, const std::string& fichero) {
+    comprobar_campos(bytes, tam, fichero);
 }
 
 }  // namespace pc
@@ -170,18 +201,20 @@ bool decodificar_filas(const BmpDirecto& f, const unsigned char* filas, std::siz
 
 std::optional<BmpDirecto> bmp_directo(const std::string& bytes) { return bmp_directo(bytes, bytes.size()); }
 
-std::optional<BmpDirecto> bmp_directo(std::string_view bytes, std::size_t tam) {
-    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
-    const auto tam_cab = static_cast<std::uint32_t>(leer32(bytes, 14));
+namespace {
+
+// La vía directa para una cabecera ya leída: las medidas si es de uno de sus tipos.
+std::optional<BmpDirecto> directo_de(std::string_view bytes, std::size_t tam, const CamposBmp& k) {
+    const std::uint32_t tam_cab = k.tam_cab;
+    if (bytes.size() < 54) return std::nullopt;
     if (tam_cab != 40 && tam_cab != 108 && tam_cab != 124) return std::nullopt;
     if (14 + static_cast<std::size_t>(tam_cab) > bytes.size()) return std::nullopt;
-    const std::int32_t ancho = leer32(bytes, 18);
-    const std::int32_t alto = leer32(bytes, 22);
-    const unsigned bits = leer16(bytes, 28);
-    const auto compresion = static_cast<std::uint32_t>(leer32(bytes, 30));
-    const auto colores = static_cast<std::uint32_t>(leer32(bytes, 46));
-    if (compresion != kRgb) return std::nullopt;
-    if (leer16(bytes, 26) != 1) return std::nullopt;  // planos: el lector general sólo admite 1
+    const std::int32_t ancho = k.ancho;
+    const std::int32_t alto = k.alto;
+    const unsigned bits = k.bits;
+    const std::uint32_t colores = k.colores;
+    if (k.compresion != kRgb) return std::nullopt;
+    if (k.planos != 1) return std::nullopt;  // el lector general sólo admite un plano
     // Con 32 bits y cabecera larga puede haber máscara de transparencia: vía general.
     if (!(bits == 24 || bits == 8 || (bits == 32 && tam_cab == 40))) return std::nullopt;
     if (ancho <= 0 || ancho > kLadoMaximo || alto == 0 || alto < -kLadoMaximo || alto > kLadoMaximo)
@@ -205,12 +238,28 @@ std::optional<BmpDirecto> bmp_directo(std::string_view bytes, std::size_t tam) {
             f.tabla[i] = 0xFF000000u | static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[1]) << 8 | p[0];
         }
     }
-    f.datos = static_cast<std::uint32_t>(leer32(bytes, 10));
+    f.datos = k.datos;
     // Datos que empiezan dentro de las cabeceras o de la paleta: vía general.
     if (f.datos < fin_cabeceras) return std::nullopt;
     if (f.datos > tam || (tam - f.datos) / f.fila < static_cast<std::size_t>(f.alto))
         return std::nullopt;
     return f;
+}
+
+}  // namespace
+
+std::optional<BmpDirecto> bmp_directo(std::string_view bytes, std::size_t tam) {
+    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
+    CamposBmp k;
+    k.tam_cab = static_cast<std::uint32_t>(leer32(bytes, 14));
+    k.ancho = leer32(bytes, 18);
+    k.alto = leer32(bytes, 22);
+    k.bits = leer16(bytes, 28);
+    k.planos = leer16(bytes, 26);
+    k.compresion = static_cast<std::uint32_t>(leer32(bytes, 30));
+    k.colores = static_cast<std::uint32_t>(leer32(bytes, 46));
+    k.datos = static_cast<std::uint32_t>(leer32(bytes, 10));
+    return directo_de(bytes, tam, k);
 }
 
 bool decodificar_fila_bmp(const BmpDirecto& f, const unsigned char* s, std::uint32_t* d) {
@@ -296,8 +345,10 @@ bool leer_bmp_trozos(std::size_t tam, const LeerTrozoBmp& leer, const std::strin
                      const std::function<DestinoBmp(const BmpDirecto&)>& destino) {
     std::string inicio(std::min(tam, kInicioBmp), '\0');
     if (!leer(0, inicio.data(), inicio.size())) return false;
-    comprobar_bmp(std::string_view(inicio), static_cast<std::int64_t>(tam), nombre);
-    const auto f = bmp_directo(inicio, tam);
+    // La cabecera se lee una vez: lo comprobado es lo que usa la vía directa.
+    const auto campos = comprobar_campos(std::string_view(inicio), static_cast<std::int64_t>(tam), nombre);
+    if (!campos) return false;
+    const auto f = directo_de(inicio, tam, *campos);
     if (!f) return false;
     const DestinoBmp dst = destino(*f);
     if (!dst.pixeles) return false;
