@@ -70,12 +70,14 @@ bool leer_utf8(std::string_view s, std::size_t& i, char32_t& cp) {
 }
 }  // namespace
 
-std::string recortar(std::string_view s) {
+std::string_view recortar_vista(std::string_view s) {
     std::size_t a = 0, b = s.size();
     while (a < b && es_blanco(static_cast<unsigned char>(s[a]))) ++a;
     while (b > a && es_blanco(static_cast<unsigned char>(s[b - 1]))) --b;
-    return std::string(s.substr(a, b - a));
+    return s.substr(a, b - a);
 }
+
+std::string recortar(std::string_view s) { return std::string(recortar_vista(s)); }
 
 bool leer_entero(std::string_view s, int& valor) {
     const std::string t = recortar(s);
@@ -188,20 +190,21 @@ std::string decodificar(std::string_view bytes) {
     return cp1252_a_utf8(bytes);
 }
 
+std::string_view LectorLineas::siguiente() {
+    const std::size_t inicio = pos_;
+    while (pos_ < texto_.size() && texto_[pos_] != '\n' && texto_[pos_] != '\r') ++pos_;
+    const std::string_view linea = texto_.substr(inicio, pos_ - inicio);
+    if (pos_ < texto_.size()) {
+        if (texto_[pos_] == '\r' && pos_ + 1 < texto_.size() && texto_[pos_ + 1] == '\n') ++pos_;
+        ++pos_;
+    }
+    return linea;
+}
+
 std::vector<std::string> partir_lineas(std::string_view texto) {
     std::vector<std::string> lineas;
-    std::size_t i = 0, inicio = 0;
-    while (i < texto.size()) {
-        if (texto[i] == '\r' || texto[i] == '\n') {
-            lineas.emplace_back(texto.substr(inicio, i - inicio));
-            if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
-            ++i;
-            inicio = i;
-        } else {
-            ++i;
-        }
-    }
-    if (inicio < texto.size()) lineas.emplace_back(texto.substr(inicio));
+    LectorLineas lector(texto);
+    while (!lector.al_final()) lineas.emplace_back(lector.siguiente());
     return lineas;
 }
 

@@ -1,6 +1,7 @@
 // Conversión de textos: números enteros de los ajustes, recorte, redondeo y
 // codificaciones (UTF-8 en memoria, Windows-1252 en los ficheros que escribe el programa).
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,8 @@ namespace pc {
 
 // Quita espacios y caracteres de control de ambos extremos.
 std::string recortar(std::string_view s);
+// Igual, sin copiar: la parte de `s` que queda.
+std::string_view recortar_vista(std::string_view s);
 
 // Convierte un texto en entero de 32 bits con signo (admite espacios alrededor).
 // Si no lo es, lanza ErrorConversion con "'%s' is not a valid integer value".
@@ -41,6 +44,19 @@ std::string decodificar(std::string_view bytes);
 
 // Parte un texto en líneas (admite \r\n, \n y \r). Un salto final no crea línea vacía.
 std::vector<std::string> partir_lineas(std::string_view texto);
+
+// Recorre un texto línea a línea sin copiarlas, con los mismos saltos que partir_lineas.
+class LectorLineas {
+public:
+    explicit LectorLineas(std::string_view texto) : texto_(texto) {}
+    bool al_final() const { return pos_ >= texto_.size(); }
+    // La línea siguiente, sin su separador; "" al final del texto.
+    std::string_view siguiente();
+
+private:
+    std::string_view texto_;
+    std::size_t pos_ = 0;
+};
 
 // Número de caracteres (no de bytes) de un texto UTF-8.
 std::size_t longitud_utf8(std::string_view s);

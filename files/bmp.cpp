@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/errores.h"
+#include "files/enteros_le.h"
 
 namespace pc {
 
@@ -29,13 +30,12 @@ public:
 
     std::uint32_t u32(std::size_t pos) const {
         necesita(pos + 4);
-        return static_cast<std::uint32_t>(byte(pos)) | static_cast<std::uint32_t>(byte(pos + 1)) << 8 |
-               static_cast<std::uint32_t>(byte(pos + 2)) << 16 | static_cast<std::uint32_t>(byte(pos + 3)) << 24;
+        return static_cast<std::uint32_t>(leer32(b_, pos));
     }
     std::int32_t i32(std::size_t pos) const { return static_cast<std::int32_t>(u32(pos)); }
     std::uint16_t u16(std::size_t pos) const {
         necesita(pos + 2);
-        return static_cast<std::uint16_t>(byte(pos) | byte(pos + 1) << 8);
+        return leer16(b_, pos);
     }
 
     [[noreturn]] void roto(const std::string& detalle) const {
@@ -43,7 +43,6 @@ public:
     }
 
 private:
-    unsigned byte(std::size_t pos) const { return static_cast<unsigned char>(b_[pos]); }
     void necesita(std::size_t fin) const {
         if (fin > b_.size()) roto("la cabecera está cortada");
     }
@@ -53,12 +52,21 @@ private:
 
 }  // namespace
 
-void comprobar_bmp(const std::string& bytes, const std::string& fichero) {
-    comprobar_bmp(std::string_view(bytes), static_cast<std::int64_t>(bytes.size()), fichero);
-}
+namespace {
 
-void comprobar_bmp(std::string_view bytes, std::int64_t tam, const std::string& fichero) {
-    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') return;
+// Los campos de la cabecera que mira la vía directa (en las posiciones de las cabeceras de 40
+// bytes o más).
+struct CamposBmp {
+    std::uint32_t tam_cab = 0;
+    std::int32_t ancho = 0, alto = 0;
+    unsigned bits = 0, planos = 0;
+    std::uint32_t compresion = 0, colores = 0, datos = 0;
+};
+
+// Comprueba la cabecera como comprobar_bmp y devuelve sus campos; nada si no es un BMP o es
+// demasiado corto para la vía directa.
+std::optional<CamposBmp> comprobar_campos(std::string_view bytes, std::int64_t tam, const std::string& fichero) {
+    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
     const Cabecera c(bytes, fichero);
 
     // Cabecera de fichero (14 bytes) y tamaño de la cabecera de la imagen.
@@ -148,6 +156,28 @@ void comprobar_bmp(std::string_view bytes, std::int64_t tam, const std::string& 
         c.roto("faltan datos de la imagen (tiene " + std::to_string(disponibles) + " bytes y necesita " +
                  std::to_string(necesarios) + ")");
     }
+
+    if (bytes.size() < 54) return std::nullopt;
+    CamposBmp k;
+    k.tam_cab = tam_cab;
+    k.ancho = static_cast<std::int32_t>(ancho);
+    k.alto = static_cast<std::int32_t>(alto);
+    k.bits = bits;
+    k.planos = c.u16(26);
+    k.compresion = compresion;
+    k.colores = colores;
+    k.datos = static_cast<std::uint32_t>(desplazamiento);
+    return k;
+}
+
+}  // namespace
+
+void comprobar_bmp(const std::string& bytes, const std::string& fichero) {
+    comprobar_bmp(std::string_view(bytes), static_cast<std::int64_t>(bytes.size()), fichero);
+}
+
+void comprobar_bmp(std::string_view bytes, std::int64_t tam, const std::string& fichero) {
+    comprobar_campos(bytes, tam, fichero);
 }
 
 }  // namespace pc
@@ -155,27 +185,36 @@ void comprobar_bmp(std::string_view bytes, std::int64_t tam, const std::string& 
 namespace pc {
 
 namespace {
-inline std::uint32_t le32(std::string_view b, std::size_t pos) {
-    const auto* p = reinterpret_cast<const unsigned char*>(b.data()) + pos;
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+// Decodifica `n` filas seguidas tal como están guardadas, la primera de ellas la `k0`-ésima del
+// fichero, y las deja en su fila de la imagen de destino.
+bool decodificar_filas(const BmpDirecto& f, const unsigned char* filas, std::size_t k0, std::size_t n,
+                       std::uint32_t* destino, std::ptrdiff_t paso) {
+    for (std::size_t j = 0; j < n; ++j) {
+        const int k = static_cast<int>(k0 + j);
+        const int y = f.de_arriba_abajo ? k : f.alto - 1 - k;
+        if (!decodificar_fila_bmp(f, filas + j * f.fila, destino + static_cast<std::ptrdiff_t>(y) * paso))
+            return false;
+    }
+    return true;
 }
 }  // namespace
 
 std::optional<BmpDirecto> bmp_directo(const std::string& bytes) { return bmp_directo(bytes, bytes.size()); }
 
-std::optional<BmpDirecto> bmp_directo(std::string_view bytes, std::size_t tam) {
-    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
-    const std::uint32_t tam_cab = le32(bytes, 14);
+namespace {
+
+// La vía directa para una cabecera ya leída: las medidas si es de uno de sus tipos.
+std::optional<BmpDirecto> directo_de(std::string_view bytes, std::size_t tam, const CamposBmp& k) {
+    const std::uint32_t tam_cab = k.tam_cab;
+    if (bytes.size() < 54) return std::nullopt;
     if (tam_cab != 40 && tam_cab != 108 && tam_cab != 124) return std::nullopt;
     if (14 + static_cast<std::size_t>(tam_cab) > bytes.size()) return std::nullopt;
-    const auto ancho = static_cast<std::int32_t>(le32(bytes, 18));
-    const auto alto = static_cast<std::int32_t>(le32(bytes, 22));
-    const unsigned bits = static_cast<unsigned>(le32(bytes, 28) & 0xFFFF);
-    const std::uint32_t compresion = le32(bytes, 30);
-    const std::uint32_t colores = le32(bytes, 46);
-    if (compresion != kRgb) return std::nullopt;
-    if ((le32(bytes, 26) & 0xFFFF) != 1) return std::nullopt;  // planos: el lector general sólo admite 1
+    const std::int32_t ancho = k.ancho;
+    const std::int32_t alto = k.alto;
+    const unsigned bits = k.bits;
+    const std::uint32_t colores = k.colores;
+    if (k.compresion != kRgb) return std::nullopt;
+    if (k.planos != 1) return std::nullopt;  // el lector general sólo admite un plano
     // Con 32 bits y cabecera larga puede haber máscara de transparencia: vía general.
     if (!(bits == 24 || bits == 8 || (bits == 32 && tam_cab == 40))) return std::nullopt;
     if (ancho <= 0 || ancho > kLadoMaximo || alto == 0 || alto < -kLadoMaximo || alto > kLadoMaximo)
@@ -199,12 +238,28 @@ std::optional<BmpDirecto> bmp_directo(std::string_view bytes, std::size_t tam) {
             f.tabla[i] = 0xFF000000u | static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[1]) << 8 | p[0];
         }
     }
-    f.datos = le32(bytes, 10);
+    f.datos = k.datos;
     // Datos que empiezan dentro de las cabeceras o de la paleta: vía general.
     if (f.datos < fin_cabeceras) return std::nullopt;
     if (f.datos > tam || (tam - f.datos) / f.fila < static_cast<std::size_t>(f.alto))
         return std::nullopt;
     return f;
+}
+
+}  // namespace
+
+std::optional<BmpDirecto> bmp_directo(std::string_view bytes, std::size_t tam) {
+    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
+    CamposBmp k;
+    k.tam_cab = static_cast<std::uint32_t>(leer32(bytes, 14));
+    k.ancho = leer32(bytes, 18);
+    k.alto = leer32(bytes, 22);
+    k.bits = leer16(bytes, 28);
+    k.planos = leer16(bytes, 26);
+    k.compresion = static_cast<std::uint32_t>(leer32(bytes, 30));
+    k.colores = static_cast<std::uint32_t>(leer32(bytes, 46));
+    k.datos = static_cast<std::uint32_t>(leer32(bytes, 10));
+    return directo_de(bytes, tam, k);
 }
 
 bool decodificar_fila_bmp(const BmpDirecto& f, const unsigned char* s, std::uint32_t* d) {
@@ -230,13 +285,7 @@ bool decodificar_fila_bmp(const BmpDirecto& f, const unsigned char* s, std::uint
 
 bool leer_bmp_directo(const std::string& bytes, const BmpDirecto& f, std::uint32_t* destino, std::ptrdiff_t paso) {
     const auto* base = reinterpret_cast<const unsigned char*>(bytes.data());
-    for (int k = 0; k < f.alto; ++k) {
-        const int y = f.de_arriba_abajo ? k : f.alto - 1 - k;
-        if (!decodificar_fila_bmp(f, base + f.datos + static_cast<std::size_t>(k) * f.fila,
-                                  destino + static_cast<std::ptrdiff_t>(y) * paso))
-            return false;
-    }
-    return true;
+    return decodificar_filas(f, base + f.datos, 0, static_cast<std::size_t>(f.alto), destino, paso);
 }
 
 namespace {
@@ -296,8 +345,10 @@ bool leer_bmp_trozos(std::size_t tam, const LeerTrozoBmp& leer, const std::strin
                      const std::function<DestinoBmp(const BmpDirecto&)>& destino) {
     std::string inicio(std::min(tam, kInicioBmp), '\0');
     if (!leer(0, inicio.data(), inicio.size())) return false;
-    comprobar_bmp(std::string_view(inicio), static_cast<std::int64_t>(tam), nombre);
-    const auto f = bmp_directo(inicio, tam);
+    // La cabecera se lee una vez: lo comprobado es lo que usa la vía directa.
+    const auto campos = comprobar_campos(std::string_view(inicio), static_cast<std::int64_t>(tam), nombre);
+    if (!campos) return false;
+    const auto f = directo_de(inicio, tam, *campos);
     if (!f) return false;
     const DestinoBmp dst = destino(*f);
     if (!dst.pixeles) return false;
@@ -310,12 +361,7 @@ bool leer_bmp_trozos(std::size_t tam, const LeerTrozoBmp& leer, const std::strin
     for (std::size_t k0 = 0; k0 < static_cast<std::size_t>(f->alto); k0 += por_trozo) {
         const std::size_t n = std::min(por_trozo, static_cast<std::size_t>(f->alto) - k0);
         if (!leer(f->datos + k0 * f->fila, reinterpret_cast<char*>(trozo.data()), n * f->fila)) return false;
-        for (std::size_t j = 0; j < n; ++j) {
-            const int k = static_cast<int>(k0 + j);
-            const int y = f->de_arriba_abajo ? k : f->alto - 1 - k;
-            if (!decodificar_fila_bmp(*f, trozo.data() + j * f->fila, dst.pixeles + static_cast<std::ptrdiff_t>(y) * dst.paso))
-                return false;
-        }
+        if (!decodificar_filas(*f, trozo.data(), k0, n, dst.pixeles, dst.paso)) return false;
     }
     return true;
 }

@@ -62,41 +62,24 @@ int tamano_leido(int v) {
 
 // ---------------------------------------------------------------- texto
 
-std::string_view sin_blancos(std::string_view s) {
-    std::size_t a = 0, b = s.size();
-    while (a < b && static_cast<unsigned char>(s[a]) <= ' ') ++a;
-    while (b > a && static_cast<unsigned char>(s[b - 1]) <= ' ') --b;
-    return s.substr(a, b - a);
-}
-
 int numero(std::string_view s, const char* que) {
     int v = 0;
     if (!leer_entero(s, v)) {
-        throw ErrorFormato(std::string(que) + ": '" + visible(sin_blancos(s)) + "' no es un número entero.");
+        throw ErrorFormato(std::string(que) + ": '" + visible(recortar_vista(s)) + "' no es un número entero.");
     }
     return v;
 }
 
 // Líneas de un texto, una a una, sin copiarlas (admite \r\n, \n y \r).
-class Lineas {
+class Lineas : public LectorLineas {
 public:
-    explicit Lineas(std::string_view t) : t_(t) {}
-    bool fin() const { return i_ >= t_.size(); }
-    std::string_view siguiente() {
-        const std::size_t inicio = i_;
-        while (i_ < t_.size() && t_[i_] != '\r' && t_[i_] != '\n') ++i_;
-        const std::string_view linea = t_.substr(inicio, i_ - inicio);
-        if (i_ < t_.size()) {
-            if (t_[i_] == '\r' && i_ + 1 < t_.size() && t_[i_ + 1] == '\n') ++i_;
-            ++i_;
-        }
-        return linea;
-    }
+    explicit Lineas(std::string_view t) : LectorLineas(t) {}
+    bool fin() const { return al_final(); }
     // Siguiente línea de valor: recortada, saltando las de comentario (";") y las vacías.
     // Devuelve false si el texto se acaba antes.
     bool valor(std::string_view& linea) {
         while (!fin()) {
-            linea = sin_blancos(siguiente());
+            linea = recortar_vista(siguiente());
             if (!linea.empty() && linea.front() != ';') return true;
         }
         return false;
@@ -106,10 +89,6 @@ public:
         if (!valor(linea)) throw ErrorFormato(std::string("El fichero se acaba antes de ") + que + ".");
         return linea;
     }
-
-private:
-    std::string_view t_;
-    std::size_t i_ = 0;
 };
 
 // Alto y ancho de un fichero de texto; los deja en el estado con el texto leído.
@@ -124,7 +103,7 @@ void leer_tamano_texto(Estado& e, Lineas& l, int& ancho, int& alto) {
 
 // Número de versión de la etiqueta: dígitos con un separador decimal opcional.
 bool leer_version(std::string_view s, double& v) {
-    s = sin_blancos(s);
+    s = recortar_vista(s);
     double entero_ = 0, fraccion = 0, escala = 1;
     bool punto = false, digitos = false;
     std::size_t i = 0;
@@ -309,7 +288,7 @@ void leer_pc_ver12(Estado& e, std::string_view bytes) {
             if (lado < '1' || lado > '4') {
                 throw ErrorFormato("Lado de perfil incorrecto en '" + visible(linea) + "' (debe ser de 1 a 4).");
             }
-            lista = sin_blancos(lista.substr(guion + 1));
+            lista = recortar_vista(lista.substr(guion + 1));
             const std::size_t otro = lista.find('-');
             std::string_view num = lista;
             if (otro != std::string_view::npos) num = otro >= 1 ? lista.substr(0, otro - 1) : std::string_view{};
@@ -332,7 +311,7 @@ void leer_pc_viejo(Estado& e, std::string_view bytes) {
         do {
             if (l.fin()) throw ErrorFormato("El fichero se acaba antes del último punto.");
             linea = l.siguiente();
-        } while (sin_blancos(linea).empty());
+        } while (recortar_vista(linea).empty());
         const std::size_t pc = linea.find(';');
         const int c = numero(linea.substr(0, pc), "Color");
         if (c < 0 || c > kBlanco) {

@@ -1,6 +1,8 @@
 #include "print/leyenda.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 #include "app/texto.h"
 
@@ -14,22 +16,41 @@ std::string numero_hilo_leyenda(const TablaHilos& hilos, Color c) {
     return "Desconocido";
 }
 
-std::string equivalente_leyenda(const std::vector<std::string>& equivalencias, const std::string& marca,
-                                const std::string& numero) {
-    std::string e = "Desconocido";
+namespace {
+
+// La tabla de equivalencias vista desde `marca`: el número de la marca lleva al de la otra. Cada
+// línea recortada es "DMC ANCHOR" (partida en su primer blanco; sin blanco no cuenta) y, si un número
+// sale varias veces, vale la última línea. Las vistas apuntan a `equivalencias`.
+std::unordered_map<std::string_view, std::string_view> tabla_equivalencias(
+    const std::vector<std::string>& equivalencias, const std::string& marca) {
+    std::unordered_map<std::string_view, std::string_view> tabla;
+    const bool dmc = marca == "DMC";
     for (const std::string& linea : equivalencias) {
-        const std::string l = recortar(linea);
+        const std::string_view l = recortar_vista(linea);
         const std::size_t blanco = l.find(' ');
-        if (blanco == std::string::npos) continue;
-        const std::string primera = l.substr(0, blanco);
-        const std::string resto = recortar(l.substr(blanco + 1));
-        if (marca == "DMC") {
-            if (primera == numero) e = resto;
-        } else if (resto == numero) {
-            e = primera;
+        if (blanco == std::string_view::npos) continue;
+        const std::string_view primera = l.substr(0, blanco);
+        const std::string_view resto = recortar_vista(l.substr(blanco + 1));
+        if (dmc) {
+            tabla.insert_or_assign(primera, resto);
+        } else {
+            tabla.insert_or_assign(resto, primera);
         }
     }
-    return e;
+    return tabla;
+}
+
+std::string equivalente_en(const std::unordered_map<std::string_view, std::string_view>& tabla,
+                           const std::string& numero) {
+    const auto it = tabla.find(numero);
+    return it == tabla.end() ? std::string("Desconocido") : std::string(it->second);
+}
+
+}  // namespace
+
+std::string equivalente_leyenda(const std::vector<std::string>& equivalencias, const std::string& marca,
+                                const std::string& numero) {
+    return equivalente_en(tabla_equivalencias(equivalencias, marca), numero);
 }
 
 std::string nombre_especial(const std::string& numero) {
@@ -44,10 +65,12 @@ std::vector<EntradaLeyenda> entradas_leyenda(const TablaHilos& paleta_imp, const
                                              const std::vector<std::string>& equivalencias) {
     std::vector<EntradaLeyenda> filas;
     const int total = std::clamp(paleta_imp.total, 0, kMaxHilos);
+    // La tabla se parte una sola vez para todos los colores.
+    const auto tabla = tabla_equivalencias(equivalencias, marca);
     for (int n = 1; n <= total; ++n) {
         const Color c = paleta_imp[n].color;
         const std::string numero = numero_hilo_leyenda(hilos, c);
-        const std::string equiv = equivalente_leyenda(equivalencias, marca, numero);
+        const std::string equiv = equivalente_en(tabla, numero);
         const std::string otra = marca == "DMC" ? "  ANCHOR:" : "  DMC:";
         EntradaLeyenda f;
         f.color = c;

@@ -11,34 +11,6 @@ namespace pc {
 
 namespace {
 
-// Recorre el texto línea a línea (separadores \n, \r\n o \r).
-class Lector {
-public:
-    explicit Lector(std::string_view texto) : texto_(texto) {}
-
-    bool al_final() const { return pos_ >= texto_.size(); }
-
-    // La línea siguiente, sin su separador; "" al final del texto.
-    std::string_view linea() {
-        const std::size_t inicio = pos_;
-        while (pos_ < texto_.size() && texto_[pos_] != '\n' && texto_[pos_] != '\r') ++pos_;
-        const std::string_view l = texto_.substr(inicio, pos_ - inicio);
-        if (pos_ < texto_.size()) {
-            if (texto_[pos_] == '\r' && pos_ + 1 < texto_.size() && texto_[pos_ + 1] == '\n') ++pos_;
-            ++pos_;
-        }
-        return l;
-    }
-
-private:
-    std::string_view texto_;
-    std::size_t pos_ = 0;
-};
-
-bool en_blanco(std::string_view l) {
-    return std::all_of(l.begin(), l.end(), [](char ch) { return static_cast<unsigned char>(ch) <= ' '; });
-}
-
 // Parte una línea UTF-8 en caracteres (cada uno con sus bytes de continuación).
 std::array<std::string_view, 11> caracteres(std::string_view l, int& cuantos) {
     std::array<std::string_view, 11> c{};
@@ -57,13 +29,13 @@ std::array<std::string_view, 11> caracteres(std::string_view l, int& cuantos) {
 
 TablaSimbolos leer_simbolos(std::string_view texto, const std::function<void(const std::string&)>& aviso) {
     TablaSimbolos t;
-    Lector lector(texto);
+    LectorLineas lector(texto);
     while (!lector.al_final() && t.total < kMaxSimbolos) {
         const int s = ++t.total;
         Simbolo& simbolo = t.item[static_cast<std::size_t>(s)];
         for (int fila = 1; fila <= 10; ++fila) {
-            std::string_view l = lector.linea();
-            while (en_blanco(l) && !lector.al_final()) l = lector.linea();
+            std::string_view l = lector.siguiente();
+            while (recortar_vista(l).empty() && !lector.al_final()) l = lector.siguiente();
             // Una línea sólo cuenta como fila si la sigue más texto.
             if (lector.al_final()) continue;
             int n = 0;

@@ -78,8 +78,9 @@ void ImagenQt::cargar(const std::string& fichero) {
     if (cargar_bmp_directo(fichero)) return;
     const std::string bytes = leer_fichero(fichero, kMaxBytesImagen);
     comprobar_bmp(bytes, fichero);
-    const QImage nueva = decodificar_imagen(bytes, fichero);
-    img_ = nueva.convertToFormat(QImage::Format_RGB32);
+    QImage nueva = decodificar_imagen(bytes, fichero);
+    // Sobre la propia imagen cuando se puede: una imagen grande no se copia.
+    img_ = std::move(nueva).convertToFormat(QImage::Format_RGB32);
     fichero_ = fichero;
     ++cargas_;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <memory>
 
 #include "app/errores.h"
 #include "app/ficheros.h"
@@ -68,6 +69,14 @@ void ajustar_rejilla(Sesion& s, int ancho, int alto) {
     }
 }
 
+// Un diseño aparte, con la rejilla de `e` en blanco, donde leer un fichero sin tocar el abierto.
+std::unique_ptr<Estado> diseno_aparte(const Estado& e) {
+    auto leido = crear_estado();
+    leido->puntos = e.puntos;
+    blanquear_rejilla(*leido);
+    return leido;
+}
+
 }  // namespace
 
 bool es_pci(const std::string& fichero) {
@@ -94,9 +103,7 @@ void mostrar_fichero(Sesion& s, const std::string& fichero) {
 bool cargar_pc_leido(Sesion& s, const std::string& fichero, int formato) {
     Estado& e = s.e;
     // Se lee sobre un diseño aparte: si el fichero falla, el diseño abierto no cambia.
-    const auto leido = crear_estado();
-    leido->puntos = e.puntos;
-    blanquear_rejilla(*leido);
+    const auto leido = diseno_aparte(e);
     try {
         leer_pc(*leido, leer_fichero(fichero), formato);
     } catch (const ErrorVersionPc& err) {
@@ -157,9 +164,7 @@ void cargar_viejo(Sesion& s) { cargar_con_dialogo(s, kFormatoViejo); }
 void cargar_pci(Sesion& s, const std::string& fichero) {
     Estado& e = s.e;
     // Todo el fichero se lee antes de tocar el diseño: si falla, el diseño abierto no cambia.
-    const auto leido = crear_estado();
-    leido->puntos = e.puntos;
-    blanquear_rejilla(*leido);
+    const auto leido = diseno_aparte(e);
     const std::string bytes = leer_fichero(fichero);
     int alto = 0, ancho = 0;
     leer_cabecera_pci(bytes, alto, ancho);

@@ -16,22 +16,18 @@ const char* const kFiltroPdf = "Documento PDF|*.pdf|Todos los Archivos|*.*";
 constexpr int kEscalaMaxima = 1000;
 constexpr int kGrosorMaximo = 100;
 
-int escala(const std::string& texto) {
+// Lee un entero entre 1 y `maximo`; si no lo es, el mensaje dice `que` y el rango, con `unidad` tras él.
+int entero_acotado(const std::string& texto, int maximo, const std::string& que, const std::string& unidad) {
     const int v = entero(texto);
-    if (v < 1 || v > kEscalaMaxima) {
-        throw ErrorFormato("La escala de impresión debe estar entre 1 y " + std::to_string(kEscalaMaxima) +
-                           " (por ciento): '" + recortar(texto) + "'.");
+    if (v < 1 || v > maximo) {
+        throw ErrorFormato(que + " debe estar entre 1 y " + std::to_string(maximo) + unidad + ": '" +
+                           recortar(texto) + "'.");
     }
     return v;
 }
 
-int grosor(const std::string& texto) {
-    const int v = entero(texto);
-    if (v < 1 || v > kGrosorMaximo) {
-        throw ErrorFormato("El grosor de las guías debe estar entre 1 y " + std::to_string(kGrosorMaximo) +
-                           ": '" + recortar(texto) + "'.");
-    }
-    return v;
+int escala(const std::string& texto) {
+    return entero_acotado(texto, kEscalaMaxima, "La escala de impresión", " (por ciento)");
 }
 
 std::string sin_carpeta(const std::string& ruta) {
@@ -60,7 +56,7 @@ TrabajoImpresion preparar_impresion(Sesion& s, Salida salida, const std::string&
         t.escala_y = escala(t.op.escala_y);
     }
     if (recortar(t.op.aclara) != "0") t.aclara = std::clamp(entero(t.op.aclara), -255, 255);
-    t.grosor_guias = grosor(e.grosor_guias);
+    t.grosor_guias = entero_acotado(e.grosor_guias, kGrosorMaximo, "El grosor de las guías", "");
     if (t.op.simbolos) {
         ordenar_paleta_imp(e.paleta, e.paleta_imp);
         t.simbolos = cargar_simbolos(s, carpeta);

@@ -87,19 +87,7 @@ TForm4::TForm4(QWidget* padre) : QDialog(padre) {
 
     // Los valores de arranque: los mismos que guarda el estado del diseño.
     const OpcionesImpresion defecto;
-    cargando_ = true;
-    imp_rejilla->setChecked(defecto.rejilla);
-    imp_simbolos->setChecked(defecto.simbolos);
-    imp_colores->setChecked(defecto.colores);
-    imp_detalle->setChecked(defecto.detalle);
-    imp_leyenda->setChecked(defecto.leyenda);
-    imp_troceado->setChecked(defecto.troceado);
-    imp_grosor->setText(QStringLiteral("4"));
-    imp_aclara->setText(q(defecto.aclara));
-    imp_escalax->setText(q(defecto.escala_x));
-    imp_escalay->setText(q(defecto.escala_y));
-    imp_coment->setText(q(defecto.comentario));
-    cargando_ = false;
+    mostrar_opciones(defecto, "4");
 
     for (QCheckBox* c : {imp_rejilla, imp_simbolos, imp_colores, imp_detalle, imp_leyenda, imp_troceado})
         connect(c, &QCheckBox::toggled, this, [this] { guardar_estado(); });
@@ -126,6 +114,14 @@ void TForm4::mostrar_estado() {
     if (!principal_) return;
     const Estado& e = principal_->estado();
     const OpcionesImpresion& op = e.impresion;
+    mostrar_opciones(op, e.grosor_guias);
+    cargando_ = true;
+    imp_coment->setCursorPosition(0);
+    imp_imprimir->setEnabled(op.imprimir_habilitado);
+    cargando_ = false;
+}
+
+void TForm4::mostrar_opciones(const OpcionesImpresion& op, const std::string& grosor) {
     cargando_ = true;
     imp_rejilla->setChecked(op.rejilla);
     imp_simbolos->setChecked(op.simbolos);
@@ -133,13 +129,11 @@ void TForm4::mostrar_estado() {
     imp_detalle->setChecked(op.detalle);
     imp_leyenda->setChecked(op.leyenda);
     imp_troceado->setChecked(op.troceado);
-    imp_grosor->setText(q(e.grosor_guias));
+    imp_grosor->setText(q(grosor));
     imp_aclara->setText(q(op.aclara));
     imp_escalax->setText(q(op.escala_x));
     imp_escalay->setText(q(op.escala_y));
     imp_coment->setText(q(op.comentario));
-    imp_coment->setCursorPosition(0);
-    imp_imprimir->setEnabled(op.imprimir_habilitado);
     cargando_ = false;
 }
 

@@ -4,11 +4,16 @@
 #pragma once
 #include <QDialog>
 #include <functional>
+#include <string>
 
 class QCheckBox;
 class QLineEdit;
 class QPrintPreviewDialog;
 class QPushButton;
+
+namespace pc {
+struct OpcionesImpresion;
+}
 
 namespace pc::ui {
 
@@ -46,6 +51,8 @@ public:
 
 private:
     void mostrar_estado();
+    // Pone en la ventana las opciones y el grosor de las guías (sin guardarlos de vuelta).
+    void mostrar_opciones(const OpcionesImpresion& op, const std::string& grosor);
     void guardar_estado();
     void imp_imprimirClick();
     void imp_detalleClick();
