@@ -416,15 +416,7 @@ std::vector<int> asignar_hilos(const Celdas& c, const std::vector<HiloLab>& eleg
 // --- Limpieza ---
 
 bool es_suelto(const std::vector<int>& indice, int ancho, int alto, int x, int y) {
-    auto en = [&](int i, int j) {
-        return indice[static_cast<std::size_t>(j - 1) * static_cast<std::size_t>(ancho) + static_cast<std::size_t>(i - 1)];
-    };
-    const int v = en(x, y);
-    if (x > 1 && en(x - 1, y) == v) return false;
-    if (x < ancho && en(x + 1, y) == v) return false;
-    if (y > 1 && en(x, y - 1) == v) return false;
-    if (y < alto && en(x, y + 1) == v) return false;
-    return true;
+    return suelto_en([&](int i, int j) { return indice[indice_celda(ancho, i, j)]; }, ancho, alto, x, y);
 }
 
 double limite_limpieza(int nivel) {
