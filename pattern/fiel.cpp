@@ -97,8 +97,7 @@ Celdas promediar_celdas(const Imagen& img, int ancho, int alto) {
     for (int i = 0; i < c.ancho; ++i) tramo_celda(i, w, c.ancho, x0[static_cast<std::size_t>(i)], x1[static_cast<std::size_t>(i)]);
     // Sumas de una fila de celdas, en luz lineal.
     std::vector<std::array<float, 3>> suma(static_cast<std::size_t>(c.ancho));
-    std::array<float, 256> lin{};
-    for (int v = 0; v < 256; ++v) lin[static_cast<std::size_t>(v)] = a_lineal(v);
+    const std::array<float, 256>& lin = tabla_lineal();
 
     std::vector<Color> linea(static_cast<std::size_t>(w));
     for (int j = 0; j < c.alto; ++j) {
