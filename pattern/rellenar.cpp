@@ -7,12 +7,6 @@
 
 namespace pc {
 
-namespace {
-
-int suma(Color c) { return rojo(c) + verde(c) + azul(c); }
-
-}  // namespace
-
 long rellenar(Estado& e, int x0, int y0, Relleno modo, int ancho, int alto, Vista& v) {
     if (ancho > kMaxPuntos) ancho = kMaxPuntos;
     if (alto > kMaxPuntos) alto = kMaxPuntos;
@@ -25,7 +19,7 @@ long rellenar(Estado& e, int x0, int y0, Relleno modo, int ancho, int alto, Vist
     // Un punto pintado toma el color nuevo, que nunca cumple la condición: cada punto se
     // pinta (y se apila) una sola vez, y el conjunto pintado no depende del orden de visita.
     auto cumple = [&](Color c) {
-        return hasta_blanco ? suma(c) < kUmbralBlanco && c != nuevo : c == objetivo;
+        return hasta_blanco ? suma_componentes(c) < kUmbralBlanco && c != nuevo : c == objetivo;
     };
     // La pila guarda puntos ya pintados cuyos vecinos faltan por mirar.
     static thread_local std::vector<std::uint32_t> pila;
