@@ -18,6 +18,8 @@ constexpr Color rgb(int r, int g, int b) {
 constexpr int rojo(Color c) { return c & 0xFF; }
 constexpr int verde(Color c) { return (c >> 8) & 0xFF; }
 constexpr int azul(Color c) { return (c >> 16) & 0xFF; }
+// Suma de las tres componentes, 0..765: cuánta luz tiene el color.
+constexpr int suma_componentes(Color c) { return rojo(c) + verde(c) + azul(c); }
 
 // Limita un componente a 0..255.
 constexpr int limitar(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }

@@ -8,20 +8,16 @@ namespace pc {
 
 namespace {
 
+// Curva de sRGB: componente en 0..1 a luz lineal.
+double srgb_a_lineal(double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); }
+
 struct Tablas {
     std::array<float, 256> lineal{};
     std::array<float, 255> frontera{};  // punto medio, en luz lineal, entre v y v + 1
     Tablas() {
-        for (int v = 0; v < 256; ++v) {
-            const double c = v / 255.0;
-            lineal[static_cast<std::size_t>(v)] =
-                static_cast<float>(c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
-        }
-        for (int v = 0; v < 255; ++v) {
-            const double c = (v + 0.5) / 255.0;
-            frontera[static_cast<std::size_t>(v)] =
-                static_cast<float>(c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
-        }
+        for (int v = 0; v < 256; ++v) lineal[static_cast<std::size_t>(v)] = static_cast<float>(srgb_a_lineal(v / 255.0));
+        for (int v = 0; v < 255; ++v)
+            frontera[static_cast<std::size_t>(v)] = static_cast<float>(srgb_a_lineal((v + 0.5) / 255.0));
     }
 };
 
@@ -38,6 +34,8 @@ inline double f_lab(double t) {
 constexpr double kGrado = std::numbers::pi / 180.0;
 
 }  // namespace
+
+const std::array<float, 256>& tabla_lineal() { return tablas().lineal; }
 
 float a_lineal(int v) { return tablas().lineal[static_cast<std::size_t>(std::clamp(v, 0, 255))]; }
 

@@ -11,6 +11,8 @@ struct Lab {
     float l = 0, a = 0, b = 0;
 };
 
+// La tabla de sRGB de 8 bits a luz lineal (0..1), indexada por la componente.
+const std::array<float, 256>& tabla_lineal();
 // Componente sRGB de 8 bits en luz lineal (0..1), por tabla.
 float a_lineal(int v);
 // Componente en luz lineal (0..1) al sRGB de 8 bits más próximo.

@@ -14,16 +14,10 @@ double proporcion_sueltos(const Estado& e, int ancho, int alto) {
     alto = std::clamp(alto, 0, kMaxPuntos);
     if (ancho == 0 || alto == 0) return 0;
     long sueltos = 0;
-    for (int y = 1; y <= alto; ++y) {
-        for (int x = 1; x <= ancho; ++x) {
-            const Color v = e.punto(x, y).color;
-            const bool acompanado = (x > 1 && e.punto(x - 1, y).color == v) ||
-                                    (x < ancho && e.punto(x + 1, y).color == v) ||
-                                    (y > 1 && e.punto(x, y - 1).color == v) ||
-                                    (y < alto && e.punto(x, y + 1).color == v);
-            if (!acompanado) ++sueltos;
-        }
-    }
+    const auto color_en = [&](int x, int y) { return e.punto(x, y).color; };
+    for (int y = 1; y <= alto; ++y)
+        for (int x = 1; x <= ancho; ++x)
+            if (suelto_en(color_en, ancho, alto, x, y)) ++sueltos;
     return static_cast<double>(sueltos) / (static_cast<double>(ancho) * alto);
 }
 

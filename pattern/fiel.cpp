@@ -97,8 +97,7 @@ Celdas promediar_celdas(const Imagen& img, int ancho, int alto) {
     for (int i = 0; i < c.ancho; ++i) tramo_celda(i, w, c.ancho, x0[static_cast<std::size_t>(i)], x1[static_cast<std::size_t>(i)]);
     // Sumas de una fila de celdas, en luz lineal.
     std::vector<std::array<float, 3>> suma(static_cast<std::size_t>(c.ancho));
-    std::array<float, 256> lin{};
-    for (int v = 0; v < 256; ++v) lin[static_cast<std::size_t>(v)] = a_lineal(v);
+    const std::array<float, 256>& lin = tabla_lineal();
 
     std::vector<Color> linea(static_cast<std::size_t>(w));
     for (int j = 0; j < c.alto; ++j) {
@@ -416,15 +415,7 @@ std::vector<int> asignar_hilos(const Celdas& c, const std::vector<HiloLab>& eleg
 // --- Limpieza ---
 
 bool es_suelto(const std::vector<int>& indice, int ancho, int alto, int x, int y) {
-    auto en = [&](int i, int j) {
-        return indice[static_cast<std::size_t>(j - 1) * static_cast<std::size_t>(ancho) + static_cast<std::size_t>(i - 1)];
-    };
-    const int v = en(x, y);
-    if (x > 1 && en(x - 1, y) == v) return false;
-    if (x < ancho && en(x + 1, y) == v) return false;
-    if (y > 1 && en(x, y - 1) == v) return false;
-    if (y < alto && en(x, y + 1) == v) return false;
-    return true;
+    return suelto_en([&](int i, int j) { return indice[indice_celda(ancho, i, j)]; }, ancho, alto, x, y);
 }
 
 double limite_limpieza(int nivel) {

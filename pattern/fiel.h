@@ -18,14 +18,17 @@ namespace pc {
 // celdas, cada celda toma el píxel que cae bajo su centro.
 void tramo_celda(int i, int lado, int celdas, int& inicio, int& fin);
 
+// Posición del punto (x, y) en un vector guardado por filas de "ancho" puntos.
+inline std::size_t indice_celda(int ancho, int x, int y) {
+    return static_cast<std::size_t>(y - 1) * static_cast<std::size_t>(ancho) + static_cast<std::size_t>(x - 1);
+}
+
 // Colores medios de las celdas de un tapiz de ancho × alto sobre la imagen.
 struct Celdas {
     int ancho = 0, alto = 0;
     std::vector<Lab> lab;      // por filas: (y - 1) * ancho + (x - 1)
     std::vector<Color> color;  // la media en sRGB de 8 bits
-    std::size_t indice(int x, int y) const {
-        return static_cast<std::size_t>(y - 1) * static_cast<std::size_t>(ancho) + static_cast<std::size_t>(x - 1);
-    }
+    std::size_t indice(int x, int y) const { return indice_celda(ancho, x, y); }
 };
 
 // Media en luz lineal de cada celda. Sin imagen, todas las celdas son blancas.
@@ -67,7 +70,18 @@ std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& a
 std::vector<int> asignar_hilos(const Celdas& c, const std::vector<HiloLab>& elegidos);
 
 // Un punto suelto: ninguno de sus vecinos de arriba, abajo, izquierda y derecha (dentro del
-// tapiz) tiene su color.
+// tapiz de ancho × alto) tiene su color; color_en(x, y) da el color (o el hilo) de cada punto.
+// Mira los vecinos en ese orden: izquierda, derecha, arriba, abajo.
+template <class ColorEn>
+bool suelto_en(const ColorEn& color_en, int ancho, int alto, int x, int y) {
+    const auto v = color_en(x, y);
+    if (x > 1 && color_en(x - 1, y) == v) return false;
+    if (x < ancho && color_en(x + 1, y) == v) return false;
+    if (y > 1 && color_en(x, y - 1) == v) return false;
+    if (y < alto && color_en(x, y + 1) == v) return false;
+    return true;
+}
+// suelto_en sobre los hilos de las celdas, guardados por filas.
 bool es_suelto(const std::vector<int>& indice, int ancho, int alto, int x, int y);
 
 // Limpieza de nivel 0 (nada) a 3 (fuerte): cada punto suelto toma el color vecino que menos

@@ -1,7 +1,6 @@
 #include "pattern/paleta.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace pc {
 
@@ -85,11 +84,6 @@ long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& i
 void ordenar_paleta(TablaHilos& paleta) {
     std::stable_sort(paleta.item.begin() + 1, paleta.item.begin() + 1 + paleta.total,
                      [](const Hilo& a, const Hilo& b) { return a.numero > b.numero; });
-}
-
-bool colores_parecidos(Color a, Color b, int umbral) {
-    const int d = std::abs(rojo(a) - rojo(b)) + std::abs(verde(a) - verde(b)) + std::abs(azul(a) - azul(b));
-    return d <= umbral;
 }
 
 }  // namespace pc

@@ -41,7 +41,4 @@ long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& i
 // Ordena las entradas 1..total por nº de puntos de mayor a menor; las iguales conservan su orden.
 void ordenar_paleta(TablaHilos& paleta);
 
-// Colores parecidos: la suma de las diferencias de sus componentes no pasa del umbral.
-bool colores_parecidos(Color a, Color b, int umbral);
-
 }  // namespace pc

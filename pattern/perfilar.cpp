@@ -4,13 +4,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "pattern/pila_puntos.h"
+
 namespace pc {
-
-namespace {
-
-constexpr std::uint32_t empaquetar(int x, int y) { return static_cast<std::uint32_t>(x) << 10 | static_cast<std::uint32_t>(y); }
-
-}  // namespace
 
 long perfilar(Estado& e, int x0, int y0, Sentido sentido, int ancho, int alto, Vista& v) {
     if (ancho > kMaxPuntos) ancho = kMaxPuntos;
@@ -40,8 +36,8 @@ long perfilar(Estado& e, int x0, int y0, Sentido sentido, int ancho, int alto, V
     while (!pila.empty()) {
         const std::uint32_t p = pila.back();
         pila.pop_back();
-        const int x = static_cast<int>(p >> 10);
-        const int y = static_cast<int>(p & 1023u);
+        const int x = columna_empaquetada(p);
+        const int y = fila_empaquetada(p);
         if (visitado(x, y)) continue;
         e.visitado[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = true;
         Punto& punto = e.punto(x, y);

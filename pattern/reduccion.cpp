@@ -39,7 +39,7 @@ void pares_similares(const TablaHilos& paleta, const TablaHilos& hilos, int umbr
         anteriores.total = j - 1;
         const Color h = hilo_mas_proximo(c, anteriores, metodo);
         if (h == c) continue;  // ningún otro color a menos de la distancia de partida
-        if (colores_parecidos(c, h, umbral) && cambios.buscar(h) == 0) cambios.anadir(c, h);
+        if (distancia(c, h, 1) <= umbral && cambios.buscar(h) == 0) cambios.anadir(c, h);
     }
 }
 

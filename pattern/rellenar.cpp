@@ -3,16 +3,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "pattern/pila_puntos.h"
+
 namespace pc {
-
-namespace {
-
-// Un punto en la pila: x·1024 + y (ambos caben en 10 bits).
-constexpr std::uint32_t empaquetar(int x, int y) { return static_cast<std::uint32_t>(x) << 10 | static_cast<std::uint32_t>(y); }
-
-int suma(Color c) { return rojo(c) + verde(c) + azul(c); }
-
-}  // namespace
 
 long rellenar(Estado& e, int x0, int y0, Relleno modo, int ancho, int alto, Vista& v) {
     if (ancho > kMaxPuntos) ancho = kMaxPuntos;
@@ -26,7 +19,7 @@ long rellenar(Estado& e, int x0, int y0, Relleno modo, int ancho, int alto, Vist
     // Un punto pintado toma el color nuevo, que nunca cumple la condición: cada punto se
     // pinta (y se apila) una sola vez, y el conjunto pintado no depende del orden de visita.
     auto cumple = [&](Color c) {
-        return hasta_blanco ? suma(c) < kUmbralBlanco && c != nuevo : c == objetivo;
+        return hasta_blanco ? suma_componentes(c) < kUmbralBlanco && c != nuevo : c == objetivo;
     };
     // La pila guarda puntos ya pintados cuyos vecinos faltan por mirar.
     static thread_local std::vector<std::uint32_t> pila;
@@ -46,8 +39,8 @@ long rellenar(Estado& e, int x0, int y0, Relleno modo, int ancho, int alto, Vist
     while (!pila.empty()) {
         const std::uint32_t p = pila.back();
         pila.pop_back();
-        const int x = static_cast<int>(p >> 10);
-        const int y = static_cast<int>(p & 1023u);
+        const int x = columna_empaquetada(p);
+        const int y = fila_empaquetada(p);
         if (modo == Relleno::kTramado) {
             if (x > 1 && y > 1) probar(x - 1, y - 1);
             if (x > 1 && y < alto) probar(x - 1, y + 1);

@@ -52,7 +52,7 @@ void pegar_copia(Estado& e, int X, int Y, Vista& v) {
     for (std::int64_t dy = desde(Y, t.y1); dy <= hasta(Y, t.y2, al); ++dy)
         for (std::int64_t dx = desde(X, t.x1); dx <= hasta(X, t.x2, an); ++dx) {
             const Color c = e.copia[static_cast<std::size_t>(dy)][static_cast<std::size_t>(dx)];
-            if (rojo(c) + verde(c) + azul(c) >= kUmbralPegado) continue;
+            if (suma_componentes(c) >= kUmbralPegado) continue;
             const int x = static_cast<int>(X + dx), y = static_cast<int>(Y + dy);
             e.punto(x, y).color = c;
             v.repintar_celda(x, y);

@@ -92,7 +92,7 @@ Color aclarar(Color c, int a) {
 void ordenar_paleta_imp(const TablaHilos& paleta, TablaHilos& paleta_imp) {
     paleta_imp = paleta;
     const int n = std::clamp(paleta_imp.total, 0, kMaxHilos);
-    auto luz = [](const Hilo& h) { return rojo(h.color) + verde(h.color) + azul(h.color); };
+    auto luz = [](const Hilo& h) { return suma_componentes(h.color); };
     // Burbuja: se cambian dos vecinos sólo si el segundo es estrictamente más claro.
     for (int fin = n; fin > 1; --fin) {
         bool cambio = false;

@@ -29,10 +29,11 @@ int factor(const Estado& e, bool aclarar) {
     return static_cast<int>(std::clamp<std::int64_t>(aclarar ? f : -f, -255, 255));
 }
 
+// Fuera del tapiz rellenar no hace nada.
 void rellenar_desde_pulsado(Sesion& s, Relleno modo) {
     Estado& e = s.e;
-    if (!dentro_del_tapiz(e, e.sel_x, e.sel_y)) return;
-    rellenar(e, e.sel_x, e.sel_y, modo, ancho_tapiz(e), alto_tapiz(e), s.v);
+    const Rango t = rango_tapiz(e);
+    rellenar(e, e.sel_x, e.sel_y, modo, t.x2, t.y2, s.v);
 }
 
 }  // namespace

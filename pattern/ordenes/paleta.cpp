@@ -2,8 +2,10 @@
 #include <cstdio>
 
 #include "app/texto.h"
+#include "pattern/editar.h"
 #include "pattern/ordenes/paleta.h"
 #include "pattern/paleta.h"
+#include "pattern/zonas.h"
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -13,12 +15,7 @@ void construir_paleta(Sesion& s, bool en_zona) {
     s.v.memo_limpiar();
     e.paleta.total = 0;
 
-    Rango r;
-    if (en_zona) {
-        r = Rango{entero(e.zona_x1), entero(e.zona_y1), entero(e.zona_x2), entero(e.zona_y2)};
-    } else {
-        r = Rango{1, 1, ancho_tapiz(e), alto_tapiz(e)};
-    }
+    const Rango r = en_zona ? rango_zona(e) : rango_tapiz(e);
     MapaColores indice;
     const long rechazados = contar_colores(e, r, e.paleta, indice);
     // Un solo aviso por construcción: uno por cada aparición rechazada serían miles de cajas.

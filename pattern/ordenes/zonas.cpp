@@ -22,10 +22,11 @@ bool marcar(Sesion& s, std::string& zx, std::string& zy, std::string& rotulo, co
     return true;
 }
 
+// Fuera del tapiz perfilar no hace nada.
 void perfilar_pulsado(Sesion& s, Sentido sentido) {
     Estado& e = s.e;
-    if (!dentro_del_tapiz(e, e.sel_x, e.sel_y)) return;
-    perfilar(e, e.sel_x, e.sel_y, sentido, ancho_tapiz(e), alto_tapiz(e), s.v);
+    const Rango t = rango_tapiz(e);
+    perfilar(e, e.sel_x, e.sel_y, sentido, t.x2, t.y2, s.v);
 }
 
 }  // namespace
