@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/tipos.h"
-#include "print/opciones.h"
+#include "app/opciones_impresion.h"
 
 namespace pc {
 

@@ -1,7 +1,7 @@
 // Lo que hacen los puertos cuando un adaptador no lo redefine.
 #include "app/puertos.h"
 
-#include "print/opciones.h"
+#include "app/opciones_impresion.h"
 
 namespace pc {
 

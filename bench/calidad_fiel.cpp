@@ -11,9 +11,9 @@
 
 #include "bench/comun_fiel.h"
 #include "pattern/fidelidad.h"
-#include "pattern/ordenes/fiel.h"
-#include "pattern/ordenes/generar.h"
-#include "pattern/ordenes/paleta.h"
+#include "ordenes/patron/fiel.h"
+#include "ordenes/patron/generar.h"
+#include "ordenes/patron/paleta.h"
 
 namespace {
 

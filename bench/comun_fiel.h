@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/estado.h"
-#include "app/ordenes/sesion.h"
+#include "ordenes/sesion/sesion.h"
 #include "app/vista_nula.h"
 #include "bench/comun_estado.h"
 #include "render/imagen_qt.h"

@@ -12,10 +12,10 @@
 #include "app/ficheros.h"
 #include "bench/comun_fiel.h"
 #include "files/enteros_le.h"
-#include "files/ordenes/ficheros_patron.h"
+#include "ordenes/ficheros/ficheros_patron.h"
 #include "pattern/fiel.h"
-#include "pattern/ordenes/fiel.h"
-#include "pattern/ordenes/generar.h"
+#include "ordenes/patron/fiel.h"
+#include "ordenes/patron/generar.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include "app/vista_nula.h"
 #include "app/imagen_memoria.h"
-#include "app/ordenes/sesion.h"
+#include "ordenes/sesion/sesion.h"
 #include "bench/comun_estado.h"
-#include "pattern/ordenes/paleta.h"
+#include "ordenes/patron/paleta.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
-#include "threads/ordenes/ajuste.h"
+#include "ordenes/hilos/ajuste.h"
 
 namespace pc::lote {
 

@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "lote/lote.h"
-#include "threads/ordenes/ajuste.h"
+#include "ordenes/hilos/ajuste.h"
 
 namespace pc::lote {
 

@@ -10,8 +10,8 @@
 #include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
-#include "print/ordenes/imprimir.h"
-#include "print/ordenes/opciones_impresion.h"
+#include "ordenes/impresion/imprimir.h"
+#include "ordenes/impresion/opciones_impresion.h"
 
 namespace pc::lote {
 

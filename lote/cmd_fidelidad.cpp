@@ -4,7 +4,7 @@
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
 #include "pattern/fidelidad.h"
-#include "pattern/ordenes/generar.h"
+#include "ordenes/patron/generar.h"
 
 namespace pc::lote {
 

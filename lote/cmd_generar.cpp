@@ -1,12 +1,12 @@
 // puntocruz-lote generar IMAGEN -o SALIDA: el tapiz de una imagen, como las órdenes de
 // abrir la imagen, fijar el tamaño y generar de la ventana.
-#include "files/ordenes/ficheros_patron.h"
+#include "ordenes/ficheros/ficheros_patron.h"
 #include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
-#include "pattern/ordenes/fiel.h"
-#include "pattern/ordenes/generar.h"
-#include "pattern/ordenes/paleta.h"
+#include "ordenes/patron/fiel.h"
+#include "ordenes/patron/generar.h"
+#include "ordenes/patron/paleta.h"
 
 namespace pc::lote {
 

@@ -4,7 +4,7 @@
 #include "app/texto.h"
 #include "lote/lote.h"
 #include "threads/emparejar.h"
-#include "threads/ordenes/catalogo.h"
+#include "ordenes/hilos/catalogo.h"
 
 namespace pc::lote {
 

@@ -3,7 +3,7 @@
 
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
-#include "pattern/ordenes/paleta.h"
+#include "ordenes/patron/paleta.h"
 
 namespace pc::lote {
 

@@ -6,7 +6,7 @@
 #include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
-#include "pattern/ordenes/paleta.h"
+#include "ordenes/patron/paleta.h"
 
 namespace pc::lote {
 

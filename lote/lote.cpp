@@ -5,7 +5,7 @@
 #include "render/impresion.h"
 #include "threads/datos.h"
 #include "threads/catalogo.h"
-#include "threads/ordenes/catalogo.h"
+#include "ordenes/hilos/catalogo.h"
 
 #include <filesystem>
 #include <system_error>

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/estado.h"
-#include "app/ordenes/sesion.h"
+#include "ordenes/sesion/sesion.h"
 #include "app/vista_nula.h"
 #include "render/imagen_qt.h"
 

@@ -5,7 +5,7 @@
 #include "app/errores.h"
 #include "app/texto.h"
 #include "files/fichero_pc.h"
-#include "files/ordenes/ficheros_patron.h"
+#include "ordenes/ficheros/ficheros_patron.h"
 
 namespace pc::lote {
 

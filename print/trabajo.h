@@ -7,7 +7,7 @@
 #include "app/estado.h"
 #include "print/leyenda.h"
 #include "print/maqueta.h"
-#include "print/opciones.h"
+#include "app/opciones_impresion.h"
 #include "print/simbolos.h"
 
 namespace pc {

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "app/historial.h"
-#include "app/ordenes/deshacer.h"
-#include "app/ordenes/zoom.h"
+#include "ordenes/sesion/deshacer.h"
+#include "ordenes/sesion/zoom.h"
 #include "tests/comun/banco.h"
 
 namespace pc::prueba {

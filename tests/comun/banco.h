@@ -9,7 +9,7 @@
 
 #include "app/estado.h"
 #include "app/imagen_memoria.h"
-#include "app/ordenes/sesion.h"
+#include "ordenes/sesion/sesion.h"
 #include "tests/comun/guion.h"
 #include "threads/catalogo.h"
 #include "threads/datos.h"

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <random>
 
-#include "files/ordenes/ficheros_patron.h"
+#include "ordenes/ficheros/ficheros_patron.h"
 #include "tests/comun/proceso.h"
-#include "tests/pattern/paleta_apoyo.h"
+#include "tests/comun/paleta_apoyo.h"
 
 namespace pc::prueba {
 namespace {

@@ -9,7 +9,7 @@
 #include "pattern/ciede2000.h"
 #include "pattern/fidelidad.h"
 #include "pattern/fiel.h"
-#include "pattern/ordenes/fiel.h"
+#include "ordenes/patron/fiel.h"
 #include "tests/comun/banco.h"
 #include "tests/comun/proceso.h"
 

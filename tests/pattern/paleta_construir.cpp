@@ -1,9 +1,9 @@
 // La paleta del tapiz: recuento, orden, listado en el visor, límite de 600 colores y zona.
 #include <gtest/gtest.h>
 
-#include "pattern/ordenes/paleta.h"
+#include "ordenes/patron/paleta.h"
 #include "pattern/paleta.h"
-#include "tests/pattern/paleta_apoyo.h"
+#include "tests/comun/paleta_apoyo.h"
 
 namespace pc::prueba {
 namespace {

@@ -2,9 +2,9 @@
 // visor, mensaje final y el tapiz resultante.
 #include <gtest/gtest.h>
 
-#include "pattern/ordenes/paleta.h"
+#include "ordenes/patron/paleta.h"
 #include "pattern/reduccion.h"
-#include "tests/pattern/paleta_apoyo.h"
+#include "tests/comun/paleta_apoyo.h"
 
 namespace pc::prueba {
 namespace {

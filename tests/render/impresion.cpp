@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "tests/comun/guion.h"
-#include "tests/ui/comun_ui.h"
+#include "tests/ventana/comun_ui.h"
 
 namespace pc {
 namespace {

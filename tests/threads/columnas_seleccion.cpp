@@ -2,10 +2,10 @@
 // columna, el panel de una columna y sus dos botones de aplicar.
 #include <gtest/gtest.h>
 
-#include "tests/pattern/paleta_apoyo.h"
+#include "tests/comun/paleta_apoyo.h"
 #include "threads/columnas.h"
 #include "threads/emparejar.h"
-#include "threads/ordenes/columnas.h"
+#include "ordenes/hilos/columnas.h"
 
 namespace pc::prueba {
 namespace {

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/pattern/paleta_apoyo.h"
-#include "threads/ordenes/catalogo.h"
-#include "threads/ordenes/tonos.h"
+#include "tests/comun/paleta_apoyo.h"
+#include "ordenes/hilos/catalogo.h"
+#include "ordenes/hilos/tonos.h"
 #include "threads/tonos.h"
 
 namespace pc::prueba {

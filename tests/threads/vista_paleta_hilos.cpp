@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "tests/pattern/paleta_apoyo.h"
+#include "tests/comun/paleta_apoyo.h"
 #include "threads/emparejar.h"
-#include "threads/ordenes/vista_paleta.h"
+#include "ordenes/hilos/vista_paleta.h"
 #include "threads/vista_paleta.h"
 
 namespace pc::prueba {

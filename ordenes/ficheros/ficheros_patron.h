@@ -1,0 +1,42 @@
+// Órdenes de los ficheros de patrón (.pc) y de impresión (.pci).
+#pragma once
+#include <string>
+
+#include "app/errores.h"
+#include "ordenes/sesion/sesion.h"
+
+namespace pc {
+
+// Mensaje de una carga fallida: el aviso y, si el fichero no se pudo abrir o leer, en otra
+// línea el porqué ("No se puede abrir el fichero "…": no existe").
+std::string mensaje_carga_fallida(const std::string& aviso, const Error& err);
+
+// Muestra la ruta en el panel 2 (las de más de 50 caracteres, abreviadas).
+void mostrar_fichero(Sesion& s, const std::string& fichero);
+// Carga un fichero de patrón: formato 1 (texto viejo), 3 (texto ver 1.2) o 5 (binario). Si el
+// fichero no se puede leer, avisa y el diseño abierto se queda como estaba.
+void cargar_pc(Sesion& s, const std::string& fichero, int formato);
+// Igual que cargar_pc, y además dice si el fichero se leyó entero: false cuando la carga
+// terminó con un aviso de error (la herramienta por lotes lo necesita para su código de salida).
+bool cargar_pc_leido(Sesion& s, const std::string& fichero, int formato);
+// true si la ruta termina en ".pci" (sin distinguir mayúsculas).
+bool es_pci(const std::string& fichero);
+// Fichero nombrado en la línea de órdenes: devuelve true si se abrió (argumento no vacío).
+// Uno terminado en ".pci" se lee como fichero de impresión; cualquier otro, como patrón.
+bool abrir_al_arrancar(Sesion& s, const std::string& argumento);
+
+void grabar_punto_cruz(Sesion& s);   // "Grabar Punto Cruz"
+// Escribe el fichero de patrón binario en esa ruta, sin preguntar (tras reconstruir la
+// paleta como la orden de grabar). Lo usan la orden de grabar y la herramienta por lotes.
+void grabar_pc_en(Sesion& s, const std::string& fichero);
+void cargar_punto_cruz(Sesion& s);   // "Cargar Punto Cruz"
+void cargar_ver12(Sesion& s);        // "Cargar Pto Cruz (ver 1.2)"
+void cargar_viejo(Sesion& s);        // "Cargar Pto Cruz (Formato VIEJO)"
+
+// Carga un fichero de impresión; si falla lanza el Error y el diseño no cambia.
+void cargar_pci(Sesion& s, const std::string& fichero);
+void grabar_pci(Sesion& s);          // "Grabar Pto Cruz para Imprimir"
+void grabar_pci_en(Sesion& s, const std::string& fichero);
+void cargar_pci_orden(Sesion& s);    // "Cargar Pto Cruz para Imprimir (*.PCI)"
+
+}  // namespace pc

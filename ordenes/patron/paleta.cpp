@@ -1,0 +1,41 @@
+// Paleta del tapiz: construcción, listado en el visor y "Ver Paleta de Colores del Punto de Cruz".
+#include <cstdio>
+
+#include "app/texto.h"
+#include "pattern/editar.h"
+#include "ordenes/patron/paleta.h"
+#include "pattern/paleta.h"
+#include "pattern/zonas.h"
+#include "threads/emparejar.h"
+
+namespace pc {
+
+void construir_paleta(Sesion& s, bool en_zona) {
+    Estado& e = s.e;
+    s.v.memo_limpiar();
+    e.paleta.total = 0;
+
+    const Rango r = en_zona ? rango_zona(e) : rango_tapiz(e);
+    MapaColores indice;
+    const long rechazados = contar_colores(e, r, e.paleta, indice);
+    // Un solo aviso por construcción: uno por cada aparición rechazada serían miles de cajas.
+    if (rechazados > 0) s.d.mensaje("Demasiados Colores en la paleta");
+    ordenar_paleta(e.paleta);
+
+    s.v.memo_linea("Paleta de Colores del Punto de Cruz");
+    s.v.memo_linea("Total de Colores: " + std::to_string(e.paleta.total));
+    s.v.memo_linea("");
+    for (int k = 1; k <= e.paleta.total; ++k) {
+        char num[16];
+        std::snprintf(num, sizeof num, "%2d. ", k);
+        const Hilo& h = e.paleta[k];
+        std::string linea = num + nombre_hilo(e, h.color) + " Nº:" + std::to_string(h.numero);
+        if (h.numero == 0) linea += " (Perfilado)";
+        s.v.memo_linea(linea);
+    }
+    s.v.mostrar_visor();
+}
+
+void ver_colores(Sesion& s) { construir_paleta(s, false); }
+
+}  // namespace pc

@@ -1,0 +1,17 @@
+// Paleta del tapiz, reducciones de color y generación automatizada.
+#pragma once
+#include "ordenes/sesion/sesion.h"
+
+namespace pc {
+
+// Reconstruye paleta (todo el tapiz o la zona de trabajo), la lista en Memo1 y muestra el visor.
+void construir_paleta(Sesion& s, bool en_zona);
+void ver_colores(Sesion& s);  // "Ver Paleta de Colores del Punto de Cruz"
+
+void reducir_paleta(Sesion& s, bool interactivo);     // "Reducir Colores Paleta"
+void reducir_similares(Sesion& s, bool interactivo);  // "Reducir Colores Similares"
+void reducir_tonos(Sesion& s, bool interactivo);      // "Reducir Colores (por división de Tonos)"
+
+void generar_automatizado(Sesion& s);  // "Generar Punto de Cruz Automatizado"
+
+}  // namespace pc

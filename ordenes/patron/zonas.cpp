@@ -1,0 +1,70 @@
+// Órdenes de la zona de trabajo, de la copia y el pegado, y del perfilado.
+#include "ordenes/patron/zonas.h"
+
+#include "ordenes/sesion/patron.h"
+#include "app/texto.h"
+#include "pattern/editar.h"
+#include "pattern/perfilar.h"
+#include "pattern/rotulos.h"
+#include "pattern/zonas.h"
+
+namespace pc {
+
+namespace {
+
+// Una esquina de la zona sólo se marca en un punto del tapiz.
+bool marcar(Sesion& s, std::string& zx, std::string& zy, std::string& rotulo, const char* prefijo) {
+    Estado& e = s.e;
+    if (!dentro_del_tapiz(e, e.sel_x, e.sel_y)) return false;
+    zx = std::to_string(e.sel_x);
+    zy = std::to_string(e.sel_y);
+    rotulo = std::string(prefijo) + zx + "," + zy + ")";
+    return true;
+}
+
+// Fuera del tapiz perfilar no hace nada.
+void perfilar_pulsado(Sesion& s, Sentido sentido) {
+    Estado& e = s.e;
+    const Rango t = rango_tapiz(e);
+    perfilar(e, e.sel_x, e.sel_y, sentido, t.x2, t.y2, s.v);
+}
+
+}  // namespace
+
+void marcar_x1y1(Sesion& s) { marcar(s, s.e.zona_x1, s.e.zona_y1, s.e.rotulos.marcar_x1y1, "Marcar (X1,Y1)--> ("); }
+
+void marcar_x2y2(Sesion& s) { marcar(s, s.e.zona_x2, s.e.zona_y2, s.e.rotulos.marcar_x2y2, "Marcar (X2,Y2)--> ("); }
+
+void conmutar_zona(Sesion& s) {
+    s.e.en_zona = !s.e.en_zona;
+    rotular_modo_zona(s.e);
+}
+
+void copiar_zona(Sesion& s) {
+    if (!copiar_zona(s.e))
+        s.d.mensaje("No se puede copiar una zoma mayor de " + std::to_string(kMaxPuntos) + "x" +
+                    std::to_string(kMaxPuntos) + " puntos");
+}
+
+void pegar_en(Sesion& s) {
+    const char* const titulo = "Pegar Imagen";
+    const std::string x = s.d.entrada(titulo, "En la cordenada X:", "1");
+    const std::string y = s.d.entrada(titulo, "En la cordenada Y:", "1");
+    pegar_copia(s.e, entero(x), entero(y), s.v);
+}
+
+void perfilar_abajo(Sesion& s) { perfilar_pulsado(s, Sentido::kAbajo); }
+void perfilar_arriba(Sesion& s) { perfilar_pulsado(s, Sentido::kArriba); }
+void perfilar_todo(Sesion& s) { perfilar_pulsado(s, Sentido::kTodo); }
+
+void conmutar_borrar_perfilado(Sesion& s) {
+    s.e.borrar_perfilado = !s.e.borrar_perfilado;
+    if (s.e.borrar_perfilado) s.e.perfilando = true;
+}
+
+void borrar_perfilado_zona(Sesion& s) {
+    borrar_perfiles(s.e, rango_trabajo(s.e));
+    redibujar_todo(s);
+}
+
+}  // namespace pc

@@ -1,0 +1,40 @@
+#include "ordenes/sesion/deshacer.h"
+
+#include "ordenes/sesion/patron.h"
+#include "ordenes/sesion/principal.h"
+
+namespace pc {
+
+namespace {
+std::string con_nombre(const char* accion, const std::string& nombre) {
+    return nombre.empty() ? accion : std::string(accion) + " " + nombre;
+}
+}  // namespace
+
+std::string rotulo_deshacer(const Historial& h) { return con_nombre("Deshacer", h.nombre_deshacer()); }
+
+std::string rotulo_rehacer(const Historial& h) { return con_nombre("Rehacer", h.nombre_rehacer()); }
+
+std::string nombre_trazo(const Estado& e) {
+    if (!e.perfilando) return "Pintar";
+    return e.borrar_perfilado ? "Borrar Perfilado" : "Perfilar";
+}
+
+bool deshacer(Sesion& s, Historial& h) {
+    if (!h.deshacer(s.e)) return false;
+    redibujar_todo(s);
+    return true;
+}
+
+bool rehacer(Sesion& s, Historial& h) {
+    if (!h.rehacer(s.e)) return false;
+    redibujar_todo(s);
+    return true;
+}
+
+bool confirmar_salida_con_cambios(Dialogos& d, bool cambios) {
+    if (!cambios) return confirmar_salida(d);
+    return d.pregunta("Punto de Cruz", "Hay cambios sin grabar.\n¿Desea Salir?");
+}
+
+}  // namespace pc

@@ -1,0 +1,56 @@
+#include "ventana/dialogos_anotados.h"
+
+#include <utility>
+
+#include "app/opciones_impresion.h"
+
+namespace pc::ui {
+
+void DialogosAnotados::empezar() {
+    fichero_.reset();
+    fallo_ = false;
+}
+
+std::string DialogosAnotados::entrada(const std::string& titulo, const std::string& texto,
+                                      const std::string& defecto) {
+    return d_.entrada(titulo, texto, defecto);
+}
+
+void DialogosAnotados::mensaje(const std::string& texto) {
+    if (texto.rfind("ERROR", 0) == 0) fallo_ = true;
+    d_.mensaje(texto);
+}
+
+bool DialogosAnotados::pregunta(const std::string& titulo, const std::string& texto) {
+    return d_.pregunta(titulo, texto);
+}
+
+std::optional<std::string> DialogosAnotados::anotar(std::optional<std::string> f) {
+    fichero_ = f;
+    return f;
+}
+
+std::optional<std::string> DialogosAnotados::abrir(const std::string& filtro, const std::string& extension) {
+    if (preparado_) return anotar(std::exchange(preparado_, std::nullopt));
+    return anotar(d_.abrir(filtro, extension));
+}
+
+std::optional<std::string> DialogosAnotados::guardar(const std::string& filtro, const std::string& extension) {
+    if (preparado_) return anotar(std::exchange(preparado_, std::nullopt));
+    return anotar(d_.guardar(filtro, extension));
+}
+
+void DialogosAnotados::error(const std::string& texto) {
+    fallo_ = true;
+    d_.error(texto);
+}
+
+std::optional<DestinoImpresion> DialogosAnotados::dialogo_impresion(const std::string& filtro_pdf) {
+    return d_.dialogo_impresion(filtro_pdf);
+}
+
+std::optional<std::string> DialogosAnotados::elegir_carpeta(const std::string& titulo, const std::string& inicial) {
+    return d_.elegir_carpeta(titulo, inicial);
+}
+
+}  // namespace pc::ui

@@ -1,0 +1,216 @@
+// La ventana principal: menú Edición (deshacer, rehacer, acercar y alejar), el historial
+// alrededor de cada orden y de cada trazo del ratón, los archivos recientes y el título.
+#include <QAction>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "ordenes/sesion/deshacer.h"
+#include "ordenes/sesion/zoom.h"
+#include "ventana/lienzo.h"
+#include "ventana/pcruz.h"
+#include "ventana/preferencias.h"
+#include "ventana/textos_ui.h"
+
+namespace pc::ui {
+
+namespace {
+
+// Entradas que abren o graban un fichero: con qué entrada se vuelve a abrir y si es un
+// patrón (tras abrirlo o grabarlo el tapiz es el del fichero: no hay cambios por grabar).
+struct OrdenFichero {
+    const char* entrada;
+    const char* reabrir;
+    bool patron;
+};
+
+constexpr OrdenFichero kOrdenesFichero[] = {
+    {"AbrirImagenBMP1", "AbrirImagenBMP1", false},
+    {"CargarPuntoCruz1", "CargarPuntoCruz1", true},
+    {"GrabarPuntoCruz1", "CargarPuntoCruz1", true},
+    {"CargarPtoCruzver121", "CargarPtoCruzver121", true},
+    {"CargarPtoCruzFormatoVIEJO1", "CargarPtoCruzFormatoVIEJO1", true},
+    {"CargarPtocRuzparaImprimirPCI1", "CargarPtocRuzparaImprimirPCI1", true},
+    {"GrabarPtoCruzparaImprimir1", "CargarPtocRuzparaImprimirPCI1", true},
+};
+
+const OrdenFichero* orden_fichero(const char* entrada) {
+    if (!entrada) return nullptr;
+    for (const OrdenFichero& o : kOrdenesFichero)
+        if (std::strcmp(o.entrada, entrada) == 0) return &o;
+    return nullptr;
+}
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+QAction* entrada_edicion(QMenu* menu, const char* nombre, const char* icono, const QString& texto) {
+    QAction* a = menu->addAction(QIcon::fromTheme(QLatin1String(icono)), texto);
+    a->setObjectName(QLatin1String(nombre));
+    return a;
+}
+
+}  // namespace
+
+void TForm2::crear_menu_edicion() {
+    auto* menu = new QMenu(u(texto::kEdicion), this);
+    menu->setObjectName(QStringLiteral("Edicin1"));
+    menu->menuAction()->setObjectName(QStringLiteral("Edicin1"));
+    // Detrás de "Archivo".
+    const QList<QAction*> menus = menuBar()->actions();
+    if (menus.size() > 1) menuBar()->insertMenu(menus[1], menu);
+    else menuBar()->addMenu(menu);
+
+    deshacer_ = entrada_edicion(menu, "Deshacer1", "edit-undo", q(rotulo_deshacer(*historial_)));
+    rehacer_ = entrada_edicion(menu, "Rehacer1", "edit-redo", q(rotulo_rehacer(*historial_)));
+    connect(deshacer_, &QAction::triggered, this, &TForm2::deshacer);
+    connect(rehacer_, &QAction::triggered, this, &TForm2::rehacer);
+    menu->addSeparator();
+    QAction* acercar = entrada_edicion(menu, "Acercar1", "zoom-in", u(texto::kAcercar));
+    QAction* alejar = entrada_edicion(menu, "Alejar1", "zoom-out", u(texto::kAlejar));
+    connect(acercar, &QAction::triggered, this, [this] { zoom(1); });
+    connect(alejar, &QAction::triggered, this, [this] { zoom(-1); });
+}
+
+void TForm2::crear_menu_recientes() {
+    auto* archivo = menuBar()->findChild<QMenu*>(QStringLiteral("Archivo1"));
+    if (!archivo) return;
+    recientes_ = new QMenu(u(texto::kRecientes), archivo);
+    recientes_->setObjectName(QStringLiteral("Archivosrecientes1"));
+    recientes_->menuAction()->setObjectName(QStringLiteral("Archivosrecientes1"));
+    // Tras las entradas de abrir y grabar: delante del primer separador.
+    QAction* antes = nullptr;
+    for (QAction* a : archivo->actions()) {
+        if (a->isSeparator()) {
+            antes = a;
+            break;
+        }
+    }
+    archivo->insertMenu(antes, recientes_);
+    llenar_recientes();
+}
+
+void TForm2::llenar_recientes() {
+    if (!recientes_) return;
+    recientes_->clear();
+    const QList<Reciente> lista = recientes();
+    for (qsizetype i = 0; i < lista.size(); ++i) {
+        const Reciente r = lista[i];
+        const QFileInfo info(r.fichero);
+        QAction* a = recientes_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(info.fileName()));
+        a->setObjectName(QStringLiteral("Reciente%1").arg(i + 1));
+        a->setToolTip(r.fichero);
+        a->setStatusTip(r.fichero);
+        connect(a, &QAction::triggered, this, [this, r] { abrir_reciente(r.orden, r.fichero); });
+    }
+    recientes_->setToolTipsVisible(true);
+    recientes_->menuAction()->setEnabled(!lista.isEmpty());
+}
+
+void TForm2::abrir_reciente(const QString& orden, const QString& fichero) {
+    if (!QFileInfo::exists(fichero)) {
+        dialogos_.mensaje(u(texto::kRecienteNoExiste).arg(fichero).toStdString());
+        quitar_reciente(fichero);
+        llenar_recientes();
+        return;
+    }
+    for (const auto& [accion, en] : acciones_) {
+        if (!en->nombre || orden != QLatin1String(en->nombre) || !en->orden) continue;
+        anotados_.preparar(fichero.toStdString());
+        elegir(*en);
+        anotados_.preparar(std::nullopt);
+        return;
+    }
+}
+
+void TForm2::tras_orden(const std::string& nombre, const char* entrada) {
+    historial_->anotar(*estado_, nombre);
+    const OrdenFichero* of = orden_fichero(entrada);
+    if (of && anotados_.fichero() && !anotados_.fallo()) {
+        const QString f = QFileInfo(q(*anotados_.fichero())).absoluteFilePath();
+        if (QFileInfo::exists(f)) {
+            anadir_reciente(QLatin1String(of->reabrir), f);
+            llenar_recientes();
+            if (of->patron) {
+                fichero_actual_ = f;
+                historial_->marcar_grabado();
+            }
+        }
+    }
+    actualizar_edicion();
+    actualizar_titulo();
+}
+
+void TForm2::actualizar_edicion() {
+    if (!deshacer_) return;
+    deshacer_->setText(q(rotulo_deshacer(*historial_)));
+    deshacer_->setEnabled(historial_->puede_deshacer());
+    rehacer_->setText(q(rotulo_rehacer(*historial_)));
+    rehacer_->setEnabled(historial_->puede_rehacer());
+}
+
+void TForm2::actualizar_titulo() {
+    const QString base = u(texto::kTituloPrincipal);
+    const bool cambios = historial_->modificado();
+    if (fichero_actual_.isEmpty() && !cambios) {
+        setWindowTitle(base);
+        return;
+    }
+    const QString nombre = fichero_actual_.isEmpty() ? u(texto::kSinTitulo) : QFileInfo(fichero_actual_).fileName();
+    setWindowTitle(nombre + (cambios ? QStringLiteral("*") : QString()) + QStringLiteral(" - ") + base);
+}
+
+void TForm2::deshacer() {
+    ejecutar(anotados_, [this] { pc::deshacer(sesion_, *historial_); });
+    actualizar_edicion();
+    actualizar_titulo();
+    sincronizar();
+}
+
+void TForm2::rehacer() {
+    ejecutar(anotados_, [this] { pc::rehacer(sesion_, *historial_); });
+    actualizar_edicion();
+    actualizar_titulo();
+    sincronizar();
+}
+
+void TForm2::al_soltar(Qt::MouseButton boton, QPoint) {
+    if (boton != Qt::LeftButton || !trazo_) return;
+    trazo_ = false;
+    tras_orden(nombre_trazo(*estado_), nullptr);
+}
+
+void TForm2::al_rodar(int pasos, bool control, QPoint p) {
+    if (control) {
+        zoom(pasos, p);
+        return;
+    }
+    scrollbar1_->setValue(scrollbar1_->value() - pasos * 3 * scrollbar1_->singleStep());
+}
+
+void TForm2::zoom(int pasos, std::optional<QPoint> en_lienzo) {
+    const int antes = estado_->tam_celda;
+    if (antes < 1 || pasos == 0 || image1_->isHidden()) return;
+    // El punto fijo, en píxeles del lienzo y de la vista.
+    const QPoint p = en_lienzo ? *en_lienzo : image1_->mapFrom(panel2_, panel2_->rect().center());
+    const QPoint en_vista = image1_->mapTo(panel2_, p);
+    // Cada paso cambia la celda en un cuarto (al menos un píxel); alejar deshace lo que acerca.
+    int objetivo = antes;
+    for (int i = 0; i < std::abs(pasos); ++i)
+        objetivo = pasos > 0 ? std::max(objetivo + 1, objetivo * 5 / 4)
+                             : std::min(objetivo - 1, (objetivo * 4 + 4) / 5);
+    bool cambio = false;
+    ejecutar(anotados_, [&] { cambio = poner_zoom(sesion_, objetivo); });
+    if (!cambio) return;
+    const double escala = static_cast<double>(estado_->tam_celda) / antes;
+    scrollbar2_->setValue(static_cast<int>(std::lround(p.x() * escala)) - en_vista.x());
+    scrollbar1_->setValue(static_cast<int>(std::lround(p.y() * escala)) - en_vista.y());
+    sincronizar();
+}
+
+}  // namespace pc::ui

@@ -1,0 +1,312 @@
+#include "ventana/pcruz.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+
+#include "app/datos_instalados.h"
+#include "app/errores.h"
+#include "ordenes/sesion/deshacer.h"
+#include "ordenes/sesion/patron.h"
+#include "ordenes/sesion/principal.h"
+#include "ventana/acerca.h"
+#include "ventana/atajos.h"
+#include "ventana/bmp.h"
+#include "ventana/lienzo.h"
+#include "ventana/panel_estado.h"
+#include "ventana/preferencias.h"
+#include "ventana/textos_ui.h"
+#include "app/texto.h"
+#include "ordenes/ficheros/ficheros_patron.h"
+#include "ventana/impresion/imprime.h"
+#include "render/dibujo_patron.h"
+#include "threads/datos.h"
+#include "ventana/hilos/columnas.h"
+#include "ventana/hilos/lienzo_paleta.h"
+
+namespace pc::ui {
+
+namespace {
+constexpr int kAnchoVentana = 592, kAltoVentana = 395;
+constexpr int kLadoPaleta = 1200;
+constexpr int kAnchoPaneles[3] = {200, 150, 50};
+
+Boton boton_de(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton: return Boton::kIzquierdo;
+        case Qt::RightButton: return Boton::kDerecho;
+        case Qt::MiddleButton: return Boton::kCentral;
+        default: return Boton::kOtro;
+    }
+}
+}  // namespace
+
+TForm2::TForm2(Dialogos& dialogos, Imagen& imagen, const std::string& argumento, QWidget* padre)
+    : QMainWindow(padre),
+      dialogos_(dialogos),
+      anotados_(dialogos),
+      estado_(crear_estado()),
+      vista_(*this),
+      sesion_{*estado_, anotados_, vista_, imagen},
+      historial_(std::make_unique<Historial>()) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QString::fromUtf8(texto::kTituloPrincipal));
+    resize(kAnchoVentana, kAltoVentana);
+    if (const QScreen* pantalla = screen()) {
+        move(pantalla->availableGeometry().center() - rect().center());
+    }
+    // El tamaño y el sitio de la última vez; la primera vez, los de arriba.
+    const QByteArray geometria = geometria_guardada();
+    if (!geometria.isEmpty()) restoreGeometry(geometria);
+    // Arranque: menús, valores iniciales, lienzo blanco, aviso y fichero de la línea de órdenes.
+    crear_controles();
+    crear_menus();
+    valores_iniciales(*estado_);
+    poner_textos_incorporados(*estado_);
+    patron_ = crear_lienzo_patron();
+    image1_->ajustar();
+    sincronizar();
+    ejecutar(dialogos_, [this] { aviso_inicio(dialogos_); });
+    const std::string fichero = recortar(argumento);
+    if (!fichero.empty()) {
+        anotados_.empezar();
+        const bool ok = ejecutar(dialogos_, [&] { abrir_al_arrancar(sesion_, fichero); });
+        if (ok && !anotados_.fallo()) {
+            fichero_actual_ = QFileInfo(QString::fromStdString(fichero)).absoluteFilePath();
+            anadir_reciente(es_pci(fichero) ? QStringLiteral("CargarPtocRuzparaImprimirPCI1")
+                                            : QStringLiteral("CargarPuntoCruz1"),
+                            fichero_actual_);
+            llenar_recientes();
+        }
+        sincronizar();
+    }
+    // Lo cargado al arrancar es el punto de partida: no se deshace.
+    historial_->empezar(*estado_);
+    actualizar_edicion();
+    actualizar_titulo();
+    if (!fichero.empty()) showMaximized();
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::crear_controles() {
+    auto* central = new QWidget(this);
+    auto* rejilla = new QGridLayout(central);
+    rejilla->setContentsMargins(0, 0, 0, 0);
+    rejilla->setSpacing(0);
+    panel2_ = new QWidget(central);
+    panel2_->setObjectName(QStringLiteral("Panel2"));
+    panel2_->setAutoFillBackground(true);
+    // Los dos lienzos en el mismo sitio: la paleta debajo y el patrón encima.
+    paleta_ = QImage(kLadoPaleta, kLadoPaleta, QImage::Format_RGB32);
+    paleta_.fill(Qt::white);
+    image2_ = new Lienzo(&paleta_, panel2_);
+    image2_->setObjectName(QStringLiteral("Image2"));
+    image2_->move(1, 1);
+    image1_ = new Lienzo(&patron_, panel2_);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->move(1, 1);
+    image1_->setToolTip(QString::fromUtf8(texto::kPistaLienzo));
+    connect(image1_, &Lienzo::pulsado, this, &TForm2::al_pulsar);
+    connect(image1_, &Lienzo::movido, this, &TForm2::al_mover);
+    connect(image1_, &Lienzo::soltado, this, &TForm2::al_soltar);
+    connect(image1_, &Lienzo::rueda, this, &TForm2::al_rodar);
+    conectar_lienzo_paleta(*this);
+
+    scrollbar1_ = crear_barra(Qt::Vertical, "ScrollBar1", kLadoLienzo, central);
+    scrollbar2_ = crear_barra(Qt::Horizontal, "ScrollBar2", kLadoLienzo, central);
+    connect(scrollbar1_, &QScrollBar::valueChanged, this, &TForm2::desplazar_vertical);
+    connect(scrollbar2_, &QScrollBar::valueChanged, this, &TForm2::desplazar_horizontal);
+    rejilla->addWidget(panel2_, 0, 0);
+    rejilla->addWidget(scrollbar1_, 0, 1);
+    rejilla->addWidget(scrollbar2_, 1, 0);
+    setCentralWidget(central);
+
+    auto* barra = new QStatusBar(this);
+    barra->setObjectName(QStringLiteral("StatusBar1"));
+    barra->setSizeGripEnabled(false);
+    // El panel 0 crece con la ventana; el texto que no cabe en un panel sale como pista.
+    for (int n = 0; n < 3; ++n) {
+        paneles_[n] = new PanelEstado(barra);
+        paneles_[n]->setObjectName(QStringLiteral("Panel%1").arg(n));
+        paneles_[n]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (n == 1) paneles_[n]->setFixedWidth(kAnchoPaneles[n]);
+        else paneles_[n]->setMinimumWidth(kAnchoPaneles[n]);
+        barra->addWidget(paneles_[n], n == 0 ? 1 : 0);
+    }
+    setStatusBar(barra);
+}
+
+void TForm2::crear_menus() {
+    QMenuBar* barra = menuBar();
+    barra->setObjectName(QStringLiteral("MainMenu1"));
+    const AlElegir al_elegir = [this](const EntradaMenu& en) { elegir(en); };
+    construir(barra, menu_principal(), al_elegir, acciones_);
+    auto* popup1 = new QMenu(this);
+    popup1->setObjectName(QStringLiteral("PopupMenu1"));
+    construir(popup1, menu_lienzo(), al_elegir, acciones_);
+    image1_->poner_menu(popup1);
+    auto* popup2 = new QMenu(this);
+    popup2->setObjectName(QStringLiteral("PopupMenu2"));
+    construir(popup2, menu_paleta(), al_elegir, acciones_);
+    image2_->poner_menu(popup2);
+    crear_menu_edicion();
+    crear_menu_recientes();
+    // Después de todos los menús, para que valga también con las entradas que se añadan.
+    poner_atajos(this);
+}
+
+void TForm2::conectar(TForm1* visor, TAboutBox* acerca) {
+    visor_ = visor;
+    acerca_ = acerca;
+    vista_.conectar_visor(visor);
+}
+
+void TForm2::conectar_columnas(TForm3* columnas) {
+    columnas_ = columnas;
+    vista_.conectar_columnas(columnas);
+    if (columnas_) columnas_->conectar(sesion_);
+}
+
+QString TForm2::panel(int n) const { return n >= 0 && n < 3 ? paneles_[n]->text() : QString(); }
+
+bool TForm2::pista_activa() const { return !image1_->toolTip().isEmpty(); }
+
+void TForm2::elegir(const EntradaMenu& en) {
+    switch (en.accion) {
+        case Accion::kSalir: salir(); return;
+        case Accion::kAcerca:
+            if (acerca_) acerca_->abrir(estado_->version);
+            return;
+        case Accion::kAyuda: abrir_ayuda(); return;
+        case Accion::kImprimir:
+            if (impresion_) impresion_->abrir();
+            return;
+        default: break;
+    }
+    historial_->antes(*estado_);
+    anotados_.empezar();
+    if (en.orden) ejecutar(anotados_, [&] { en.orden(sesion_); });
+    tras_orden(en.texto ? en.texto : "", en.nombre);
+    sincronizar();
+}
+
+void TForm2::ejecutar_orden(const std::function<void(Sesion&)>& orden) {
+    ejecutar(dialogos_, [&] { orden(sesion_); });
+    sincronizar();
+}
+
+void TForm2::sincronizar() {
+    sincronizar_marcas(acciones_, *estado_);
+    // Sólo uno de los dos lienzos se ve: la paleta cuando "Ver BMP Exportado" está marcado.
+    image1_->setVisible(!estado_->ver_bmp_exportado);
+    image2_->setVisible(estado_->ver_bmp_exportado);
+    image2_->update();
+    if (visor_) visor_->sincronizar();
+    if (columnas_) columnas_->sincronizar();
+}
+
+void TForm2::poner_panel(int n, const std::string& texto) {
+    if (n >= 0 && n < 3) paneles_[n]->poner(QString::fromStdString(texto));
+}
+
+void TForm2::repintar_patron() { image1_->update(); }
+
+// Las celdas repintadas se juntan en un rectángulo que se actualiza una sola vez al volver
+// al bucle de mensajes: un relleno de cientos de miles de puntos no hace otras tantas
+// llamadas a update().
+void TForm2::repintar_celda(int x, int y) {
+    const int s = estado_->tam_celda;
+    const QRect celda = s > 0 ? QRect(x * s, y * s, s + 1, s + 1) : image1_->rect();
+    const bool pendiente = !celdas_pendientes_.isNull();
+    celdas_pendientes_ |= celda;
+    if (pendiente) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            image1_->update(celdas_pendientes_);
+            celdas_pendientes_ = QRect();
+        },
+        Qt::QueuedConnection);
+}
+
+void TForm2::poner_color_fondo(QRgb c) {
+    QPalette p = panel2_->palette();
+    p.setColor(QPalette::Window, QColor(c));
+    panel2_->setPalette(p);
+}
+
+void TForm2::al_pulsar(Qt::MouseButton boton, QPoint p) {
+    // Un trazo, de la pulsación a la suelta del botón izquierdo, es un solo paso.
+    if (boton == Qt::LeftButton) {
+        historial_->antes(*estado_);
+        trazo_ = true;
+    }
+    ejecutar(dialogos_, [&] {
+        if (raton_pulsado(sesion_, boton_de(boton), p.x(), p.y())) image1_->setToolTip(QString());
+    });
+}
+
+void TForm2::al_mover(Qt::MouseButtons botones, QPoint p) {
+    ejecutar(dialogos_, [&] { raton_movido(sesion_, botones.testFlag(Qt::LeftButton), p.x(), p.y()); });
+}
+
+// El desplazamiento mueve sólo los lienzos visibles; no redibuja.
+void TForm2::desplazar_vertical(int p) {
+    for (Lienzo* l : {image1_, image2_}) {
+        if (!l->isHidden()) l->move(l->x(), -p);
+    }
+}
+
+void TForm2::desplazar_horizontal(int p) {
+    for (Lienzo* l : {image1_, image2_}) {
+        if (!l->isHidden()) l->move(-p, l->y());
+    }
+}
+
+void TForm2::salir() {
+    if (!confirmar_salida_con_cambios(dialogos_, historial_->modificado())) return;
+    salida_confirmada_ = true;
+    close();
+}
+
+void TForm2::closeEvent(QCloseEvent* ev) {
+    if (!salida_confirmada_ && !confirmar_salida_con_cambios(dialogos_, historial_->modificado())) {
+        ev->ignore();
+        return;
+    }
+    salida_confirmada_ = true;
+    if (!isMinimized()) guardar_geometria(saveGeometry());
+    ev->accept();
+    QCoreApplication::quit();
+}
+
+void TForm2::showEvent(QShowEvent* ev) {
+    QMainWindow::showEvent(ev);
+    if (mostrada_) return;
+    mostrada_ = true;
+    ejecutar(dialogos_, [this] { al_mostrar(sesion_); });
+    sincronizar();
+}
+
+void TForm2::abrir_ayuda() {
+    // Junto al programa (carpeta de compilación) o en la carpeta de datos de la instalación.
+    const QString ruta = QString::fromStdString(
+        buscar_dato(QCoreApplication::applicationDirPath().toStdString(), texto::kFicheroAyuda));
+    ejecutar(dialogos_, [&] {
+        if (!QFileInfo::exists(ruta)) throw ErrorFichero(QString::fromUtf8(texto::kSinAyuda).arg(ruta).toStdString());
+        if (!ayuda_) ayuda_ = new VentanaAyuda(this);
+        ayuda_->cargar(ruta.toStdString());
+        ayuda_->show();
+        ayuda_->raise();
+    });
+}
+
+}  // namespace pc::ui

@@ -1,0 +1,140 @@
+// La ventana principal: lienzo del patrón y de la paleta, barras de desplazamiento, barra
+// de estado y menús. Posee el estado del diseño durante toda la ejecución.
+#pragma once
+#include <QImage>
+#include <QRect>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/historial.h"
+#include "ordenes/sesion/sesion.h"
+#include "ventana/dialogos_anotados.h"
+#include "ventana/menus.h"
+#include "ventana/vista_qt.h"
+
+class QAction;
+class QMenu;
+class QScrollBar;
+
+namespace pc::ui {
+
+class Lienzo;
+class PanelEstado;
+class TForm1;
+class TForm3;
+class TAboutBox;
+class TForm4;
+class VentanaAyuda;
+
+class TForm2 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Crea la ventana y hace su arranque: valores iniciales, lienzo blanco, aviso y, si
+    // `argumento` no está en blanco, abre ese fichero de patrón y se muestra maximizada.
+    TForm2(Dialogos& dialogos, Imagen& imagen, const std::string& argumento, QWidget* padre = nullptr);
+    ~TForm2() override;
+
+    // Las ventanas que se crean después de ésta.
+    void conectar(TForm1* visor, TAboutBox* acerca);
+    // La ventana de opciones de impresión, que abre "Imprimir Punto de Cruz".
+    void conectar_impresion(TForm4* impresion) { impresion_ = impresion; }
+    // La ventana de selección de columnas, que trabaja sobre este estado.
+    void conectar_columnas(TForm3* columnas);
+
+    Estado& estado() { return *estado_; }
+    Sesion& sesion() { return sesion_; }
+    QImage& imagen_patron() { return patron_; }
+    QImage& imagen_paleta() { return paleta_; }
+    Lienzo* lienzo_patron() const { return image1_; }
+    Lienzo* lienzo_paleta() const { return image2_; }
+    QScrollBar* barra_vertical() const { return scrollbar1_; }
+    QScrollBar* barra_horizontal() const { return scrollbar2_; }
+    QString panel(int n) const;
+    bool pista_activa() const;
+    VentanaAyuda* ayuda() const { return ayuda_; }
+
+    // Ejecuta una entrada de menú y refleja después el estado en las ventanas.
+    void elegir(const EntradaMenu& entrada);
+    // Ejecuta una orden de otra ventana y refleja después el estado, como un menú.
+    void ejecutar_orden(const std::function<void(Sesion&)>& orden);
+    // Marcas de los menús y lienzo visible según el estado del diseño.
+    void sincronizar();
+
+    // Para la vista.
+    void poner_panel(int n, const std::string& texto);
+    void repintar_patron();
+    void repintar_celda(int x, int y);
+    void poner_color_fondo(QRgb c);
+
+    // Deshacer, rehacer, zoom y archivos recientes (edicion.cpp).
+    Historial& historial() { return *historial_; }
+    void deshacer();
+    void rehacer();
+    // Cambia el tamaño de celda en `pasos` (positivo: acercar) dejando en su sitio el punto
+    // que está bajo `en_lienzo` (píxeles del lienzo), o el del centro de la vista.
+    void zoom(int pasos, std::optional<QPoint> en_lienzo = std::nullopt);
+    // Vuelve a abrir un archivo reciente con la orden que lo abrió (o la que abre lo grabado).
+    void abrir_reciente(const QString& orden, const QString& fichero);
+    QMenu* menu_recientes() const { return recientes_; }
+    QString fichero_actual() const { return fichero_actual_; }
+
+protected:
+    void closeEvent(QCloseEvent* ev) override;
+    void showEvent(QShowEvent* ev) override;
+
+private:
+    void crear_controles();
+    void crear_menus();
+    void al_pulsar(Qt::MouseButton boton, QPoint p);
+    void al_mover(Qt::MouseButtons botones, QPoint p);
+    void desplazar_vertical(int p);
+    void desplazar_horizontal(int p);
+    void salir();
+    void abrir_ayuda();
+    // edicion.cpp
+    void crear_menu_edicion();
+    void crear_menu_recientes();
+    void llenar_recientes();
+    void al_soltar(Qt::MouseButton boton, QPoint p);
+    void al_rodar(int pasos, bool control, QPoint p);
+    // Tras una orden: anota el paso si cambió el tapiz y, si la orden abrió o grabó un
+    // fichero, lo recuerda; después pone al día el título y el menú Edición.
+    void tras_orden(const std::string& nombre, const char* entrada);
+    void actualizar_edicion();
+    void actualizar_titulo();
+
+    Dialogos& dialogos_;
+    DialogosAnotados anotados_;  // los que usan las órdenes de esta ventana
+    std::unique_ptr<Estado> estado_;
+    VistaQt vista_;
+    Sesion sesion_;
+    QImage patron_;
+    QImage paleta_;
+    Lienzo* image1_ = nullptr;
+    Lienzo* image2_ = nullptr;
+    QWidget* panel2_ = nullptr;
+    QScrollBar* scrollbar1_ = nullptr;
+    QScrollBar* scrollbar2_ = nullptr;
+    PanelEstado* paneles_[3] = {};
+    Acciones acciones_;
+    TForm1* visor_ = nullptr;
+    TAboutBox* acerca_ = nullptr;
+    TForm4* impresion_ = nullptr;
+    TForm3* columnas_ = nullptr;
+    VentanaAyuda* ayuda_ = nullptr;
+    QRect celdas_pendientes_;  // celdas repintadas que aún no se han actualizado en pantalla
+    bool mostrada_ = false;
+    bool salida_confirmada_ = false;
+    // Deshacer y rehacer, archivos recientes y fichero abierto.
+    std::unique_ptr<Historial> historial_;
+    bool trazo_ = false;  // botón izquierdo pulsado sobre el lienzo
+    QAction* deshacer_ = nullptr;
+    QAction* rehacer_ = nullptr;
+    QMenu* recientes_ = nullptr;
+    QString fichero_actual_;
+};
+
+}  // namespace pc::ui
