@@ -8,6 +8,7 @@
 
 #include "app/errores.h"
 #include "files/oxs.h"
+#include "tests/comun/banco.h"
 #include "tests/files/ayuda_ficheros.h"
 #include "threads/catalogo.h"
 #include "threads/datos.h"
@@ -17,12 +18,9 @@ namespace pc {
 namespace {
 
 std::unique_ptr<Estado> estado_dmc() {
-    auto e = crear_estado();
-    valores_iniciales(*e);
-    poner_textos_incorporados(*e);
-    e->marca = "DMC";
-    leer_catalogo(e->texto_dmc, e->hilos, e->titulo_columna);
-    return e;
+    prueba::BancoOrdenes<> b;
+    b.cargar_dmc();
+    return std::move(b.estado);
 }
 
 void tapiz(Estado& e, int ancho, int alto) {

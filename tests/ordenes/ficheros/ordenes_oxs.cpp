@@ -6,32 +6,20 @@
 #include <fstream>
 #include <filesystem>
 
-#include "app/imagen_memoria.h"
 #include "files/fichero_pc.h"
 #include "files/oxs.h"
 #include "ordenes/ficheros/ficheros_patron.h"
 #include "ordenes/ficheros/oxs.h"
-#include "tests/comun/guion.h"
+#include "tests/comun/banco.h"
 #include "tests/comun/proceso.h"
 #include "tests/files/ayuda_ficheros.h"
-#include "threads/datos.h"
 
 namespace pc {
 namespace {
 
 using prueba::Tipo;
 
-struct Sesiones {
-    std::unique_ptr<Estado> e = crear_estado();
-    prueba::DialogosGuion d;
-    prueba::VistaRegistro v;
-    ImagenMemoria img;
-    Sesion s{*e, d, v, img};
-    Sesiones() {
-        valores_iniciales(*e);
-        poner_textos_incorporados(*e);
-    }
-};
+using Sesiones = prueba::BancoOrdenes<>;
 
 // 3 x 2 con dos lados perfilados: el de abajo del (1, 1) y el de la izquierda del (3, 2).
 void diseno_perfilado(Estado& e) {
@@ -47,7 +35,7 @@ TEST(OrdenesOxs, ExportarEImportarPorElMenu) {
     prueba::CarpetaTemporal tmp;
     const std::string ruta = tmp / "mi gráfico.oxs";
     Sesiones a;
-    diseno_perfilado(*a.e);
+    diseno_perfilado(a.e);
     a.d.fichero(std::nullopt);  // cancelar no escribe nada
     exportar_oxs(a.s);
     EXPECT_TRUE(std::filesystem::is_empty(tmp.ruta()));
@@ -56,31 +44,31 @@ TEST(OrdenesOxs, ExportarEImportarPorElMenu) {
     EXPECT_EQ(a.d.llamadas().back().tipo, Tipo::kGuardar);
     EXPECT_EQ(a.d.llamadas().back().texto, "Open Cross Stitch|*.oxs|Todos los Archivos|*.*");
     EXPECT_EQ(a.d.llamadas().back().titulo, "*.oxs");
-    EXPECT_EQ(a.e->marca, "DMC");  // sin catálogo se carga el DMC, que nombra los hilos
+    EXPECT_EQ(a.e.marca, "DMC");  // sin catálogo se carga el DMC, que nombra los hilos
     EXPECT_EQ(a.v.paneles[2], ruta);
     const std::string oxs = prueba::leer_bytes(ruta);
     EXPECT_NE(oxs.find(R"(charttitle="mi gráfico")"), std::string::npos);
     EXPECT_NE(oxs.find(R"(number="DMC 310" name="310" color="020202")"), std::string::npos);
 
     Sesiones b;
-    b.e->tam_rejilla = "9";
-    b.e->zona_x1 = "2";
-    b.e->paleta.total = 4;
+    b.e.tam_rejilla = "9";
+    b.e.zona_x1 = "2";
+    b.e.paleta.total = 4;
     b.d.fichero(ruta);
     importar_oxs(b.s);
     EXPECT_EQ(b.d.llamadas().front().tipo, Tipo::kAbrir);
     EXPECT_EQ(b.d.llamadas().front().texto, "Open Cross Stitch|*.oxs|Todos los Archivos|*.*");
     EXPECT_TRUE(b.d.mensajes().empty());  // nada omitido
-    EXPECT_EQ(b.e->ancho, "3");
-    EXPECT_EQ(b.e->zona_x1, "1");
-    EXPECT_EQ(b.e->zona_x2, "3");
-    EXPECT_EQ(b.e->paleta.total, 0);
-    EXPECT_EQ(b.e->tam_rejilla, "9");
-    EXPECT_EQ(b.e->fichero_abierto, ruta);
+    EXPECT_EQ(b.e.ancho, "3");
+    EXPECT_EQ(b.e.zona_x1, "1");
+    EXPECT_EQ(b.e.zona_x2, "3");
+    EXPECT_EQ(b.e.paleta.total, 0);
+    EXPECT_EQ(b.e.tam_rejilla, "9");
+    EXPECT_EQ(b.e.fichero_abierto, ruta);
     for (int x = 1; x <= 3; ++x)
-        for (int y = 1; y <= 2; ++y) EXPECT_EQ(b.e->punto(x, y).color, a.e->punto(x, y).color);
-    EXPECT_EQ(b.e->punto(1, 2).lado(kArriba), rgb(2, 2, 2));  // el lado, guardado en el punto de abajo
-    EXPECT_EQ(b.e->punto(3, 2).lado(kIzquierda), rgb(2, 2, 2));
+        for (int y = 1; y <= 2; ++y) EXPECT_EQ(b.e.punto(x, y).color, a.e.punto(x, y).color);
+    EXPECT_EQ(b.e.punto(1, 2).lado(kArriba), rgb(2, 2, 2));  // el lado, guardado en el punto de abajo
+    EXPECT_EQ(b.e.punto(3, 2).lado(kIzquierda), rgb(2, 2, 2));
     EXPECT_EQ(b.v.redibujados, 1);
     EXPECT_EQ(b.v.paneles[2], ruta);
     ASSERT_EQ(b.v.memo.size(), 8u);
@@ -101,12 +89,12 @@ TEST(OrdenesOxs, ImportacionFallidaConservaElDiseno) {
     std::filesystem::resize_file(tmp / "enorme.oxs", (std::uintmax_t{64} << 20) + 1);
 
     Sesiones a;
-    diseno_perfilado(*a.e);
-    a.e->tam_celda = 7;
-    a.e->paleta.total = 5;
+    diseno_perfilado(a.e);
+    a.e.tam_celda = 7;
+    a.e.paleta.total = 5;
     a.v.panel(2, "mio.pc");
     const auto antes = crear_estado();
-    *antes = *a.e;
+    *antes = a.e;
     EXPECT_FALSE(cargar_oxs(a.s, tmp / "cortado.oxs"));
     EXPECT_FALSE(cargar_oxs(a.s, tmp / "grande.oxs"));
     EXPECT_FALSE(cargar_oxs(a.s, tmp / "enorme.oxs"));
@@ -121,10 +109,10 @@ TEST(OrdenesOxs, ImportacionFallidaConservaElDiseno) {
                       "\": ocupa más de 64 MB",
                   "ERROR: Formato no reconocido\nNo se puede abrir el fichero \"" + (tmp / "no_hay.oxs") +
                       "\": no existe"}));
-    EXPECT_EQ(std::memcmp(&a.e->puntos, &antes->puntos, sizeof(antes->puntos)), 0);
-    EXPECT_EQ(a.e->ancho, "3");
-    EXPECT_EQ(a.e->tam_celda, 7);
-    EXPECT_EQ(a.e->paleta.total, 5);
+    EXPECT_EQ(std::memcmp(&a.e.puntos, &antes->puntos, sizeof(antes->puntos)), 0);
+    EXPECT_EQ(a.e.ancho, "3");
+    EXPECT_EQ(a.e.tam_celda, 7);
+    EXPECT_EQ(a.e.paleta.total, 5);
     EXPECT_EQ(a.v.paneles[2], "mio.pc");
     EXPECT_EQ(a.v.redibujados + a.v.limpiezas, 0);
     EXPECT_TRUE(a.v.memo.empty());
@@ -135,7 +123,7 @@ TEST(OrdenesOxs, GrabarPcConPerfiladoPreguntaAntes) {
     prueba::CarpetaTemporal tmp;
     const std::string ruta = tmp / "d.pc";
     Sesiones a;
-    diseno_perfilado(*a.e);
+    diseno_perfilado(a.e);
     a.d.contestar(false);
     grabar_punto_cruz(a.s);
     ASSERT_EQ(a.d.llamadas().size(), 1u);
@@ -150,12 +138,12 @@ TEST(OrdenesOxs, GrabarPcConPerfiladoPreguntaAntes) {
 
     // Un lado perfilado por los dos puntos que lo comparten, del mismo color, es uno; sin
     // perfilado no hay pregunta.
-    a.e->punto(1, 2).lado(kArriba) = rgb(2, 2, 2);
-    a.e->punto(3, 2).lado(kIzquierda) = -1;
-    EXPECT_EQ(lados_sin_guardar_pc(*a.e), 1);
+    a.e.punto(1, 2).lado(kArriba) = rgb(2, 2, 2);
+    a.e.punto(3, 2).lado(kIzquierda) = -1;
+    EXPECT_EQ(lados_sin_guardar_pc(a.e), 1);
     EXPECT_EQ(aviso_perfilado_pc(1), "El fichero .pc no guarda el perfilado (1 lado se perderá).");
     for (int x = 1; x <= 3; ++x)
-        for (int y = 1; y <= 2; ++y) a.e->punto(x, y).perfil = {-1, -1, -1, -1};
+        for (int y = 1; y <= 2; ++y) a.e.punto(x, y).perfil = {-1, -1, -1, -1};
     a.d.fichero(ruta);
     grabar_punto_cruz(a.s);
     EXPECT_EQ(a.d.llamadas().back().tipo, Tipo::kGuardar);
@@ -164,8 +152,8 @@ TEST(OrdenesOxs, GrabarPcConPerfiladoPreguntaAntes) {
 TEST(LoteConvertir, OxsEnLasDosDireccionesYExtensionDesconocida) {
     prueba::CarpetaTemporal tmp;
     Sesiones a;
-    diseno_perfilado(*a.e);
-    prueba::escribir_bytes(tmp / "a.pc", codificar_pc(*a.e, 3, 2));
+    diseno_perfilado(a.e);
+    prueba::escribir_bytes(tmp / "a.pc", codificar_pc(a.e, 3, 2));
     // Un fichero ajeno con un medio punto: se avisa de lo omitido y se reescribe en nuestra forma.
     prueba::escribir_bytes(tmp / "ajeno.oxs", R"(<chart><properties chartwidth="2" chartheight="1"/>
 <palette><palette_item index="0" color="FFFFFF"/><palette_item index="1" number="DMC    310" color="020202"/></palette>
