@@ -46,22 +46,24 @@ Color hilo_mas_proximo(Color c, const TablaHilos& tabla, int metodo) {
     return resultado;
 }
 
+std::string texto_numero_hilo(const std::string& marca, int numero) {
+    if (marca != "DMC" || numero >= 1) return std::to_string(numero);
+    switch (numero) {
+        case -3: return "Ecru";
+        case -2: return "Blanco";
+        case -1: return "B5200";
+        default: return "";
+    }
+}
+
 std::string nombre_hilo(const Estado& e, Color c) {
     const std::string desconocido = "HILO:????";
     const int i = buscar_color(c, e.hilos);
     if (i == 0) return desconocido;
-    const int numero = e.hilos[i].numero;
-    if (e.marca != "DMC" || numero >= 1) {
-        std::string n = std::to_string(numero);
-        if (n.size() < 4) n.insert(0, 4 - n.size(), ' ');
-        return e.marca + ":" + n;
-    }
-    switch (numero) {
-        case -3: return e.marca + ":Ecru";
-        case -2: return e.marca + ":Blanco";
-        case -1: return e.marca + ":B5200";
-        default: return desconocido;
-    }
+    std::string n = texto_numero_hilo(e.marca, e.hilos[i].numero);
+    if (n.empty()) return desconocido;
+    if (n.size() < 4) n.insert(0, 4 - n.size(), ' ');
+    return e.marca + ":" + n;
 }
 
 Color color_de_hilo(const Estado& e, const std::string& texto) {

@@ -12,6 +12,9 @@ int distancia(Color a, Color b, int metodo);
 Color hilo_mas_proximo(Color c, const TablaHilos& tabla, int metodo);
 // Nombre del hilo de hilos con exactamente ese color ("HILO:????" si no hay).
 std::string nombre_hilo(const Estado& e, Color c);
+// El número de un hilo como se muestra: los especiales de DMC por su nombre ("B5200",
+// "Blanco", "Ecru"); vacío si es un número especial de DMC que no existe.
+std::string texto_numero_hilo(const std::string& marca, int numero);
 // Color del hilo de hilos con ese nombre o número; negro si no está. ErrorConversion si el
 // texto no es un número ni un nombre especial.
 Color color_de_hilo(const Estado& e, const std::string& texto);

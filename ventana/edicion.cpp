@@ -37,6 +37,8 @@ constexpr OrdenFichero kOrdenesFichero[] = {
     {"CargarPtoCruzFormatoVIEJO1", "CargarPtoCruzFormatoVIEJO1", true},
     {"CargarPtocRuzparaImprimirPCI1", "CargarPtocRuzparaImprimirPCI1", true},
     {"GrabarPtoCruzparaImprimir1", "CargarPtocRuzparaImprimirPCI1", true},
+    {"ImportarOXS1", "ImportarOXS1", true},
+    {"ExportarOXS1", "ImportarOXS1", true},
 };
 
 const OrdenFichero* orden_fichero(const char* entrada) {

@@ -9,6 +9,7 @@
 #include "ordenes/sesion/principal.h"
 #include "ordenes/sesion/visor.h"
 #include "ordenes/ficheros/ficheros_patron.h"
+#include "ordenes/ficheros/oxs.h"
 #include "ordenes/patron/editar.h"
 #include "ordenes/patron/fiel.h"
 #include "ordenes/patron/generar.h"
@@ -71,6 +72,8 @@ const std::vector<EntradaMenu>& tabla_principal() {
         orden(1, "CargarPuntoCruz1", "Cargar Punto Cruz", cargar_punto_cruz),
         orden(1, "GrabarPuntoCruz1", "Grabar Punto Cruz", grabar_punto_cruz),
         orden(1, "CargarPtocRuzparaImprimirPCI1", "Cargar Pto Cruz para Imprimir (*.PCI)", cargar_pci_orden),
+        orden(1, "ImportarOXS1", "Importar OXS...", importar_oxs),
+        orden(1, "ExportarOXS1", "Exportar OXS...", exportar_oxs),
         sep(1),
         orden(1, "AnchodelPuntodeCruz1", "Ancho del Punto de Cruz (Alto a escala)", ancho_a_escala),
         orden(1, "AltodelPuntodeCruzAnchoaescala1", "Alto del Punto de Cruz (Ancho a escala)", alto_a_escala),

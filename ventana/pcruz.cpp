@@ -25,6 +25,7 @@
 #include "ventana/textos_ui.h"
 #include "app/texto.h"
 #include "ordenes/ficheros/ficheros_patron.h"
+#include "ordenes/ficheros/oxs.h"
 #include "ventana/impresion/imprime.h"
 #include "render/dibujo_patron.h"
 #include "threads/datos.h"
@@ -80,8 +81,9 @@ TForm2::TForm2(Dialogos& dialogos, Imagen& imagen, const std::string& argumento,
         const bool ok = ejecutar(dialogos_, [&] { abrir_al_arrancar(sesion_, fichero); });
         if (ok && !anotados_.fallo()) {
             fichero_actual_ = QFileInfo(QString::fromStdString(fichero)).absoluteFilePath();
-            anadir_reciente(es_pci(fichero) ? QStringLiteral("CargarPtocRuzparaImprimirPCI1")
-                                            : QStringLiteral("CargarPuntoCruz1"),
+            anadir_reciente(es_pci(fichero)   ? QStringLiteral("CargarPtocRuzparaImprimirPCI1")
+                            : es_oxs(fichero) ? QStringLiteral("ImportarOXS1")
+                                              : QStringLiteral("CargarPuntoCruz1"),
                             fichero_actual_);
             llenar_recientes();
         }

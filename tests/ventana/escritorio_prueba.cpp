@@ -103,7 +103,8 @@ TEST(Escritorio, GrabarQuitaElAsteriscoYLosRecientesVuelvenAAbrir) {
     accion(&f, "PintarPALETA1")->trigger();
 
     const std::string fichero = dir.filePath(QStringLiteral("muestras.pc")).toStdString();
-    g.fichero(fichero);
+    // La carta se pinta sobre la rejilla de arranque, cuyos lados llevan perfil negro: se graba igualmente.
+    g.contestar(true).fichero(fichero);
     accion(&f, "GrabarPuntoCruz1")->trigger();
     EXPECT_EQ(f.windowTitle().toStdString(), "muestras.pc - Punto de Cruz by Tarvelo");
     abrir_imagen(p, g);

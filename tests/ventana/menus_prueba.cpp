@@ -21,6 +21,8 @@ const char* const kMenuPrincipal = R"(Archivo #Archivo1
   Cargar Punto Cruz #CargarPuntoCruz1
   Grabar Punto Cruz #GrabarPuntoCruz1
   Cargar Pto Cruz para Imprimir (*.PCI) #CargarPtocRuzparaImprimirPCI1
+  Importar OXS... #ImportarOXS1
+  Exportar OXS... #ExportarOXS1
   Archivos recientes #Archivosrecientes1 (off)
   ---
   Ancho del Punto de Cruz (Alto a escala) #AnchodelPuntodeCruz1
