@@ -1,9 +1,12 @@
 #include "ventana/preferencias.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include "app/datos_instalados.h"
 
 namespace pc::ui {
 
@@ -34,6 +37,12 @@ QString clase_de_fichero(const std::string& extension) {
 QString carpeta_de(const QString& clase) {
     const QString guardada = abrir_preferencias()->value(QStringLiteral("carpetas/") + clase).toString();
     if (!guardada.isEmpty() && QFileInfo(guardada).isDir()) return guardada;
+    // Los catálogos, donde esté el dmc_aux.dat grabado: en la carpeta de datos del usuario o,
+    // el de versiones anteriores, junto al programa.
+    if (clase == QLatin1String("catalogos")) {
+        const std::string dmc_aux = carpeta_dmc_aux(QCoreApplication::applicationDirPath().toStdString());
+        if (!dmc_aux.empty()) return QString::fromStdString(dmc_aux);
+    }
     const auto sitio = clase == QLatin1String("imagenes") ? QStandardPaths::PicturesLocation
                                                           : QStandardPaths::DocumentsLocation;
     const QString defecto = QStandardPaths::writableLocation(sitio);
