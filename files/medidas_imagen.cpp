@@ -26,8 +26,9 @@ std::optional<MedidasImagen> medidas_bmp(std::string_view b) {
     if (b.size() < 26) return std::nullopt;
     const auto cabecera = static_cast<std::uint32_t>(leer32(b, 14));
     if (cabecera == 12) return MedidasImagen{leer16(b, 18), leer16(b, 20)};
-    const long long alto = leer32(b, 22);
-    return MedidasImagen{leer32(b, 18), alto < 0 ? -alto : alto};
+    // El alto negativo es una imagen de arriba abajo; un ancho negativo no es válido, pero la
+    // regla se aplica a su tamaño (el lector lo rechazará por su cuenta).
+    return MedidasImagen{std::llabs(static_cast<long long>(leer32(b, 18))), std::llabs(static_cast<long long>(leer32(b, 22)))};
 }
 
 std::optional<MedidasImagen> medidas_png(std::string_view b) {
@@ -64,6 +65,11 @@ std::optional<MedidasImagen> medidas_jpeg(std::string_view b) {
     return std::nullopt;
 }
 
+// Las cabeceras dan lados de hasta 32 bits: el producto puede no caber en 64 con signo.
+unsigned __int128 pixeles(long long ancho, long long alto) {
+    return static_cast<unsigned __int128>(std::llabs(ancho)) * static_cast<unsigned long long>(std::llabs(alto));
+}
+
 std::optional<MedidasImagen> medidas_gif(std::string_view b) {
     if (b.size() < 10) return std::nullopt;
     return MedidasImagen{leer16(b, 6), leer16(b, 8)};
@@ -79,11 +85,14 @@ std::optional<MedidasImagen> medidas_imagen(std::string_view b) {
     return std::nullopt;
 }
 
+bool pasa_del_maximo(long long ancho, long long alto) {
+    return pixeles(ancho, alto) > static_cast<unsigned __int128>(kMaxPixelesImagen);
+}
+
 void comprobar_pixeles(long long ancho, long long alto) {
-    const long long pixeles = std::llabs(ancho) * std::llabs(alto);
-    if (pixeles <= kMaxPixelesImagen) return;
+    if (!pasa_del_maximo(ancho, alto)) return;
     // Redondeado hacia arriba: una imagen que pasa del máximo nunca dice "100 megapíxeles".
-    const long long millones = (pixeles + 999'999) / 1'000'000;
+    const auto millones = static_cast<unsigned long long>((pixeles(ancho, alto) + 999'999) / 1'000'000);
     throw ErrorFormato("La imagen es demasiado grande: " + std::to_string(millones) +
                        " megapíxeles; el máximo es 100");
 }

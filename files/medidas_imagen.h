@@ -23,8 +23,10 @@ struct MedidasImagen {
 // esos formatos o la cabecera no llega a decirlas.
 std::optional<MedidasImagen> medidas_imagen(std::string_view inicio);
 
+// true si la imagen de esos lados (los de una cabecera, de hasta 32 bits) pasa de 100 megapíxeles.
+bool pasa_del_maximo(long long ancho, long long alto);
 // Lanza ErrorFormato ("La imagen es demasiado grande: N megapíxeles; el máximo es 100") si la
-// imagen pasa de 100 megapíxeles.
+// imagen pasa de 100 megapíxeles. Los lados son los de una cabecera (de hasta 32 bits).
 void comprobar_pixeles(long long ancho, long long alto);
 
 // Mira el principio del fichero y aplica la regla si se saben sus medidas. Lanza ErrorLectura

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
     const auto m = medidas_imagen(bytes);
     if (!m) return 0;
     fuzz::exigir(m->ancho >= 0 && m->alto >= 0, "medidas negativas");
-    const bool grande = m->ancho * m->alto > kMaxPixelesImagen;
+    const bool grande = pasa_del_maximo(m->ancho, m->alto);
     try {
         comprobar_pixeles(m->ancho, m->alto);
         fuzz::exigir(!grande, "más de 100 megapíxeles aceptados");

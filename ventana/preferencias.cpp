@@ -23,7 +23,8 @@ std::unique_ptr<QSettings> abrir_preferencias() {
 }
 
 QString clase_de_fichero(const std::string& extension) {
-    QString ext = QString::fromStdString(extension).toLower();
+    // De una lista ("*.dat;*.txt") cuenta la primera.
+    QString ext = QString::fromStdString(extension).toLower().section(QLatin1Char(';'), 0, 0);
     while (ext.startsWith(QLatin1Char('*')) || ext.startsWith(QLatin1Char('.'))) ext.remove(0, 1);
     if (ext == QLatin1String("bmp") || ext == QLatin1String("png") || ext == QLatin1String("jpg") ||
         ext == QLatin1String("jpeg"))

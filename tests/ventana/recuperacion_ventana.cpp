@@ -1,5 +1,7 @@
-// Un programa con cambios sin grabar muere de golpe (kill -9): al arrancar otra vez se ofrece
-// el diseño, que vuelve punto por punto, marcado como sin grabar; grabarlo borra la copia.
+// La carpeta de datos del usuario. Un programa con cambios sin grabar muere de golpe (kill -9):
+// al arrancar otra vez se ofrece el diseño, que vuelve punto por punto, marcado como sin grabar;
+// grabarlo borra la copia. Y "Graba Paleta de Hilos DMC" escribe dmc_aux.dat allí (junto al
+// programa instalado no se puede), y el diálogo de leer paletas se abre allí.
 //
 // El programa que muere es un proceso aparte: este mismo ejecutable de pruebas, arrancado con
 // la variable PC_HIJO_RECUPERACION, que abre las ventanas del programa sin pantalla, pinta, deja
@@ -22,6 +24,7 @@
 
 #include "ventana/lienzo.h"
 #include "ventana/pcruz.h"
+#include "ventana/preferencias.h"
 #include "ventana/programa.h"
 #include "ventana/recuperacion.h"
 #include "tests/comun/guion.h"
@@ -161,6 +164,19 @@ TEST(RecuperacionVentana, TrasUnKillMenos9SeOfreceElDisenoPuntoPorPunto) {
     f.recuperacion().recuperacion().esperar();
     EXPECT_EQ(copias(recuperacion), 0u);
     EXPECT_TRUE(fs::exists(datos + "/recuperado.pc"));
+}
+
+TEST(DatosDelUsuario, DmcAuxSeGrabaEnLaCarpetaDeDatosYElDialogoDeLeerloSeAbreAlli) {
+    aplicacion();
+    QTemporaryDir carpeta;
+    qputenv("XDG_DATA_HOME", carpeta.path().toUtf8());
+    DialogosGuion g;
+    ui::Programa p(g, "");
+    elegir(&p.principal(), "GrabaPaletadeHilosDMCdmcauxdat1");
+    EXPECT_EQ(g.errores(), std::vector<std::string>{});
+    const QString datos = carpeta.path() + QStringLiteral("/puntocruz");
+    EXPECT_TRUE(fs::is_regular_file((datos + QStringLiteral("/dmc_aux.dat")).toStdString()));
+    EXPECT_EQ(ui::carpeta_de(ui::clase_de_fichero("*.dat;*.txt")), datos);
 }
 
 }  // namespace
