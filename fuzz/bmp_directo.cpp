@@ -1,7 +1,8 @@
 // Lectura directa de los BMP sin compresión, por el mismo camino que al abrir una imagen
 // (cabecera, regla de los 100 megapíxeles, medidas, destino y filas a trozos), desde memoria. O
-// la rechaza (ErrorFormato con el nombre o por su tamaño, o false), o las medidas están dentro de lo que promete y escribió cada píxel del
-// destino, opaco, sin pasarse de él y con lo mismo que da la lectura de los bytes enteros.
+// la rechaza (ErrorFormato con el nombre o por su tamaño, o false), o las medidas están dentro
+// de lo que promete y escribió cada píxel del destino, opaco, sin pasarse de él y con lo mismo
+// que da la lectura de los bytes enteros.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +12,6 @@
 
 #include "app/errores.h"
 #include "files/bmp.h"
-#include "files/medidas_imagen.h"
 #include "fuzz/comun.h"
 
 namespace {
@@ -40,15 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
             return DestinoBmp{destino.data(), f.ancho};
         });
     } catch (const ErrorFormato& err) {
-        // O el mensaje de la cabecera dañada, con el nombre, o el de la regla de los 100
-        // megapíxeles, que decide lo mismo con las medidas de la cabecera.
-        const std::string m = err.what();
-        if (m.rfind("La imagen es demasiado grande: ", 0) == 0) {
-            const auto med = medidas_imagen(bytes);
-            fuzz::exigir(med && pasa_del_maximo(med->ancho, med->alto), "demasiado grande sin serlo");
-        } else {
-            fuzz::exigir(m.find("foto.bmp") != std::string::npos, "rechazo sin el nombre");
-        }
+        fuzz::comprobar_rechazo_bmp(err, bytes);
         fuzz::exigir(!medidas, "destino pedido antes de rechazar la cabecera");
         return 0;
     }

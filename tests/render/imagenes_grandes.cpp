@@ -61,8 +61,8 @@ std::uint32_t crc32(const std::string& s) {
     return ~c;
 }
 
-// PNG de ancho × alto cuyos datos comprimidos son basura: la cabecera se lee, los píxeles no.
-void png_roto(const std::string& ruta, int ancho, int alto) {
+// PNG RGB de ancho × alto con `bits` por canal y esos datos comprimidos.
+void png(const std::string& ruta, int ancho, int alto, char bits, const std::string& comprimidos) {
     const auto trozo = [](std::string& b, const std::string& tipo, const std::string& datos) {
         be32(b, static_cast<std::uint32_t>(datos.size()));
         b += tipo + datos;
@@ -71,13 +71,17 @@ void png_roto(const std::string& ruta, int ancho, int alto) {
     std::string ihdr;
     be32(ihdr, static_cast<std::uint32_t>(ancho));
     be32(ihdr, static_cast<std::uint32_t>(alto));
-    ihdr += std::string("\x08\x02\x00\x00\x00", 5);
+    ihdr += bits;
+    ihdr += std::string("\x02\x00\x00\x00", 4);
     std::string b = "\x89PNG\r\n\x1a\n";
     trozo(b, "IHDR", ihdr);
-    trozo(b, "IDAT", "basura, no zlib");
+    trozo(b, "IDAT", comprimidos);
     trozo(b, "IEND", "");
     std::ofstream(ruta, std::ios::binary) << b;
 }
+
+// PNG de ancho × alto cuyos datos comprimidos son basura: la cabecera se lee, los píxeles no.
+void png_roto(const std::string& ruta, int ancho, int alto) { png(ruta, ancho, alto, 8, "basura, no zlib"); }
 
 // PNG RGB de 16 bits por canal, negro: los datos comprimidos se escriben a mano (un cero y
 // copias de 258 bytes a distancia 1, con los códigos fijos de deflate), así que el fichero
@@ -111,21 +115,7 @@ void png16_negro(const std::string& ruta, int ancho, int alto) {
     codigo(0, 7);  // fin del bloque
     if (bits > 0) poner(0, 8 - bits);
     be32(z, static_cast<std::uint32_t>((total % 65521) << 16 | 1));  // Adler-32 de ceros
-
-    const auto trozo = [](std::string& b, const std::string& tipo, const std::string& datos) {
-        be32(b, static_cast<std::uint32_t>(datos.size()));
-        b += tipo + datos;
-        be32(b, crc32(tipo + datos));
-    };
-    std::string ihdr;
-    be32(ihdr, static_cast<std::uint32_t>(ancho));
-    be32(ihdr, static_cast<std::uint32_t>(alto));
-    ihdr += std::string("\x10\x02\x00\x00\x00", 5);
-    std::string b = "\x89PNG\r\n\x1a\n";
-    trozo(b, "IHDR", ihdr);
-    trozo(b, "IDAT", z);
-    trozo(b, "IEND", "");
-    std::ofstream(ruta, std::ios::binary) << b;
+    png(ruta, ancho, alto, 16, z);
 }
 
 struct Carpeta {
