@@ -15,6 +15,7 @@
 #include "ventana/lienzo.h"
 #include "ventana/pcruz.h"
 #include "ventana/preferencias.h"
+#include "ventana/recuperacion.h"
 #include "ventana/textos_ui.h"
 
 namespace pc::ui {
@@ -146,6 +147,7 @@ void TForm2::tras_orden(const std::string& nombre, const char* entrada) {
     }
     actualizar_edicion();
     actualizar_titulo();
+    recuperacion_->tras_orden();
 }
 
 void TForm2::actualizar_edicion() {

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/datos_instalados.h"
 #include "ordenes/sesion/patron.h"
 #include "ordenes/sesion/principal.h"
 #include "ordenes/sesion/visor.h"
@@ -21,6 +22,7 @@
 #include "ordenes/hilos/columnas.h"
 #include "ordenes/hilos/tonos.h"
 #include "ordenes/hilos/vista_paleta.h"
+#include "ventana/preferencias.h"
 
 namespace pc::ui {
 namespace {
@@ -61,8 +63,12 @@ void exportar_troceado(Sesion& s) {
 const std::string& rotulo_seleccionar(const Estado& e) { return e.rotulos.seleccionar; }
 const std::string& rotulo_origen(const Estado& e) { return e.rotulos.origen; }
 const std::string& rotulo_destino(const Estado& e) { return e.rotulos.destino; }
+// En la carpeta de datos del usuario (junto al programa instalado no se puede escribir); el
+// diálogo de leer catálogos se abrirá después allí.
 void graba_paleta(Sesion& s) {
-    graba_paleta_dmc(s, QCoreApplication::applicationDirPath().toStdString());
+    const std::string carpeta = carpeta_datos_usuario();
+    graba_paleta_dmc(s, carpeta);
+    recordar_carpeta(QStringLiteral("catalogos"), QString::fromStdString(carpeta + "/" + kFicheroDmcAux));
 }
 
 const std::vector<EntradaMenu>& tabla_principal() {

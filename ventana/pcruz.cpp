@@ -22,6 +22,7 @@
 #include "ventana/lienzo.h"
 #include "ventana/panel_estado.h"
 #include "ventana/preferencias.h"
+#include "ventana/recuperacion.h"
 #include "ventana/textos_ui.h"
 #include "app/texto.h"
 #include "ordenes/ficheros/ficheros_patron.h"
@@ -74,8 +75,12 @@ TForm2::TForm2(Dialogos& dialogos, Imagen& imagen, const std::string& argumento,
     patron_ = crear_lienzo_patron();
     image1_->ajustar();
     sincronizar();
+    // Un diseño que quedó sin grabar al caerse el programa se ofrece antes que nada; si se
+    // recupera, el fichero de la línea de órdenes no se abre encima.
+    recuperacion_ = std::make_unique<VigiaRecuperacion>(*this);
+    const std::optional<DatosRecuperacion> recuperado = recuperacion_->ofrecer();
     ejecutar(dialogos_, [this] { aviso_inicio(dialogos_); });
-    const std::string fichero = recortar(argumento);
+    const std::string fichero = recuperado ? std::string() : recortar(argumento);
     if (!fichero.empty()) {
         anotados_.empezar();
         const bool ok = ejecutar(dialogos_, [&] { abrir_al_arrancar(sesion_, fichero); });
@@ -91,6 +96,11 @@ TForm2::TForm2(Dialogos& dialogos, Imagen& imagen, const std::string& argumento,
     }
     // Lo cargado al arrancar es el punto de partida: no se deshace.
     historial_->empezar(*estado_);
+    if (recuperado) {
+        fichero_actual_ = QString::fromStdString(recuperado->original);
+        historial_->marcar_sin_grabar();
+        recuperacion_->recuperado();
+    }
     actualizar_edicion();
     actualizar_titulo();
     if (!fichero.empty()) showMaximized();
@@ -285,6 +295,7 @@ void TForm2::closeEvent(QCloseEvent* ev) {
         return;
     }
     salida_confirmada_ = true;
+    recuperacion_->al_salir();
     if (!isMinimized()) guardar_geometria(saveGeometry());
     ev->accept();
     QCoreApplication::quit();

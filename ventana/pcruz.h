@@ -28,6 +28,7 @@ class TForm3;
 class TAboutBox;
 class TForm4;
 class VentanaAyuda;
+class VigiaRecuperacion;
 
 class TForm2 : public QMainWindow {
     Q_OBJECT
@@ -80,6 +81,8 @@ public:
     void abrir_reciente(const QString& orden, const QString& fichero);
     QMenu* menu_recientes() const { return recientes_; }
     QString fichero_actual() const { return fichero_actual_; }
+    // Copias de recuperación del diseño sin grabar (recuperacion.cpp).
+    VigiaRecuperacion& recuperacion() { return *recuperacion_; }
 
 protected:
     void closeEvent(QCloseEvent* ev) override;
@@ -135,6 +138,8 @@ private:
     QAction* rehacer_ = nullptr;
     QMenu* recientes_ = nullptr;
     QString fichero_actual_;
+    // La última: se destruye la primera, antes que el estado y el historial que mira.
+    std::unique_ptr<VigiaRecuperacion> recuperacion_;
 };
 
 }  // namespace pc::ui

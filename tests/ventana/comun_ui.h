@@ -30,6 +30,8 @@ inline QApplication& aplicacion() {
         // Los ajustes que el programa recuerda van a una carpeta temporal, nunca a los del usuario.
         static QTemporaryDir configuracion;
         qputenv("PC_CONFIGURACION", configuracion.path().toUtf8());
+        // Las copias de recuperación y dmc_aux.dat, tampoco en la carpeta de datos del usuario.
+        qputenv("XDG_DATA_HOME", configuracion.path().toUtf8());
         return new QApplication(argc, argv);
     }();
     return *app;
