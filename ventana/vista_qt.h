@@ -2,6 +2,7 @@
 // redibujados del lienzo del patrón, visor, minimizar y restaurar, progreso y color de fondo.
 #pragma once
 #include <QElapsedTimer>
+#include <Qt>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,9 @@ public:
     void al_frente() override;
     void mostrar_columnas() override;
 
+    // Al acabar una orden: si dejó un texto de progreso en el panel 0, lo quita.
+    void terminar_progreso();
+
     // Intervalo mínimo entre dos actualizaciones del progreso.
     static constexpr int kIntervaloMs = 250;
 
@@ -62,6 +66,11 @@ private:
     std::vector<std::string> memo_pendiente_;
     std::string paneles_visor_pendientes_[2];
     bool mostrar_pendiente_ = false;
+    // Minimizada por una orden larga: el estado al que vuelve y si vuelve el visor.
+    Qt::WindowStates estado_ventana_ = Qt::WindowNoState;
+    bool minimizada_ = false;
+    bool visor_al_restaurar_ = false;
+    bool progreso_puesto_ = false;
 };
 
 }  // namespace pc::ui
