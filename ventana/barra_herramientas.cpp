@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPixmap>
 
 #include "ordenes/sesion/herramientas.h"
@@ -90,7 +89,7 @@ BarraHerramientas::BarraHerramientas(TForm2& principal, const AlElegir& al_elegi
             addSeparator();
             continue;
         }
-        if (QAction* a = principal.menuBar()->findChild<QAction*>(QLatin1String(nombre))) addAction(a);
+        if (QAction* a = principal.findChild<QAction*>(QLatin1String(nombre))) addAction(a);
     }
     for (QAction* a : actions()) {
         const Pista* p = pista_de(a->objectName());

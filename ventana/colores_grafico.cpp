@@ -69,15 +69,18 @@ DockColores::DockColores(TForm2& principal)
     tabla_->setSelectionMode(QAbstractItemView::SingleSelection);
     tabla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabla_->setShowGrid(false);
-    tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tabla_->horizontalHeader()->setStretchLastSection(true);
+    tabla_->setWordWrap(false);
+    QHeaderView* cabecera = tabla_->horizontalHeader();
+    cabecera->setSectionResizeMode(QHeaderView::ResizeToContents);
+    cabecera->setSectionResizeMode(kColHilo, QHeaderView::Stretch);
+    tabla_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabla_->setSortingEnabled(true);
     tabla_->sortByColumn(kColPuntos, Qt::DescendingOrder);
     columna->addWidget(rotulo);
     columna->addWidget(buscar_);
     columna->addWidget(tabla_, 1);
     setWidget(contenido);
-    setMinimumWidth(190);
+    setMinimumWidth(220);
 
     connect(tabla_, &QTableWidget::cellClicked, this, [this](int fila, int) { elegir_fila(fila); });
     connect(tabla_, &QTableWidget::cellDoubleClicked, this, [this](int fila, int) { resaltar_fila(fila); });

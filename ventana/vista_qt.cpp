@@ -11,6 +11,7 @@
 #include "ventana/pcruz.h"
 #include "ventana/hilos/columnas.h"
 #include "render/dibujo_paleta.h"
+#include "threads/vista_paleta.h"
 #include "render/imagen_qt.h"
 #include "render/impresion.h"
 
@@ -126,6 +127,7 @@ void VistaQt::imprimir(const TrabajoImpresion& t) {
         // Mientras se dibuja no se ve ninguno de los dos lienzos; al acabar, la imagen.
         principal_.lienzo_patron()->hide();
         principal_.lienzo_paleta()->hide();
+        lienzo_paleta_de(kLadoLienzoPaleta);  // la imagen exportada mide siempre 1200 x 1200
         imprimir_en_imagen(principal_.imagen_paleta(), t, *this);
         principal_.lienzo_paleta()->show();
         principal_.lienzo_paleta()->update();
@@ -142,7 +144,17 @@ void VistaQt::imprimir(const TrabajoImpresion& t) {
 
 std::string VistaQt::bmp_impreso() { return codificar_bmp(principal_.imagen_paleta()); }
 
+void VistaQt::lienzo_paleta_de(int ancho) {
+    QImage& img = principal_.imagen_paleta();
+    if (img.width() == ancho) return;
+    img = QImage(ancho, kLadoLienzoPaleta, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    principal_.lienzo_paleta()->ajustar();
+}
+
 void VistaQt::dibujar_paleta(const DibujoPaleta& d) {
+    // Con muchos colores la lista sigue a la derecha del lienzo: se ensancha lo que haga falta.
+    lienzo_paleta_de(d.ancho);
     pc::dibujar_paleta(principal_.imagen_paleta(), d);
     principal_.lienzo_paleta()->update();
 }

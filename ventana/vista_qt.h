@@ -55,6 +55,8 @@ private:
     // true si ha pasado el intervalo desde la última actualización (y la anota).
     bool toca_actualizar();
     void procesar_si_visible();
+    // El lienzo de la paleta con ese ancho (y 1200 de alto), en blanco si cambia.
+    void lienzo_paleta_de(int ancho);
 
     TForm2& principal_;
     TForm1* visor_ = nullptr;
