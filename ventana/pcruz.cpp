@@ -177,6 +177,13 @@ void TForm2::crear_menus() {
     addToolBar(Qt::TopToolBarArea, herramientas_);
     colores_ = new DockColores(*this);
     addDockWidget(Qt::LeftDockWidgetArea, colores_);
+    // Cerrada, se vuelve a abrir desde el menú Edición.
+    if (auto* edicion = findChild<QMenu*>(QStringLiteral("Edicin1"))) {
+        edicion->addSeparator();
+        QAction* ver = colores_->toggleViewAction();
+        ver->setObjectName(QStringLiteral("ColoresdelGrafico1"));
+        edicion->addAction(ver);
+    }
     restoreState(disposicion_guardada());
     // Después de todos los menús, para que valga también con las entradas que se añadan.
     poner_atajos(this);

@@ -40,6 +40,8 @@ Edición #Edicin1
   Acercar #Acercar1
   Alejar #Alejar1
   Ajustar a la ventana #Ajustar1
+  ---
+  Colores del gráfico #ColoresdelGrafico1 [ ]
 Opciones #Opciones1
   Ver Paleta de Colores del Punto de Cruz #VerColores1
   Fidelidad del Punto de Cruz #FidelidaddelPuntodeCruz1
