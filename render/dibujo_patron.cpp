@@ -102,6 +102,8 @@ void dibujar_puntos(QImage& trozo, const Estado& e, QPoint origen, std::optional
     if (ancho == 0 || alto == 0 || s < 1 || trozo.isNull()) return;
 
     Trozo l(trozo, origen);
+    // Con un píxel por punto no cabe la rejilla (sería todo negro): sólo a partir de 2.
+    const bool rejilla = e.ver_rejilla && s >= 2;
     // Primera pasada. Se recorren las columnas por fuera y las filas por dentro, y cada
     // cuadrado pisa los bordes que comparte con los anteriores: el píxel (px, py) del tapiz
     // queda por tanto del color del punto (px div s, py div s), salvo el borde final de la
@@ -125,7 +127,7 @@ void dibujar_puntos(QImage& trozo, const Estado& e, QPoint origen, std::optional
         // Filas de píxeles de este punto: y0..y0+s-1, y la de y0+s si es la última fila.
         const std::int64_t py_fin = std::min<std::int64_t>(y == alto ? y0 + s : y0 + s - 1, fin_y);
         for (std::int64_t py = std::max(y0, ini_y); py <= py_fin; ++py) {
-            if (e.ver_rejilla && (py == y0 || py == y0 + s)) {
+            if (rejilla && (py == y0 || py == y0 + s)) {
                 l.llenar(py, ini_x, fin_x, kQNegro);
                 continue;
             }
@@ -134,7 +136,7 @@ void dibujar_puntos(QImage& trozo, const Estado& e, QPoint origen, std::optional
                 const std::int64_t x0 = x * s;
                 const std::int64_t x1 = x == ancho ? x0 + s : x0 + s - 1;
                 const QRgb c = colores[static_cast<std::size_t>(x)];
-                if (e.ver_rejilla) {
+                if (rejilla) {
                     if (x0 >= ini_x) f[x0] = kQNegro;
                     l.llenar(py, std::max(x0 + 1, ini_x), std::min(x1, fin_x), c);
                     if (x == ancho && x0 + s <= fin_x) f[x0 + s] = kQNegro;

@@ -73,6 +73,10 @@ DockColores::DockColores(TForm2& principal)
     QHeaderView* cabecera = tabla_->horizontalHeader();
     cabecera->setSectionResizeMode(QHeaderView::ResizeToContents);
     cabecera->setSectionResizeMode(kColHilo, QHeaderView::Stretch);
+    for (const int c : {kColColor, kColSimbolo}) {
+        cabecera->setSectionResizeMode(c, QHeaderView::Fixed);
+        tabla_->setColumnWidth(c, kLadoIcono + 14);
+    }
     tabla_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabla_->setSortingEnabled(true);
     tabla_->sortByColumn(kColPuntos, Qt::DescendingOrder);
@@ -80,7 +84,7 @@ DockColores::DockColores(TForm2& principal)
     columna->addWidget(buscar_);
     columna->addWidget(tabla_, 1);
     setWidget(contenido);
-    setMinimumWidth(220);
+    setMinimumWidth(270);
 
     connect(tabla_, &QTableWidget::cellClicked, this, [this](int fila, int) { elegir_fila(fila); });
     connect(tabla_, &QTableWidget::cellDoubleClicked, this, [this](int fila, int) { resaltar_fila(fila); });
@@ -106,7 +110,10 @@ void DockColores::resaltar_fila(int fila) {
 
 void DockColores::buscar_hilo() {
     const std::string texto = buscar_->text().toStdString();
-    principal_.ejecutar_paso("", [&texto](Sesion& s) { pc::buscar_hilo(s, texto); });
+    bool hallado = false;
+    principal_.ejecutar_paso("", [&](Sesion& s) { hallado = pc::buscar_hilo(s, texto); });
+    // Hallado, el teclado vuelve al gráfico (las teclas de las herramientas van a él).
+    if (hallado) principal_.lienzo_patron()->setFocus();
 }
 
 void DockColores::showEvent(QShowEvent* ev) {

@@ -173,7 +173,7 @@ QImage referencia(const Estado& e, int ancho, int alto) {
     for (int x = 1; x <= ancho; ++x)
         for (int y = 1; y <= alto; ++y) {
             const Color c = e.punto(x, y).color;
-            const Color pluma = e.ver_rejilla ? 0 : c;
+            const Color pluma = e.ver_rejilla && s >= 2 ? 0 : c;  // a un píxel por punto, sin rejilla
             for (long i = 0; i <= s; ++i)
                 for (long j = 0; j <= s; ++j) {
                     const bool borde = i == 0 || j == 0 || i == s || j == s;
