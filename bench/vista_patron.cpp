@@ -45,34 +45,35 @@ void redibujar_vista(const pc::Estado& e, QPoint origen, QImage& trozo, QImage& 
     p.drawImage(0, 0, trozo);
 }
 
-// Desplazarse por el tapiz a 40 píxeles por punto: cada vuelta, otro sitio.
-void BM_DesplazarA40(benchmark::State& st) {
-    auto e = tapiz_700(40);
+// Repinta la vista una vez por vuelta; `preparar` pone el zoom y devuelve el origen de esa vuelta.
+template <class Preparar>
+void repintar_cada_vuelta(benchmark::State& st, pc::Estado& e, Preparar preparar) {
     QImage trozo(1920, 1080, QImage::Format_RGB32), pantalla(1920, 1080, QImage::Format_RGB32);
     int paso = 0;
     for (auto _ : st) {
-        const QPoint origen((paso * 997) % (702 * 40 - 1920), (paso * 613) % (702 * 40 - 1080));
-        redibujar_vista(*e, origen, trozo, pantalla);
+        redibujar_vista(e, preparar(paso++), trozo, pantalla);
         benchmark::DoNotOptimize(pantalla.constBits());
-        ++paso;
     }
+}
+
+// Desplazarse por el tapiz a 40 píxeles por punto: cada vuelta, otro sitio.
+void BM_DesplazarA40(benchmark::State& st) {
+    auto e = tapiz_700(40);
+    repintar_cada_vuelta(st, *e, [](int paso) {
+        return QPoint((paso * 997) % (702 * 40 - 1920), (paso * 613) % (702 * 40 - 1080));
+    });
 }
 BENCHMARK(BM_DesplazarA40)->Unit(benchmark::kMillisecond);
 
 // Acercar y alejar alrededor del mismo punto: de 1 a 40 píxeles por punto y vuelta.
 void BM_ZoomDe1a40(benchmark::State& st) {
     auto e = tapiz_700(40);
-    QImage trozo(1920, 1080, QImage::Format_RGB32), pantalla(1920, 1080, QImage::Format_RGB32);
-    int paso = 0;
-    for (auto _ : st) {
+    repintar_cada_vuelta(st, *e, [&e](int paso) {
         const int s = 1 + paso % 40;
         e->tam_celda = s;
         // El punto (350, 350) en el centro de la vista, sin salirse del lienzo.
-        const QPoint origen(std::max(0, 350 * s - 960), std::max(0, 350 * s - 540));
-        redibujar_vista(*e, origen, trozo, pantalla);
-        benchmark::DoNotOptimize(pantalla.constBits());
-        ++paso;
-    }
+        return QPoint(std::max(0, 350 * s - 960), std::max(0, 350 * s - 540));
+    });
 }
 BENCHMARK(BM_ZoomDe1a40)->Unit(benchmark::kMillisecond);
 

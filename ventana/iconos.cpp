@@ -3,7 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPolygonF>
 #include <functional>
+#include <initializer_list>
 
 namespace pc::ui {
 
@@ -23,43 +25,21 @@ QPixmap lienzo_icono(const std::function<void(QPainter&)>& dibujo) {
     return px;
 }
 
+// Un polígono cerrado relleno con el color dado y el borde de la pluma.
+void poligono(QPainter& p, const QColor& relleno, std::initializer_list<QPointF> puntos) {
+    p.setBrush(relleno);
+    p.drawPolygon(QPolygonF(QList<QPointF>(puntos)));
+}
+
 void lapiz(QPainter& p) {
     // De abajo a la izquierda (la punta) hacia arriba a la derecha.
-    QPainterPath cuerpo;
-    cuerpo.moveTo(4, 28);
-    cuerpo.lineTo(7, 20);
-    cuerpo.lineTo(22, 5);
-    cuerpo.lineTo(27, 10);
-    cuerpo.lineTo(12, 25);
-    cuerpo.closeSubpath();
-    p.setBrush(QColor(250, 200, 60));
-    p.drawPath(cuerpo);
-    p.setBrush(kTinta);
-    QPainterPath punta;
-    punta.moveTo(4, 28);
-    punta.lineTo(5.5, 24);
-    punta.lineTo(8, 26.5);
-    punta.closeSubpath();
-    p.drawPath(punta);
-    p.setBrush(QColor(230, 110, 110));
-    QPainterPath goma;
-    goma.moveTo(22, 5);
-    goma.lineTo(24.5, 2.5);
-    goma.lineTo(29.5, 7.5);
-    goma.lineTo(27, 10);
-    goma.closeSubpath();
-    p.drawPath(goma);
+    poligono(p, QColor(250, 200, 60), {{4, 28}, {7, 20}, {22, 5}, {27, 10}, {12, 25}});
+    poligono(p, kTinta, {{4, 28}, {5.5, 24}, {8, 26.5}});
+    poligono(p, QColor(230, 110, 110), {{22, 5}, {24.5, 2.5}, {29.5, 7.5}, {27, 10}});
 }
 
 void cubo(QPainter& p) {
-    QPainterPath c;
-    c.moveTo(6, 14);
-    c.lineTo(16, 4);
-    c.lineTo(27, 15);
-    c.lineTo(17, 25);
-    c.closeSubpath();
-    p.setBrush(QColor(200, 210, 225));
-    p.drawPath(c);
+    poligono(p, QColor(200, 210, 225), {{6, 14}, {16, 4}, {27, 15}, {17, 25}});
     p.setBrush(QColor(40, 120, 220));
     QPainterPath pintura;
     pintura.moveTo(6, 14);
@@ -71,15 +51,7 @@ void cubo(QPainter& p) {
 }
 
 void gotero(QPainter& p) {
-    p.setBrush(QColor(230, 230, 235));
-    QPainterPath tubo;
-    tubo.moveTo(4, 28);
-    tubo.lineTo(6, 22);
-    tubo.lineTo(18, 10);
-    tubo.lineTo(22, 14);
-    tubo.lineTo(10, 26);
-    tubo.closeSubpath();
-    p.drawPath(tubo);
+    poligono(p, QColor(230, 230, 235), {{4, 28}, {6, 22}, {18, 10}, {22, 14}, {10, 26}});
     p.setBrush(kTinta);
     p.drawEllipse(QPointF(24, 8), 5, 5);
     p.drawLine(QPointF(16, 8), QPointF(24, 16));
@@ -119,14 +91,8 @@ void flecha(QPainter& p, bool izquierda) {
     arco.moveTo(9, 13);
     arco.cubicTo(20, 5, 30, 12, 26, 24);
     p.drawPath(arco);
-    QPainterPath punta;
-    punta.moveTo(4, 13);
-    punta.lineTo(12, 7);
-    punta.lineTo(12, 19);
-    punta.closeSubpath();
-    p.setBrush(kTinta);
     p.setPen(Qt::NoPen);
-    p.drawPath(punta);
+    poligono(p, kTinta, {{4, 13}, {12, 7}, {12, 19}});
 }
 
 void lupa(QPainter& p, bool mas) {
