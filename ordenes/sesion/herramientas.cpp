@@ -88,7 +88,9 @@ void arrastrar_herramienta(Sesion& s, int x, int y) {
     if (herramienta_activa(e) == Herramienta::kZona) {
         int ancho = 0, alto = 0;
         if (!e.trazo.activo || !tamano_silencioso(e, ancho, alto)) return;
-        marcar_zona_entre(s, e.trazo.x, e.trazo.y, std::clamp(x, 1, ancho), std::clamp(y, 1, alto));
+        // Las dos esquinas dentro del tapiz, aunque el arrastre empiece o acabe fuera.
+        marcar_zona_entre(s, std::clamp(e.trazo.x, 1, ancho), std::clamp(e.trazo.y, 1, alto), std::clamp(x, 1, ancho),
+                          std::clamp(y, 1, alto));
         return;
     }
     if (!pinta_puntos(e)) return;

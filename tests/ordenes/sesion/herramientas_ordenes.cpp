@@ -101,6 +101,12 @@ TEST(Herramientas, ZonaArrastradaConLaPrimeraEsquinaArribaYLosRotulosSiguenALaZo
     EXPECT_EQ(b.e.sel_x, 9);
     EXPECT_EQ(rotulo_marcar_x1y1(b.e), "Marcar (X1,Y1)--> (9,2)");
     EXPECT_EQ(rotulo_marcar_x2y2(b.e), "Marcar (X2,Y2)--> (40,12)");
+    // Empezando fuera del tapiz, la primera esquina queda en su borde.
+    raton_pulsado(b.s, Boton::kIzquierdo, -20, Banco::c(3));
+    b.arrastrar(6, 7);
+    raton_soltado(b.e);
+    EXPECT_EQ(rotulo_marcar_x1y1(b.e), "Marcar (X1,Y1)--> (1,3)");
+    EXPECT_EQ(rotulo_marcar_x2y2(b.e), "Marcar (X2,Y2)--> (6,7)");
     const auto z = zona_a_la_vista(b.e);
     ASSERT_TRUE(z);
     EXPECT_FALSE(z->invertida);
