@@ -53,10 +53,13 @@ inline int anadir(TablaHilos& paleta, MapaColores& indice, Color c, int cuenta) 
 }
 }  // namespace
 
-long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& indice) {
+namespace {
+
+// Por filas de arriba abajo y de izquierda a derecha, como dice la regla: el orden de la
+// tabla es el de la primera aparición y, con la tabla llena, se rechazan los que llegan después.
+long contar_por_filas(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& indice) {
     paleta.total = 0;
     indice.vaciar();
-    r = limitar_rango(r);
     long rechazados = 0;
     // El color del punto anterior y su posición: en un tapiz los vecinos suelen repetir color.
     Color anterior = 0;
@@ -79,6 +82,67 @@ long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& i
         }
     }
     return rechazados;
+}
+
+// Lo mismo recorriendo la rejilla en el orden en que está en memoria (columna a columna), mucho
+// más deprisa en un tapiz grande. Cada color guarda cuándo aparece primero en el orden por
+// filas (punto y, dentro del punto, su color antes que los perfiles por lado) y la tabla se
+// ordena así al final. Si la tabla se llena devuelve false: qué colores se rechazan depende
+// del orden, y entonces se cuenta por filas.
+bool contar_por_columnas(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& indice) {
+    paleta.total = 0;
+    indice.vaciar();
+    std::array<std::int64_t, kMaxHilos + 1> primero;
+    // Añade el color y anota su primera aparición; 0 si la tabla está llena.
+    const auto ver = [&](Color c, int cuenta, std::int64_t orden) {
+        const int antes = paleta.total;
+        const int p = anadir(paleta, indice, c, cuenta);
+        if (p == 0) return 0;
+        std::int64_t& pr = primero[static_cast<std::size_t>(p)];
+        pr = paleta.total != antes ? orden : std::min(pr, orden);
+        return p;
+    };
+    for (int x = r.x1; x <= r.x2; ++x) {
+        Color anterior = 0;
+        int pos_anterior = 0;
+        for (int y = r.y1; y <= r.y2; ++y) {
+            const Punto& p = e.punto(x, y);
+            const std::int64_t orden = (std::int64_t{y} * kLadoRejilla + x) * 5;
+            if (pos_anterior != 0 && p.color == anterior) {
+                // El de arriba, del mismo color, aparece antes en el orden por filas.
+                ++paleta[pos_anterior].numero;
+            } else {
+                pos_anterior = ver(p.color, 1, orden);
+                if (pos_anterior == 0) return false;
+                anterior = p.color;
+            }
+            for (int k = 1; k <= 4; ++k) {
+                const Color c = p.lado(k);
+                if (c != kSinPerfil && ver(c, 0, orden + k) == 0) return false;
+            }
+        }
+    }
+    // La tabla en el orden de la primera aparición por filas.
+    std::array<int, kMaxHilos + 1> pos{};
+    const int n = paleta.total;
+    for (int i = 1; i <= n; ++i) pos[static_cast<std::size_t>(i)] = i;
+    std::sort(pos.begin() + 1, pos.begin() + 1 + n, [&](int a, int b) {
+        return primero[static_cast<std::size_t>(a)] < primero[static_cast<std::size_t>(b)];
+    });
+    const TablaHilos copia = paleta;
+    for (int i = 1; i <= n; ++i) {
+        paleta[i] = copia[pos[static_cast<std::size_t>(i)]];
+        indice.poner(paleta[i].color, i);
+    }
+    return true;
+}
+
+}  // namespace
+
+long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& indice) {
+    r = limitar_rango(r);
+    if (contar_por_columnas(e, r, paleta, indice)) return 0;
+    return contar_por_filas(e, r, paleta, indice);
 }
 
 void ordenar_paleta(TablaHilos& paleta) {

@@ -66,16 +66,29 @@ std::string nombre_hilo(const Estado& e, Color c) {
     return e.marca + ":" + n;
 }
 
-Color color_de_hilo(const Estado& e, const std::string& texto) {
+namespace {
+// El nombre de un hilo sin lo que va hasta los dos puntos ("DMC: 310" -> "310"), sin blancos.
+std::string sin_marca(const std::string& texto) {
     std::string t = texto;
     const std::size_t p = t.find(':');
     if (p != std::string::npos) t.erase(0, p + 1);
-    t = recortar(t);
-    int numero;
-    if (t == "B5200") numero = -1;
-    else if (t == "Blanco") numero = -2;
-    else if (t == "Ecru") numero = -3;
-    else numero = entero(t);
+    return recortar(t);
+}
+}  // namespace
+
+std::optional<int> numero_de_hilo(const std::string& texto) {
+    const std::string t = sin_marca(texto);
+    if (t == "B5200") return -1;
+    if (t == "Blanco") return -2;
+    if (t == "Ecru") return -3;
+    int numero = 0;
+    if (!leer_entero(t, numero)) return std::nullopt;
+    return numero;
+}
+
+Color color_de_hilo(const Estado& e, const std::string& texto) {
+    const std::optional<int> n = numero_de_hilo(texto);
+    const int numero = n ? *n : entero(sin_marca(texto));
     const int i = buscar_numero(numero, e.hilos);
     return i == 0 ? kNegro : e.hilos[i].color;
 }

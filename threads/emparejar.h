@@ -1,5 +1,6 @@
 // Relación entre colores e hilos: el hilo más próximo y los nombres de los hilos.
 #pragma once
+#include <optional>
 #include <string>
 
 #include "app/estado.h"
@@ -18,6 +19,9 @@ std::string texto_numero_hilo(const std::string& marca, int numero);
 // Color del hilo de hilos con ese nombre o número; negro si no está. ErrorConversion si el
 // texto no es un número ni un nombre especial.
 Color color_de_hilo(const Estado& e, const std::string& texto);
+// Número de hilo de un nombre o número ("DMC: 310", "310", "Blanco" -2, "Ecru" -3, "B5200" -1),
+// sin mirar ninguna tabla; vacío si el texto no lo es.
+std::optional<int> numero_de_hilo(const std::string& texto);
 // "R,G,B" en decimal.
 std::string texto_rgb(Color c);
 // Índice de la primera entrada con ese número (activa o no); 0 si no hay.

@@ -13,6 +13,7 @@ namespace pc::ui {
 namespace {
 const char* const kClaveRecientes = "recientes";
 const char* const kClaveGeometria = "ventana/geometria";
+const char* const kClaveDisposicion = "ventana/disposicion";
 }  // namespace
 
 std::unique_ptr<QSettings> abrir_preferencias() {
@@ -95,6 +96,14 @@ QByteArray geometria_guardada() { return abrir_preferencias()->value(QLatin1Stri
 
 void guardar_geometria(const QByteArray& geometria) {
     abrir_preferencias()->setValue(QLatin1String(kClaveGeometria), geometria);
+}
+
+QByteArray disposicion_guardada() {
+    return abrir_preferencias()->value(QLatin1String(kClaveDisposicion)).toByteArray();
+}
+
+void guardar_disposicion(const QByteArray& disposicion) {
+    abrir_preferencias()->setValue(QLatin1String(kClaveDisposicion), disposicion);
 }
 
 }  // namespace pc::ui

@@ -56,6 +56,7 @@ void cargar_con_dialogo(Sesion& s, int formato) {
 // que el tamaño de celda.
 void ajustar_rejilla(Sesion& s, int ancho, int alto) {
     Estado& e = s.e;
+    lienzo_de_partida(e);
     if (e.tam_celda <= 0) e.tam_celda = 4;
     int rejilla = entero(e.tam_rejilla);
     if (rejilla < 1) {
@@ -87,6 +88,7 @@ void poner_diseno_leido(Sesion& s, const Estado& leido, const std::string& fiche
     e.alto = leido.alto;
     zona_completa(e);
     e.paleta.total = 0;
+    lienzo_de_partida(e);
     redibujar_todo(s);
     mostrar_fichero(s, fichero);
     // El pie de la impresión nombra el patrón abierto, también el que llega por la línea de órdenes.

@@ -7,6 +7,9 @@ namespace pc {
 // Reconstruye paleta (todo el tapiz o la zona de trabajo), la lista en Memo1 y muestra el visor.
 void construir_paleta(Sesion& s, bool en_zona);
 void ver_colores(Sesion& s);  // "Ver Paleta de Colores del Punto de Cruz"
+// Los colores del rango con sus puntos, de más a menos usado, como los cuenta construir_paleta
+// pero sin listarlos ni avisar y sin tocar paleta (para la ventana de colores del gráfico).
+void contar_paleta(const Estado& e, int x1, int y1, int x2, int y2, TablaHilos& paleta);
 
 void reducir_paleta(Sesion& s, bool interactivo);     // "Reducir Colores Paleta"
 void reducir_similares(Sesion& s, bool interactivo);  // "Reducir Colores Similares"

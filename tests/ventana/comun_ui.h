@@ -46,7 +46,8 @@ inline void describir(const QList<QAction*>& acciones, int nivel, QStringList& l
             lineas << l + QStringLiteral("---");
             continue;
         }
-        l += a->text() + QStringLiteral(" #") + a->objectName();
+        // El rótulo que se ve: sin el "&" de la letra subrayada de los menús de la barra.
+        l += QString(a->text()).remove(QLatin1Char('&')) + QStringLiteral(" #") + a->objectName();
         if (a->isCheckable()) l += a->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
         if (!a->isEnabled()) l += QStringLiteral(" (off)");
         lineas << l;
