@@ -248,5 +248,30 @@ TEST_F(Ventana, MenusConAltEnLaBarraYLasFaltasDeLaVentana) {
     EXPECT_EQ(de_color(kFondo), 600);
 }
 
+TEST_F(Ventana, UnOxsSoltadoSeImportaYGrabarLoVuelveAEscribirEnOxs) {
+    QTemporaryDir dir;
+    const QString oxs = dir.filePath(QStringLiteral("ajeno.oxs"));
+    QFile ajeno(oxs);
+    ASSERT_TRUE(ajeno.open(QIODevice::WriteOnly));
+    ajeno.write(R"(<?xml version="1.0" encoding="UTF-8"?><chart>
+<properties oxsversion="1.0" chartwidth="2" chartheight="1"/>
+<palette><palette_item index="0" number="cloth" name="cloth" color="FFFFFF"/>
+<palette_item index="1" number="DMC    310" name="310" color="000000"/></palette>
+<fullstitches><stitch x="1" y="0" palindex="1"/></fullstitches></chart>)");
+    ajeno.close();
+    f().abrir_soltados({oxs});
+    EXPECT_EQ(e().ancho, "2");
+    EXPECT_EQ(e().punto(1, 1).color, 0xFFFFFFu);
+    EXPECT_EQ(e().punto(2, 1).color, 0u);
+    EXPECT_EQ(f().fichero_actual(), oxs);
+
+    e().color_actual = 0x0000FF;
+    clic(1, 1);
+    elegir(&f(), "Grabar1");
+    EXPECT_EQ(guion_.pendientes(), 0u);
+    ASSERT_TRUE(ajeno.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ajeno.readAll().contains(R"(color="FF0000")"));
+}
+
 }  // namespace
 }  // namespace pc::prueba
