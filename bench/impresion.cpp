@@ -1,7 +1,7 @@
 // La impresión: un tapiz de 700 x 700 con 100 colores, con símbolos y rejilla, dibujado en la
 // imagen de 1200 x 1200 (y codificado como BMP); los 144 trozos de 60 x 60 de ese tapiz
 // (dibujo y BMP de cada uno, sin escribir en disco); y el PDF de un tapiz de 200 x 200 con
-// símbolos y leyenda.
+// símbolos y leyenda, y el de uno de 700 x 700.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -88,12 +88,25 @@ void BM_Pdf200(benchmark::State& st) {
     pc::VistaNula v;
     std::size_t tam = 0;
     for (auto _ : st) {
-        tam = pc::imprimir_en_pdf(tz->t, v).size();
+        tam = pc::imprimir_en_pdf(tz->t, v)->size();
         benchmark::DoNotOptimize(tam);
     }
     st.counters["KiB"] = static_cast<double>(tam) / 1024.0;
 }
 BENCHMARK(BM_Pdf200)->Unit(benchmark::kMillisecond);
+
+// El PDF de la impresión en papel de un tapiz de 700 x 700 con símbolos y leyenda.
+void BM_Pdf700(benchmark::State& st) {
+    auto tz = tapiz(700, 100, pc::Salida::kImpresora);
+    pc::VistaNula v;
+    std::size_t tam = 0;
+    for (auto _ : st) {
+        tam = pc::imprimir_en_pdf(tz->t, v)->size();
+        benchmark::DoNotOptimize(tam);
+    }
+    st.counters["MB"] = static_cast<double>(tam) / 1e6;
+}
+BENCHMARK(BM_Pdf700)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 

@@ -73,7 +73,7 @@ void VistaLote::imprimir(const TrabajoImpresion& t) {
         imprimir_en_imagen(imagen_impresion, t, *this);
         return;
     }
-    escribir_fichero(t.destino.fichero_pdf, imprimir_en_pdf(t, *this));
+    escribir_fichero(t.destino.fichero_pdf, *imprimir_en_pdf(t, *this));
 }
 
 std::string VistaLote::bmp_impreso() {

@@ -8,14 +8,12 @@
 #include <string>
 
 #include "print/cuadernillo.h"
+#include "render/avance.h"
 
 class QPagedPaintDevice;
 class QPainter;
 
 namespace pc {
-
-// Avance del dibujo, página a página (hechas, total); devolver false lo detiene.
-using Avance = std::function<bool(int hechas, int total)>;
 
 // La familia de la letra DejaVu Sans que viaja con el programa, cargada la primera vez desde
 // los recursos. ErrorFichero si no se puede cargar.
@@ -25,8 +23,8 @@ QString familia_letra();
 // 10 mm de margen en cada lado (el margen mínimo de la impresora si es mayor).
 void preparar_pagina_cuadernillo(QPagedPaintDevice& d, const OpcionesCuadernillo& op);
 
-// Dibuja todas las páginas con un pintor ya empezado sobre el dispositivo; false si el avance
-// pidió parar. Si el área del dispositivo es menor que la de la maqueta, todo se encoge igual.
+// Dibuja todas las páginas con un pintor ya empezado sobre el dispositivo, contando el avance
+// página a página; false si el avance pidió parar. Si el área del dispositivo es menor que la de la maqueta, todo se encoge igual.
 bool dibujar_cuadernillo(QPainter& p, QPagedPaintDevice& d, const TrabajoCuadernillo& t, const Avance& avance = {});
 
 // El cuadernillo entero como PDF, o nada si el avance pidió parar.

@@ -26,6 +26,7 @@
 #include "app/texto.h"
 #include "ordenes/ficheros/ficheros_patron.h"
 #include "ventana/impresion/imprime.h"
+#include "ventana/impresion/patron.h"
 #include "render/dibujo_patron.h"
 #include "threads/datos.h"
 #include "ventana/hilos/columnas.h"
@@ -169,6 +170,13 @@ void TForm2::conectar(TForm1* visor, TAboutBox* acerca) {
     vista_.conectar_visor(visor);
 }
 
+VentanaPatron& TForm2::ventana_patron() {
+    if (!ventana_patron_) ventana_patron_ = new VentanaPatron(*this);
+    return *ventana_patron_;
+}
+
+void TForm2::abrir_patron() { ventana_patron().abrir(); }
+
 void TForm2::conectar_columnas(TForm3* columnas) {
     columnas_ = columnas;
     vista_.conectar_columnas(columnas);
@@ -189,6 +197,7 @@ void TForm2::elegir(const EntradaMenu& en) {
         case Accion::kImprimir:
             if (impresion_) impresion_->abrir();
             return;
+        case Accion::kPatron: abrir_patron(); return;
         default: break;
     }
     historial_->antes(*estado_);

@@ -82,6 +82,17 @@ TrabajoCuadernillo preparar_cuadernillo(Sesion& s) {
     return t;
 }
 
+std::string resumen_cuadernillo(Sesion& s) {
+    try {
+        const MaquetaCuadernillo m = preparar_cuadernillo(s).maqueta;
+        const int graficos = static_cast<int>(m.graficos.size());
+        return std::to_string(m.total_paginas) + " páginas: la portada, " + std::to_string(graficos) +
+               " del gráfico y " + std::to_string(m.paginas_leyenda) + " de leyenda.";
+    } catch (const Error& err) {
+        return err.what();
+    }
+}
+
 bool exportar_cuadernillo_en(Sesion& s, const std::string& fichero) {
     TrabajoCuadernillo t = preparar_cuadernillo(s);
     t.destino.fichero_pdf = fichero;

@@ -18,6 +18,10 @@ std::string titulo_cuadernillo(const Estado& e);
 // El trabajo con las opciones guardadas en el estado (todo el tapiz o la zona de trabajo).
 TrabajoCuadernillo preparar_cuadernillo(Sesion& s);
 
+// Lo que tendría el cuadernillo con las opciones guardadas ("5 páginas: la portada, 3 del
+// gráfico y 1 de leyenda."), o por qué no se puede hacer. No pregunta ni dibuja nada.
+std::string resumen_cuadernillo(Sesion& s);
+
 // "Exportar PDF": pide el nombre del fichero .pdf y lo escribe de forma atómica.
 void exportar_cuadernillo(Sesion& s);
 // Lo mismo en un fichero ya elegido; false si el usuario canceló el dibujo.

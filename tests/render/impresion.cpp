@@ -130,10 +130,10 @@ TEST_F(Render, PapelConLeyendaTituloFraseFilasYComentario) {
     t.simbolos.total = 1;
     t.leyenda = {{kNegro, " HILO DMC: 310  ANCHOR:403", "H. DMC: 310"}};
     t.pie = "Mi diseño    (gato.pc)";
-    const std::string pdf = imprimir_en_pdf(t, v);
+    const std::string pdf = *imprimir_en_pdf(t, v);
     ASSERT_EQ(pdf.rfind("%PDF", 0), 0u);
-    // Página A4 a 300 ppp: 2480 x 3508; la leyenda en unidades de 55.
-    const int L = 55;
+    // Página A4 a 300 ppp con 10 mm de margen: 2244 x 3272; la leyenda en unidades de 49.
+    const int L = 49;
     EXPECT_TRUE(hay_texto(L, L, "Equivalencias de Símbolos y Colores"));
     EXPECT_TRUE(hay_texto(L, 2 * L,
                           "Las equivalencias de colores entre DMC y ANCHOR son las publicadas por la casa ANCHOR "

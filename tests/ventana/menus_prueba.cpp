@@ -21,6 +21,7 @@ const char* const kMenuPrincipal = R"(Archivo #Archivo1
   Cargar Punto Cruz #CargarPuntoCruz1
   Grabar Punto Cruz #GrabarPuntoCruz1
   Cargar Pto Cruz para Imprimir (*.PCI) #CargarPtocRuzparaImprimirPCI1
+  Exportar Patrón PDF... #ExportarPatronPDF1
   Archivos recientes #Archivosrecientes1 (off)
   ---
   Ancho del Punto de Cruz (Alto a escala) #AnchodelPuntodeCruz1
