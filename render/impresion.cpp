@@ -381,6 +381,28 @@ void leyenda_papel(Superficie& s, Simbolos& sim, const TrabajoImpresion& t, int 
     }
 }
 
+// Lo que queda a la vista de un trozo de símbolo que se sale de su cuadro (celdas pequeñas):
+// los cuadros que se dibujan después lo tapan, el de la derecha (de x_fin a `derecha`, hasta
+// y_fin) si lo hay y las filas de abajo (de y_fin a `abajo`, de `izquierda` a `derecha`) si
+// las hay; lo que cae fuera del tapiz se ve. Se añaden a `v` los pedazos visibles, fila a fila.
+void recortar_tapado(const QRect& q, bool hay_derecha, bool hay_abajo, int x_fin, int y_fin, int izquierda,
+                     int derecha, int abajo, QVector<QRect>& v) {
+    for (int py = q.top(); py <= q.bottom(); ++py) {
+        int desde = 0, hasta = -1;  // lo tapado en esta fila de píxeles
+        if (hay_abajo && py >= y_fin && py <= abajo) desde = izquierda, hasta = derecha;
+        else if (hay_derecha && py <= y_fin) desde = x_fin, hasta = derecha;
+        if (hasta < desde) {
+            v.append(QRect(q.left(), py, q.width(), 1));
+            continue;
+        }
+        if (q.left() < desde) v.append(QRect(q.left(), py, std::min(q.right(), desde - 1) - q.left() + 1, 1));
+        if (q.right() > hasta) {
+            const int x0 = std::max(q.left(), hasta + 1);
+            v.append(QRect(x0, py, q.right() - x0 + 1, 1));
+        }
+    }
+}
+
 // Los puntos fuera de la escritura directa en la imagen (en papel): el mismo resultado que
 // dibujar cuadrado a cuadrado, fila a fila, pero de una vez. Cada punto se queda con su cuadro
 // menos el borde derecho y el de abajo, que tapan el vecino de la derecha y el de abajo (salvo
@@ -402,7 +424,7 @@ bool puntos_de_una_vez(Superficie& s, Simbolos& sim, const TrabajoImpresion& t, 
         return a_qrgb(t.aclara != 0 ? aclarar(guardado, t.aclara) : guardado);
     };
     const std::string y2 = std::to_string(r.y2);
-    constexpr int kSinLimite = 1 << 20;
+    const int derecha = a.ox + r.columnas() * c, abajo = a.oy + r.filas() * c;
     for (int j = r.y1; j <= r.y2; ++j) {
         v.progreso("Imprimiendo... " + std::to_string(j) + "/" + y2);
         if (avance && !avance(j - r.y1, r.filas())) return false;
@@ -423,10 +445,11 @@ bool puntos_de_una_vez(Superficie& s, Simbolos& sim, const TrabajoImpresion& t, 
             const Trazos* tz = sim.trazos(e.punto(i, j).color, papel);
             if (!tz) continue;
             const int x = a.ox + (i - r.x1) * c;
-            const QRect dentro(x, y, i == r.x2 ? kSinLimite : c, ultima_fila ? kSinLimite : c);
-            for (const QRect& q : tz->cuadros) {
-                const QRect en = q.translated(x, y) & dentro;
-                if (!en.isEmpty()) cuadros.append(en);
+            const QRect propio(x, y, c, c);
+            for (const QRect& q0 : tz->cuadros) {
+                const QRect q = q0.translated(x, y);
+                if (propio.contains(q)) cuadros.append(q);
+                else recortar_tapado(q, i < r.x2, !ultima_fila, x + c, y + c, a.ox, derecha, abajo, cuadros);
             }
             for (const QLine& l : tz->lineas) lineas.append(l.translated(x, y));
         }
@@ -439,7 +462,6 @@ bool puntos_de_una_vez(Superficie& s, Simbolos& sim, const TrabajoImpresion& t, 
     }
     if (rejilla_negra) {
         QVector<QLine> rejilla;
-        const int derecha = a.ox + r.columnas() * c, abajo = a.oy + r.filas() * c;
         for (int k = 0; k <= r.columnas(); ++k) rejilla.append(QLine(a.ox + k * c, a.oy, a.ox + k * c, abajo));
         for (int k = 0; k <= r.filas(); ++k) rejilla.append(QLine(a.ox, a.oy + k * c, derecha, a.oy + k * c));
         s.pluma(kNegroQ, 1);
