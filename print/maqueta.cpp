@@ -88,12 +88,14 @@ int unidad_leyenda(int pagina_ancho, int pagina_alto) {
 std::vector<SitioLeyenda> sitios_leyenda(int filas, int L, int pagina_ancho, int pagina_alto, int ancho_fila) {
     std::vector<SitioLeyenda> v;
     SitioLeyenda s;
+    // 15 unidades entre columnas, o las que hagan falta para que el texto no pise la siguiente.
+    const int paso = L < 1 ? 15 : std::max(15, (ancho_fila + L / 2 + L - 1) / L);
     for (int n = 0; n < filas; ++n) {
         v.push_back(s);
         if (L < 1) continue;
         ++s.v;
         if (static_cast<std::int64_t>(s.v) * L > pagina_alto - L) {
-            s.u += 15;
+            s.u += paso;
             s.v = 4;
             if (static_cast<std::int64_t>(s.u) * L + ancho_fila > pagina_ancho) {
                 ++s.pagina;

@@ -59,9 +59,10 @@ int unidad_leyenda(int pagina_ancho, int pagina_alto);
 
 // Sitio de cada fila de la leyenda en papel, en unidades L: `pagina` cuenta desde 0 las páginas
 // de la leyenda. Las filas bajan desde v = 4; cuando v·L pasa del alto de la página menos L, la
-// columna siguiente empieza 15 unidades a la derecha; y cuando una columna (dos cuadrados y el
-// texto más largo, `ancho_fila` píxeles) ya no cabe en el ancho, sigue en una página nueva. Así
-// ninguna fila queda fuera del papel.
+// columna siguiente empieza 15 unidades a la derecha (más si una fila, dos cuadrados y el texto
+// más largo, `ancho_fila` píxeles, no cabe en 15: una columna no pisa a la siguiente); y cuando
+// una columna ya no cabe en el ancho, sigue en una página nueva. Así ninguna fila queda fuera
+// del papel.
 struct SitioLeyenda {
     int pagina = 0, u = 1, v = 4;
 };
