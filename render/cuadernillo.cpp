@@ -543,16 +543,16 @@ QString familia_letra() {
 }
 
 void preparar_pagina_cuadernillo(QPagedPaintDevice& d, const OpcionesCuadernillo& op) {
-    const QPageSize papel(op.carta ? QPageSize::Letter : QPageSize::A4);
-    const QMarginsF margen(kMargenCuadernilloMm, kMargenCuadernilloMm, kMargenCuadernilloMm, kMargenCuadernilloMm);
-    QPageLayout l(papel, op.apaisado ? QPageLayout::Landscape : QPageLayout::Portrait, margen,
-                  QPageLayout::Millimeter);
-    d.setPageLayout(l);
+    d.setPageSize(QPageSize(op.carta ? QPageSize::Letter : QPageSize::A4));
+    d.setPageOrientation(op.apaisado ? QPageLayout::Landscape : QPageLayout::Portrait);
     // Una impresora que no llega a 10 mm del borde se queda con su margen mínimo.
-    const QMarginsF minimo = d.pageLayout().minimumMargins();
-    const QMarginsF usado(std::max(margen.left(), minimo.left()), std::max(margen.top(), minimo.top()),
-                          std::max(margen.right(), minimo.right()), std::max(margen.bottom(), minimo.bottom()));
-    d.setPageMargins(usado, QPageLayout::Millimeter);
+    QPageLayout l = d.pageLayout();
+    l.setUnits(QPageLayout::Millimeter);
+    const QMarginsF minimo = l.minimumMargins();
+    const double m = kMargenCuadernilloMm;
+    d.setPageMargins(QMarginsF(std::max(m, minimo.left()), std::max(m, minimo.top()), std::max(m, minimo.right()),
+                               std::max(m, minimo.bottom())),
+                     QPageLayout::Millimeter);
 }
 
 bool dibujar_cuadernillo(QPainter& p, QPagedPaintDevice& d, const TrabajoCuadernillo& t, const Avance& avance) {

@@ -616,11 +616,12 @@ void preparar_pagina_impresion(QPagedPaintDevice& d, const DestinoImpresion& des
     if (destino.papel_ancho_mm > 0 && destino.papel_alto_mm > 0)
         papel = QPageSize(QSizeF(destino.papel_ancho_mm, destino.papel_alto_mm), QPageSize::Millimeter,
                           QString::fromStdString(destino.papel), QPageSize::FuzzyMatch);
-    const QPageLayout::Orientation orientacion = destino.apaisado ? QPageLayout::Landscape : QPageLayout::Portrait;
-    const QMarginsF margen(kMargenPdfMm, kMargenPdfMm, kMargenPdfMm, kMargenPdfMm);
-    d.setPageLayout(QPageLayout(papel, orientacion, impresora ? QMarginsF() : margen, QPageLayout::Millimeter));
+    // Papel y orientación primero: unos márgenes que la impresora no admite no los deshacen.
+    d.setPageSize(papel);
+    d.setPageOrientation(destino.apaisado ? QPageLayout::Landscape : QPageLayout::Portrait);
     // En la impresora, los márgenes son los que no puede imprimir: la página es su área imprimible.
     if (impresora) d.setPageMargins(d.pageLayout().minimumMargins(), d.pageLayout().units());
+    else d.setPageMargins(QMarginsF(kMargenPdfMm, kMargenPdfMm, kMargenPdfMm, kMargenPdfMm), QPageLayout::Millimeter);
 }
 
 std::optional<std::string> imprimir_en_pdf(const TrabajoImpresion& t, Vista& v, const Avance& avance) {
