@@ -3,9 +3,8 @@
 // contadores dicen el tamaño del PDF y sus páginas.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "bench/comun_fiel.h"
+#include "bench/comun_qt.h"
 #include "ordenes/impresion/cuadernillo.h"
 #include "render/cuadernillo.h"
 
@@ -46,12 +45,4 @@ BENCHMARK(BM_Cuadernillo120x80)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qargc = 1;
-    QGuiApplication app(qargc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return pc::medir::medir_con_qt(argc, argv); }

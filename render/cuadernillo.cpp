@@ -1,6 +1,5 @@
 #include "render/cuadernillo.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -20,6 +19,7 @@
 
 #include "app/errores.h"
 #include "render/imagen_qt.h"
+#include "render/impresion.h"
 
 namespace pc {
 
@@ -41,14 +41,11 @@ constexpr double kMuestra = 5.0;
 constexpr int kLadoImagenPortada = 1000;
 // Los puntos repetidos de la página anterior, sombreados.
 const QColor kSombraSolape(0, 0, 0, 46);
-const QColor kGrisClaro(200, 200, 200);
 
 ObservadorCuadernillo& observador() {
     static ObservadorCuadernillo o;
     return o;
 }
-
-QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // La página que se está dibujando: milímetros del área a unidades del dispositivo, letras y textos.
 class Hoja {
@@ -587,23 +584,13 @@ bool dibujar_cuadernillo(QPainter& p, QPagedPaintDevice& d, const TrabajoCuadern
 }
 
 std::optional<std::string> cuadernillo_pdf(const TrabajoCuadernillo& t, const Avance& avance) {
-    QByteArray bytes;
-    bool hecho = false;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(kPuntosPorPulgadaPdf);
-        preparar_pagina_cuadernillo(pdf, t.op);
-        pdf.setCreator(QStringLiteral("Punto de Cruz"));
-        pdf.setTitle(q(t.titulo));
-        QPainter p;
-        if (!p.begin(&pdf)) throw ErrorFichero("No se puede empezar el PDF del patrón.");
-        hecho = dibujar_cuadernillo(p, pdf, t, avance);
-        p.end();
-    }
-    if (!hecho) return std::nullopt;
-    return bytes.toStdString();
+    return pdf_en_memoria(
+        kPuntosPorPulgadaPdf, t.titulo, [&](QPdfWriter& pdf) { preparar_pagina_cuadernillo(pdf, t.op); },
+        [&](QPdfWriter& pdf) {
+            QPainter p;
+            if (!p.begin(&pdf)) throw ErrorFichero("No se puede empezar el PDF del patrón.");
+            return dibujar_cuadernillo(p, pdf, t, avance);
+        });
 }
 
 void observar_cuadernillo(ObservadorCuadernillo o) { observador() = std::move(o); }

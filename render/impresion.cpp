@@ -36,8 +36,6 @@ ObservadorTexto& observador() {
     return o;
 }
 
-QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 // El dispositivo con su pintor. En una imagen, mientras no se haya empezado a pintar con
 // QPainter, los rectángulos se escriben directamente en los píxeles.
 class Superficie {
@@ -624,21 +622,29 @@ void preparar_pagina_impresion(QPagedPaintDevice& d, const DestinoImpresion& des
     else d.setPageMargins(QMarginsF(kMargenPdfMm, kMargenPdfMm, kMargenPdfMm, kMargenPdfMm), QPageLayout::Millimeter);
 }
 
-std::optional<std::string> imprimir_en_pdf(const TrabajoImpresion& t, Vista& v, const Avance& avance) {
+std::optional<std::string> pdf_en_memoria(int ppp, const std::string& titulo,
+                                          const std::function<void(QPdfWriter&)>& preparar,
+                                          const std::function<bool(QPdfWriter&)>& dibujar) {
     QByteArray bytes;
     bool hecho = false;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
-        pdf.setResolution(kPuntosPorPulgadaPdf);
-        preparar_pagina_impresion(pdf, t.destino, false);
+        pdf.setResolution(ppp);
+        preparar(pdf);
         pdf.setCreator(QStringLiteral("Punto de Cruz"));
-        pdf.setTitle(QStringLiteral("Punto de Cruz"));
-        hecho = dibujar(pdf, nullptr, nullptr, t, v, [&pdf] { pdf.newPage(); }, avance);
+        pdf.setTitle(q(titulo));
+        hecho = dibujar(pdf);
     }
     if (!hecho) return std::nullopt;
     return bytes.toStdString();
+}
+
+std::optional<std::string> imprimir_en_pdf(const TrabajoImpresion& t, Vista& v, const Avance& avance) {
+    return pdf_en_memoria(
+        kPuntosPorPulgadaPdf, "Punto de Cruz", [&](QPdfWriter& pdf) { preparar_pagina_impresion(pdf, t.destino, false); },
+        [&](QPdfWriter& pdf) { return dibujar(pdf, nullptr, nullptr, t, v, [&pdf] { pdf.newPage(); }, avance); });
 }
 
 std::string codificar_bmp(const QImage& imagen) {

@@ -15,6 +15,7 @@
 
 class QPaintDevice;
 class QPagedPaintDevice;
+class QPdfWriter;
 class QPainter;
 
 namespace pc {
@@ -40,6 +41,12 @@ void imprimir_en_imagen(QImage& imagen, const TrabajoImpresion& t, Vista& v);
 // Papel en PDF: páginas a 300 puntos por pulgada con la página de preparar_pagina_impresion;
 // devuelve el fichero entero, o nada si el avance pidió parar.
 std::optional<std::string> imprimir_en_pdf(const TrabajoImpresion& t, Vista& v, const Avance& avance = {});
+
+// Un PDF en memoria a `ppp` puntos por pulgada con ese título: `preparar` pone la página y
+// `dibujar` dibuja las páginas; si devuelve false (se paró a medias) no hay PDF.
+std::optional<std::string> pdf_en_memoria(int ppp, const std::string& titulo,
+                                          const std::function<void(QPdfWriter&)>& preparar,
+                                          const std::function<bool(QPdfWriter&)>& dibujar);
 
 // La imagen como fichero BMP de 24 bits.
 std::string codificar_bmp(const QImage& imagen);
