@@ -140,6 +140,8 @@ struct Estado {
     // de patrón elegido al abrir (su nombre va al pie de la página impresa).
     OpcionesImpresion impresion;
     std::string fichero_abierto;
+    // El cuadernillo del patrón: las opciones de su ventana.
+    OpcionesCuadernillo cuadernillo;
 
     // Rótulos de menú que cambian con las órdenes de edición. Vacío: el rótulo de siempre.
     // Los de selección y los de ORIGEN y DESTINO los comparten el menú del lienzo del

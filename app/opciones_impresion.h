@@ -22,10 +22,32 @@ struct OpcionesImpresion {
     bool imprimir_habilitado = true;  // el botón "Imprimir" de la ventana
 };
 
-// Dónde va la impresión en papel: la impresora elegida en el diálogo o un fichero PDF.
+// Dónde va la impresión en papel: la impresora elegida en el diálogo o un fichero PDF, con el
+// papel, la orientación y las copias que se eligieron en el diálogo de impresión.
 struct DestinoImpresion {
     std::string impresora;    // vacío: la impresora por defecto
     std::string fichero_pdf;  // no vacío: se escribe un PDF con ese nombre
+    std::string papel;        // nombre del papel elegido; vacío: A4
+    double papel_ancho_mm = 0, papel_alto_mm = 0;  // en vertical; 0: A4
+    bool apaisado = false;
+    int copias = 1;
+};
+
+// El cuadernillo del patrón ("Exportar Patrón PDF..."): portada, páginas del gráfico que se
+// solapan y leyenda con las madejas. Lo que se eligió en su ventana dura lo que el programa.
+enum class ModoCuadernillo { kAmbos, kSimbolos, kColor };
+
+struct OpcionesCuadernillo {
+    bool carta = false;        // papel Carta; si no, A4
+    bool apaisado = false;
+    double celda_mm = 3.0;     // lado de un punto en el papel, 2,0 a 10,0
+    int tela = 14;             // puntos por pulgada de la tela
+    int hebras = 2;
+    int solape = 2;            // puntos que repite cada página de la anterior, 0 a 10
+    ModoCuadernillo modo = ModoCuadernillo::kAmbos;
+    std::string titulo;        // vacío: el nombre del fichero sin extensión
+    std::string catalogo = "DMC";
+    bool zona = false;         // sólo la zona de trabajo
 };
 
 }  // namespace pc

@@ -8,7 +8,9 @@ namespace pc {
 std::optional<DestinoImpresion> Dialogos::dialogo_impresion(const std::string& filtro_pdf) {
     const auto fichero = guardar(filtro_pdf, "*.pdf");
     if (!fichero) return std::nullopt;
-    return DestinoImpresion{"", *fichero};
+    DestinoImpresion d;
+    d.fichero_pdf = *fichero;
+    return d;
 }
 
 std::optional<std::string> Dialogos::elegir_carpeta(const std::string&, const std::string&) {
@@ -20,6 +22,8 @@ RespuestaSalir Dialogos::pregunta_con_grabar(const std::string& titulo, const st
 }
 
 void Vista::imprimir(const TrabajoImpresion&) {}
+
+bool Vista::imprimir_cuadernillo(const TrabajoCuadernillo&) { return true; }
 
 std::string Vista::bmp_impreso() { return {}; }
 

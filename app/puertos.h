@@ -11,6 +11,7 @@ namespace pc {
 
 struct DestinoImpresion;
 struct TrabajoImpresion;
+struct TrabajoCuadernillo;
 struct DibujoPaleta;
 
 // Respuesta a la pregunta de salir con cambios sin grabar.
@@ -72,6 +73,9 @@ public:
     // Dibuja un trabajo de impresión: en papel (impresora o PDF) o en la imagen del lienzo de
     // la paleta. Quien no imprime no hace nada.
     virtual void imprimir(const TrabajoImpresion& trabajo);
+    // Dibuja el cuadernillo del patrón en su destino (un PDF o la impresora); false si el
+    // usuario lo canceló a medias (entonces no queda nada escrito). Quien no imprime no hace nada.
+    virtual bool imprimir_cuadernillo(const TrabajoCuadernillo& trabajo);
     // La imagen del lienzo de la paleta como fichero BMP de 24 bits; vacío si no hay imagen.
     virtual std::string bmp_impreso();
     // Una línea de perfilado recién puesta: el lado k (1..4) del punto (x, y), en el color

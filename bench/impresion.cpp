@@ -1,14 +1,14 @@
 // La impresión: un tapiz de 700 x 700 con 100 colores, con símbolos y rejilla, dibujado en la
 // imagen de 1200 x 1200 (y codificado como BMP); los 144 trozos de 60 x 60 de ese tapiz
 // (dibujo y BMP de cada uno, sin escribir en disco); y el PDF de un tapiz de 200 x 200 con
-// símbolos y leyenda.
+// símbolos y leyenda, y el de uno de 700 x 700.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <memory>
 
 #include "app/vista_nula.h"
 #include "bench/comun_estado.h"
+#include "bench/comun_qt.h"
 #include "print/maqueta.h"
 #include "print/trabajo.h"
 #include "render/impresion.h"
@@ -83,26 +83,22 @@ void BM_Trozos144(benchmark::State& st) {
 }
 BENCHMARK(BM_Trozos144)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_Pdf200(benchmark::State& st) {
-    auto tz = tapiz(200, 100, pc::Salida::kImpresora);
+// El PDF de la impresión en papel de un tapiz de lado x lado con símbolos y leyenda.
+void pdf(benchmark::State& st, int lado) {
+    auto tz = tapiz(lado, 100, pc::Salida::kImpresora);
     pc::VistaNula v;
     std::size_t tam = 0;
     for (auto _ : st) {
-        tam = pc::imprimir_en_pdf(tz->t, v).size();
+        tam = pc::imprimir_en_pdf(tz->t, v)->size();
         benchmark::DoNotOptimize(tam);
     }
-    st.counters["KiB"] = static_cast<double>(tam) / 1024.0;
+    st.counters["MB"] = static_cast<double>(tam) / 1e6;
 }
+void BM_Pdf200(benchmark::State& st) { pdf(st, 200); }
 BENCHMARK(BM_Pdf200)->Unit(benchmark::kMillisecond);
+void BM_Pdf700(benchmark::State& st) { pdf(st, 700); }
+BENCHMARK(BM_Pdf700)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qargc = 1;
-    QGuiApplication app(qargc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return pc::medir::medir_con_qt(argc, argv); }

@@ -11,8 +11,12 @@ intermedio; los símbolos macizos ponen un cuadrado de 2 x 2 por punto.
 
 De la reserva de dibujos se descartan los que, en cualquiera de los dos tamaños, quedan a
 menos de DISTANCIA_MINIMA_5 puntos de otro ya elegido o tapan demasiado el color de fondo.
-El orden es el de "el más lejano primero": cada símbolo es el que más se aleja del más parecido
-de los ya puestos, así los primeros 40 son los más distintos entre sí.
+
+El orden sigue al reparto de la impresión: con S símbolos y n colores, el color b toma el símbolo
+Trunc(b · S / n) (la razón en precisión simple) y el color 1 el símbolo 1. Los símbolos se colocan
+de modo que, para cualquier número de colores de 2 a COLORES_REPARTO, los que se reparten
+difieran al menos en DISTANCIA_REPARTO_10 de los 100 puntos y en DISTANCIA_REPARTO_5 de los 25
+de la reducción: los parecidos sólo quedan en posiciones que nunca se reparten juntas.
 
 El fichero se escribe con una línea por fila: la etiqueta (1..9, 0 para la décima), los 10
 puntos ("X" o espacio) y una línea en blanco entre símbolos. Una línea sólo cuenta como fila si
@@ -23,12 +27,17 @@ la última línea del fichero y no hace falta (ni se crea un símbolo vacío de 
 (10 x 10) y de 12 píxeles (5 x 5), negros sobre cuadrados de colores, en un PPM.
 """
 import os
+import random
+import struct
 import sys
 
 DISTANCIA_MINIMA_5 = 2     # puntos distintos entre dos reducciones de 5 x 5, como mínimo
 DENSIDAD_MAXIMA_10 = 0.56  # parte de los 100 puntos que puede tapar un símbolo
 PRIMEROS = 40
 PRIMERO = "punto"
+COLORES_REPARTO = 60
+DISTANCIA_REPARTO_10 = 8
+DISTANCIA_REPARTO_5 = 4
 
 # Dibujos de 5 x 5: nombre, "f" (trazo fino) o "g" (macizo), cinco filas.
 DIBUJOS = """
@@ -309,6 +318,72 @@ def elegir():
     return elegidos
 
 
+def razon_simple(s, n):
+    """La razón s / n en precisión simple, como la calcula el programa."""
+    return struct.unpack("f", struct.pack("f", s / n))[0]
+
+
+def repartidos(s, n):
+    """Posiciones (desde 0) de los símbolos que reciben n colores de s símbolos."""
+    r = razon_simple(s, n)
+    return [0] + [min(max(int(b * r), 1), s) - 1 for b in range(2, n + 1)]
+
+
+def parecidos(a, b):
+    return hamming(a[0], b[0]) < DISTANCIA_REPARTO_10 or hamming(a[1], b[1]) < DISTANCIA_REPARTO_5
+
+
+def ordenar_reparto(elegidos):
+    """Reordena los símbolos (el primero se queda) para que ningún par parecido caiga en dos
+    posiciones que se reparten juntas con 2 a COLORES_REPARTO colores. El último ha de seguir
+    teniendo vacía la décima fila."""
+    s = len(elegidos)
+    juntas = [set() for _ in range(s)]
+    for n in range(2, COLORES_REPARTO + 1):
+        pos = repartidos(s, n)
+        for a in pos:
+            juntas[a].update(p for p in pos if p != a)
+    juntas = [sorted(j) for j in juntas]
+    parecido = [[i != j and parecidos(elegidos[i], elegidos[j]) for j in range(s)] for i in range(s)]
+    puede_ir_al_final = [not any(m[9]) for m, _, _ in elegidos]
+    orden = []  # orden[posición] = símbolo
+
+    def choques(i):
+        fila = parecido[orden[i]]
+        return sum(1 for j in juntas[i] if fila[orden[j]])
+
+    def cambio(i, j):
+        """Choques de las posiciones i y j tras cambiar sus símbolos, menos los de antes."""
+        antes = choques(i) + choques(j)
+        orden[i], orden[j] = orden[j], orden[i]
+        despues = choques(i) + choques(j)
+        orden[i], orden[j] = orden[j], orden[i]
+        return despues - antes
+
+    # Búsqueda de conflictos mínimos: cada vez, el mejor cambio para una posición que choca,
+    # y de vez en cuando uno al azar para salir de los callejones; si no llega, otra semilla.
+    for semilla in range(1, 30):
+        azar = random.Random(semilla)
+        orden = list(range(s))
+        for _ in range(4000):
+            malas = [i for i in range(1, s) if choques(i)]
+            if not malas and not choques(0):
+                return [elegidos[k] for k in orden]
+            if not malas:
+                break
+            i = azar.choice(malas)
+            candidatas = [j for j in range(1, s) if j != i and (s - 1 not in (i, j) or
+                                                               puede_ir_al_final[orden[j if i == s - 1 else i]])]
+            if azar.random() < 0.2:
+                j = azar.choice(candidatas)
+            else:
+                valor = {j: cambio(i, j) for j in candidatas}
+                mejor = min(valor.values())
+                j = azar.choice([k for k, v in valor.items() if v == mejor])
+            orden[i], orden[j] = orden[j], orden[i]
+    raise SystemExit("no se encuentra un orden de reparto sin símbolos parecidos")
+
+
 def texto(elegidos):
     lineas = []
     for i, (m, _, _) in enumerate(elegidos):
@@ -368,14 +443,11 @@ def main():
         del args[i:i + 2]
     raiz = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     salida = args[0] if args else os.path.join(raiz, "print", "datos", "simbolos.dat")
-    elegidos = elegir()
+    elegidos = ordenar_reparto(elegir())
     with open(salida, "w", encoding="ascii", newline="\n") as f:
         f.write(texto(elegidos))
-    primeros = elegidos[:PRIMEROS]
-    d5 = min(hamming(a[1], b[1]) for i, a in enumerate(primeros) for b in primeros[i + 1:])
-    d10 = min(hamming(a[0], b[0]) for i, a in enumerate(primeros) for b in primeros[i + 1:])
-    print(f"{len(elegidos)} símbolos en {salida}; los {PRIMEROS} primeros difieren al menos en "
-          f"{d5} puntos de 5 x 5 y {d10} de 10 x 10")
+    print(f"{len(elegidos)} símbolos en {salida}; con 2 a {COLORES_REPARTO} colores los repartidos "
+          f"difieren al menos en {DISTANCIA_REPARTO_10} puntos de 10 x 10 y {DISTANCIA_REPARTO_5} de 5 x 5")
     print(" ".join(e[2] for e in elegidos))
     if ruta_muestra:
         muestra(elegidos, ruta_muestra)

@@ -15,50 +15,14 @@
 #include "lote/patron_lote.h"
 #include "ordenes/impresion/imprimir.h"
 #include "ordenes/impresion/opciones_impresion.h"
+#include "print/maqueta.h"
 
 namespace pc::lote {
 
 namespace {
 
-bool termina_en(const std::string& s, const std::string& fin) {
-    if (s.size() < fin.size()) return false;
-    std::string cola = s.substr(s.size() - fin.size());
-    for (char& c : cola) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return cola == fin;
-}
-
-// Enteros separados por comas, cada uno en [minimo, maximo].
-std::vector<int> lista_enteros(const std::string& opcion, const std::string& texto, std::size_t cuantos,
-                               int minimo, int maximo) {
-    std::vector<int> v;
-    std::size_t desde = 0;
-    while (true) {
-        const std::size_t coma = texto.find(',', desde);
-        v.push_back(entero_opcion(opcion, texto.substr(desde, coma - desde), minimo, maximo));
-        if (coma == std::string::npos) break;
-        desde = coma + 1;
-    }
-    if (v.size() != cuantos) {
-        throw ErrorUso("Valor incorrecto para " + opcion + ": '" + texto + "' (deben ser " +
-                       std::to_string(cuantos) + " números separados por comas).");
-    }
-    return v;
-}
-
-// Las fuentes y el dibujo de texto necesitan una aplicación de Qt, pero nunca una pantalla: la
-// herramienta dibuja siempre fuera de ella, diga lo que diga el entorno (con QT_QPA_PLATFORM=xcb
-// y sin pantalla, Qt no podría arrancar).
-std::unique_ptr<QGuiApplication> aplicacion_qt() {
-    if (QCoreApplication::instance()) return nullptr;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char nombre[] = "puntocruz-lote";
-    static char* argv[] = {nombre, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 int ejecutar_exportar(const std::vector<std::string>& args) {
-    const Opciones op = leer_opciones(args, {"-o", "--aclarar", "--escala", "--zona", "--comentario"},
+    const Opciones op = leer_opciones(args, {"-o", "--aclarar", "--escala", "--zona", "--comentario", "--catalogo"},
                                       {"--simbolos", "--sin-rejilla", "--sin-colores", "--sin-leyenda", "--trozos"});
     if (op.sueltos.size() != 1) throw ErrorUso("Indica el fichero de entrada.");
     const auto salida = op.valor("-o");
@@ -83,22 +47,28 @@ int ejecutar_exportar(const std::vector<std::string>& args) {
         im.escala_y = std::to_string(v[1]);
     }
     if (auto c = op.valor("--comentario")) im.comentario = *c;
-    std::vector<int> zona;
-    if (auto z = op.valor("--zona")) zona = lista_enteros("--zona", *z, 4, 1, kMaxPuntos);
+    const std::vector<int> zona = opcion_zona(op);
+    const std::string catalogo = catalogo_opcion(op.valor("--catalogo").value_or("DMC"));
 
     const auto app = aplicacion_qt();
     const std::string carpeta = QCoreApplication::applicationDirPath().toStdString();
     if (!cargar_patron(ent, op.sueltos[0])) return 1;
+    // La leyenda nombra los hilos con el catálogo del tapiz.
+    if (!ent.usar_catalogo(catalogo)) return 1;
     e.fichero_abierto = op.sueltos[0];
     if (!zona.empty()) {
         im.detalle = true;
-        e.zona_x1 = std::to_string(zona[0]);
-        e.zona_y1 = std::to_string(zona[1]);
-        e.zona_x2 = std::to_string(zona[2]);
-        e.zona_y2 = std::to_string(zona[3]);
+        poner_zona(e, zona);
     }
     Sesion& s = ent.sesion;
     if (trozos) {
+        // Un tapiz de una sola fila o columna no da ningún trozo: no se escribe nada.
+        if (trozos_bmp(ancho_tapiz(e), alto_tapiz(e)).empty()) {
+            std::cerr << "Ningún trozo de " << kTrozoBmp << " x " << kTrozoBmp << " cabe en un tapiz de " << e.ancho
+                      << " x " << e.alto
+                      << " puntos (hacen falta 2 columnas y 2 filas como mínimo); no se ha escrito nada.\n";
+            return 1;
+        }
         // Las carpetas que faltan se crean; si la exportación falla, las que se crearon y
         // siguen vacías se quitan (no queda una carpeta vacía de una orden fallida).
         std::vector<std::filesystem::path> creadas;
@@ -142,11 +112,13 @@ const bool registrado = registrar({
     "  puntocruz-lote exportar ENTRADA -o SALIDA [--simbolos] [--sin-rejilla] [--sin-colores]\n"
     "                          [--sin-leyenda] [--aclarar N] [--escala X,Y]\n"
     "                          [--zona X1,Y1,X2,Y2] [--comentario TEXTO] [--trozos]\n"
+    "                          [--catalogo DMC|ANCHOR]\n"
     "      Imprime el tapiz de ENTRADA: SALIDA.bmp es la imagen de 1200 x 1200 de \"Generar BMP\n"
     "      de la Impresión\"; SALIDA.pdf, las páginas A4 de la impresión en papel (el tapiz y,\n"
     "      con --simbolos, la leyenda). Con --trozos, SALIDA es una carpeta y se escriben en\n"
     "      ella 1.bmp, 2.bmp... de 60 x 60 puntos. --zona imprime sólo esa zona; --escala es\n"
-    "      el porcentaje del ancho y del alto de la página.",
+    "      el porcentaje del ancho y del alto de la página; --catalogo, el de los hilos del\n"
+    "      tapiz, que nombra la leyenda (DMC si no se dice).",
     ejecutar_exportar,
 });
 

@@ -2,6 +2,7 @@
 
 #include "app/ficheros.h"
 #include "app/texto.h"
+#include "render/cuadernillo.h"
 #include "render/impresion.h"
 #include "threads/datos.h"
 #include "threads/catalogo.h"
@@ -58,6 +59,13 @@ void VistaLote::memo_linea(const std::string& linea) {
     if (eco_memo) *eco_memo << linea << '\n';
 }
 
+bool VistaLote::imprimir_cuadernillo(const TrabajoCuadernillo& t) {
+    const auto pdf = cuadernillo_pdf(t);
+    if (!pdf) return false;
+    escribir_fichero(t.destino.fichero_pdf, *pdf);
+    return true;
+}
+
 void VistaLote::imprimir(const TrabajoImpresion& t) {
     if (t.salida == Salida::kBmp) {
         if (imagen_impresion.isNull())
@@ -65,7 +73,7 @@ void VistaLote::imprimir(const TrabajoImpresion& t) {
         imprimir_en_imagen(imagen_impresion, t, *this);
         return;
     }
-    escribir_fichero(t.destino.fichero_pdf, imprimir_en_pdf(t, *this));
+    escribir_fichero(t.destino.fichero_pdf, *imprimir_en_pdf(t, *this));
 }
 
 std::string VistaLote::bmp_impreso() {
@@ -154,6 +162,55 @@ std::string entrada_y_salida(const Opciones& op) {
     const auto salida = op.valor("-o");
     if (!salida) throw ErrorUso("Indica el fichero de salida con -o.");
     return *salida;
+}
+
+bool termina_en(const std::string& s, const std::string& fin) {
+    if (s.size() < fin.size()) return false;
+    std::string cola = s.substr(s.size() - fin.size());
+    for (char& c : cola) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return cola == fin;
+}
+
+std::vector<int> lista_enteros(const std::string& opcion, const std::string& texto, std::size_t cuantos,
+                               int minimo, int maximo) {
+    std::vector<int> v;
+    std::size_t desde = 0;
+    while (true) {
+        const std::size_t coma = texto.find(',', desde);
+        v.push_back(entero_opcion(opcion, texto.substr(desde, coma - desde), minimo, maximo));
+        if (coma == std::string::npos) break;
+        desde = coma + 1;
+    }
+    if (v.size() != cuantos) {
+        throw ErrorUso("Valor incorrecto para " + opcion + ": '" + texto + "' (deben ser " +
+                       std::to_string(cuantos) + " números separados por comas).");
+    }
+    return v;
+}
+
+std::vector<int> opcion_zona(const Opciones& op) {
+    if (auto z = op.valor("--zona")) return lista_enteros("--zona", *z, 4, 1, kMaxPuntos);
+    return {};
+}
+
+void poner_zona(Estado& e, const std::vector<int>& zona) {
+    if (zona.size() != 4) return;
+    e.zona_x1 = std::to_string(zona[0]);
+    e.zona_y1 = std::to_string(zona[1]);
+    e.zona_x2 = std::to_string(zona[2]);
+    e.zona_y2 = std::to_string(zona[3]);
+}
+
+// Las fuentes y el dibujo de texto necesitan una aplicación de Qt, pero nunca una pantalla: la
+// herramienta dibuja siempre fuera de ella, diga lo que diga el entorno (con QT_QPA_PLATFORM=xcb
+// y sin pantalla, Qt no podría arrancar).
+std::unique_ptr<QGuiApplication> aplicacion_qt() {
+    if (QCoreApplication::instance()) return nullptr;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char nombre[] = "puntocruz-lote";
+    static char* argv[] = {nombre, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 }  // namespace pc::lote

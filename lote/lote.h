@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <QGuiApplication>
+
 #include "app/estado.h"
 #include "ordenes/sesion/sesion.h"
 #include "app/vista_nula.h"
@@ -63,6 +65,7 @@ public:
     void memo_limpiar() override { memo.clear(); }
     void memo_linea(const std::string& linea) override;
     void imprimir(const TrabajoImpresion& trabajo) override;
+    bool imprimir_cuadernillo(const TrabajoCuadernillo& trabajo) override;
     std::string bmp_impreso() override;
 };
 
@@ -103,5 +106,17 @@ std::string catalogo_opcion(const std::string& texto);
 void leer_metodo(const Opciones& op, Estado& e);
 // Un solo fichero de entrada y la salida obligatoria de -o, que devuelve; ErrorUso si no.
 std::string entrada_y_salida(const Opciones& op);
+// El nombre acaba en `fin` (en minúsculas, p. ej. ".pdf"), sin mirar mayúsculas.
+bool termina_en(const std::string& s, const std::string& fin);
+// `cuantos` enteros separados por comas, cada uno en [minimo, maximo]; ErrorUso si no.
+std::vector<int> lista_enteros(const std::string& opcion, const std::string& texto, std::size_t cuantos,
+                               int minimo, int maximo);
+// La zona de trabajo de --zona X1,Y1,X2,Y2 (vacío: nada, si no se dio la opción).
+std::vector<int> opcion_zona(const Opciones& op);
+// Pone la zona (cuatro números) como zona de trabajo del estado.
+void poner_zona(Estado& e, const std::vector<int>& zona);
+// Las letras y el dibujo de texto necesitan una aplicación de Qt; sin pantalla, la de fuera.
+// Nada si ya hay una.
+std::unique_ptr<QGuiApplication> aplicacion_qt();
 
 }  // namespace pc::lote

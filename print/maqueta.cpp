@@ -85,6 +85,47 @@ int unidad_leyenda(int pagina_ancho, int pagina_alto) {
     return static_cast<int>(std::min(pagina_ancho, pagina_alto) / 45.0);
 }
 
+std::vector<SitioLeyenda> sitios_leyenda(int filas, int L, int pagina_ancho, int pagina_alto, int ancho_fila) {
+    std::vector<SitioLeyenda> v;
+    SitioLeyenda s;
+    // 15 unidades entre columnas, o las que hagan falta para que el texto no pise la siguiente.
+    const int paso = L < 1 ? 15 : std::max(15, (ancho_fila + L / 2 + L - 1) / L);
+    for (int n = 0; n < filas; ++n) {
+        v.push_back(s);
+        if (L < 1) continue;
+        ++s.v;
+        if (static_cast<std::int64_t>(s.v) * L > pagina_alto - L) {
+            s.u += paso;
+            s.v = 4;
+            if (static_cast<std::int64_t>(s.u) * L + ancho_fila > pagina_ancho) {
+                ++s.pagina;
+                s.u = 1;
+            }
+        }
+    }
+    return v;
+}
+
+TablaBmp maqueta_tabla_bmp(int colores, int x0, int ancho_imagen, int alto_imagen, int arriba, int alto_letra,
+                           const std::function<int(int letra)>& ancho_texto) {
+    constexpr int kFilaMin = 8, kFilaMax = 26, kFilaMinima = 4;
+    TablaBmp t;
+    t.x0 = std::clamp(x0, 0, std::max(ancho_imagen - kFranjaTablaBmp, 0));
+    const int n = std::max(colores, 1);
+    const int alto = std::max(alto_imagen - arriba, 1), ancho = std::max(ancho_imagen - t.x0, 1);
+    // Primero el alto de siempre con la letra de siempre; si no caben todos, filas más bajas
+    // con una letra que quepa en ellas.
+    for (int h = std::clamp(alto / n, kFilaMin, kFilaMax); h >= kFilaMinima; --h) {
+        t.fila = h;
+        t.letra = h >= kFilaMin && h >= alto_letra - 4 ? 0 : h;
+        t.ancho_columna = h + 4 + ancho_texto(t.letra) + 8;
+        t.por_columna = std::max(alto / h, 1);
+        const int columnas = std::max(ancho / t.ancho_columna, 1);
+        if (static_cast<std::int64_t>(columnas) * t.por_columna >= n) break;
+    }
+    return t;
+}
+
 Color aclarar(Color c, int a) {
     return rgb(limitar(rojo(c) + a), limitar(verde(c) + a), limitar(azul(c) + a));
 }

@@ -3,6 +3,7 @@
 // aclarado de los colores, el orden de la paleta de la leyenda y los trozos de la impresión
 // troceada. Sólo cuentas: el dibujo lo hace el renderizador.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,31 @@ int lado_celda(const Area& area, const Rango& r);
 
 // Unidad de la leyenda en papel: la menor dimensión de la página entre 45.
 int unidad_leyenda(int pagina_ancho, int pagina_alto);
+
+// Sitio de cada fila de la leyenda en papel, en unidades L: `pagina` cuenta desde 0 las páginas
+// de la leyenda. Las filas bajan desde v = 4; cuando v·L pasa del alto de la página menos L, la
+// columna siguiente empieza 15 unidades a la derecha (más si una fila, dos cuadrados y el texto
+// más largo, `ancho_fila` píxeles, no cabe en 15: una columna no pisa a la siguiente); y cuando
+// una columna ya no cabe en el ancho, sigue en una página nueva. Así ninguna fila queda fuera
+// del papel.
+struct SitioLeyenda {
+    int pagina = 0, u = 1, v = 4;
+};
+std::vector<SitioLeyenda> sitios_leyenda(int filas, int L, int pagina_ancho, int pagina_alto, int ancho_fila);
+
+// La tabla de símbolos de la imagen: la franja donde va (desde x0, nunca a menos de 150 píxeles
+// del borde derecho), el alto de cada fila, la letra, las columnas y las filas por columna, de
+// modo que quepan todos los colores. `ancho_texto(letra)` es el ancho del texto más largo con la
+// letra de ese alto en píxeles (0: la letra de siempre, de alto `alto_letra`).
+struct TablaBmp {
+    int x0 = 0;
+    int fila = 0;     // alto de cada fila
+    int letra = 0;    // 0: la letra de siempre; si no, su alto en píxeles
+    int ancho_columna = 0;
+    int por_columna = 0;
+};
+TablaBmp maqueta_tabla_bmp(int colores, int x0, int ancho_imagen, int alto_imagen, int arriba, int alto_letra,
+                           const std::function<int(int letra)>& ancho_texto);
 
 // Suma `a` a rojo, verde y azul, cada uno como mucho 255 (y como poco 0).
 Color aclarar(Color c, int a);

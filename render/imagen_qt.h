@@ -1,6 +1,7 @@
 // La imagen de origen sobre una QImage convertida una sola vez a RGB de 32 bits.
 #pragma once
 #include <QImage>
+#include <QString>
 #include <string>
 
 #include "app/puertos.h"
@@ -28,6 +29,9 @@ private:
     std::string fichero_;
     int cargas_ = 0;
 };
+
+// Un texto del programa (UTF-8) para Qt.
+inline QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Conversión entre el color del programa (rojo en el byte bajo) y el de Qt.
 inline QRgb a_qrgb(Color c) { return qRgb(rojo(c), verde(c), azul(c)); }

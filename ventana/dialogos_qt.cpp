@@ -152,6 +152,14 @@ std::optional<DestinoImpresion> DialogosQt::dialogo_impresion(const std::string&
     DestinoImpresion d;
     d.impresora = impresora.printerName().toStdString();
     if (impresora.outputFormat() == QPrinter::PdfFormat) d.fichero_pdf = impresora.outputFileName().toStdString();
+    // El papel, la orientación y las copias que se eligieron.
+    const QPageLayout pagina = impresora.pageLayout();
+    const QSizeF mm = pagina.pageSize().size(QPageSize::Millimeter);
+    d.papel = pagina.pageSize().name().toStdString();
+    d.papel_ancho_mm = mm.width();
+    d.papel_alto_mm = mm.height();
+    d.apaisado = pagina.orientation() == QPageLayout::Landscape;
+    d.copias = impresora.copyCount();
     return d;
 }
 

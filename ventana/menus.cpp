@@ -80,6 +80,7 @@ const std::vector<EntradaMenu>& tabla_principal() {
         orden(1, "CargarPtocRuzparaImprimirPCI1", "Cargar Pto Cruz para Imprimir (*.PCI)", cargar_pci_orden),
         orden(1, "ImportarOXS1", "Importar OXS...", importar_oxs),
         orden(1, "ExportarOXS1", "Exportar OXS...", exportar_oxs),
+        accion(1, "ExportarPatronPDF1", "Exportar Patrón PDF...", Accion::kPatron),
         sep(1),
         orden(1, "AnchodelPuntodeCruz1", "Ancho del Punto de Cruz (Alto a escala)", ancho_a_escala),
         orden(1, "AltodelPuntodeCruzAnchoaescala1", "Alto del Punto de Cruz (Ancho a escala)", alto_a_escala),

@@ -34,6 +34,7 @@
 #include "ordenes/ficheros/ficheros_patron.h"
 #include "ordenes/ficheros/oxs.h"
 #include "ventana/impresion/imprime.h"
+#include "ventana/impresion/patron.h"
 #include "threads/datos.h"
 #include "ventana/hilos/columnas.h"
 #include "ventana/hilos/lienzo_paleta.h"
@@ -208,6 +209,13 @@ void TForm2::conectar(TForm1* visor, TAboutBox* acerca) {
     vista_.conectar_visor(visor);
 }
 
+VentanaPatron& TForm2::ventana_patron() {
+    if (!ventana_patron_) ventana_patron_ = new VentanaPatron(*this);
+    return *ventana_patron_;
+}
+
+void TForm2::abrir_patron() { ventana_patron().abrir(); }
+
 void TForm2::conectar_columnas(TForm3* columnas) {
     columnas_ = columnas;
     vista_.conectar_columnas(columnas);
@@ -234,6 +242,7 @@ void TForm2::elegir(const EntradaMenu& en) {
         case Accion::kImprimir:
             if (impresion_) impresion_->abrir();
             return;
+        case Accion::kPatron: abrir_patron(); return;
         default: break;
     }
     historial_->antes(*estado_);

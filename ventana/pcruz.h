@@ -32,6 +32,7 @@ class TAboutBox;
 class TForm4;
 class VentanaAyuda;
 class VigiaRecuperacion;
+class VentanaPatron;
 
 class TForm2 : public QMainWindow {
     Q_OBJECT
@@ -45,6 +46,9 @@ public:
     void conectar(TForm1* visor, TAboutBox* acerca);
     // La ventana de opciones de impresión, que abre "Imprimir Punto de Cruz".
     void conectar_impresion(TForm4* impresion) { impresion_ = impresion; }
+    // "Exportar Patrón PDF...": la ventana del cuadernillo (se crea la primera vez).
+    void abrir_patron();
+    VentanaPatron& ventana_patron();
     // La ventana de selección de columnas, que trabaja sobre este estado.
     void conectar_columnas(TForm3* columnas);
 
@@ -157,6 +161,7 @@ private:
     TForm1* visor_ = nullptr;
     TAboutBox* acerca_ = nullptr;
     TForm4* impresion_ = nullptr;
+    VentanaPatron* ventana_patron_ = nullptr;
     TForm3* columnas_ = nullptr;
     VentanaAyuda* ayuda_ = nullptr;
     QRect celdas_pendientes_;  // celdas repintadas que aún no se han actualizado en pantalla

@@ -46,6 +46,29 @@ inline constexpr const char* kImpLeyenda = "Imprimir LEYENDA de SIMBOLOS";
 inline constexpr const char* kImpTroceado = "Imprimir Pto CRUZ TROCEADO";
 inline constexpr const char* kImpComentario = "Comentario";
 inline constexpr const char* kImpVistaPrevia = "Vista Previa";
+inline constexpr const char* kImpPatron = "Patrón";
+
+// Exportar Patrón PDF (el cuadernillo).
+inline constexpr const char* kTituloPatron = "Exportar Patrón PDF";
+inline constexpr const char* kPatronPapel = "Papel";
+inline constexpr const char* kPatronApaisado = "Apaisado";
+inline constexpr const char* kPatronCelda = "Lado de cada punto";
+inline constexpr const char* kPatronTela = "Tela";
+inline constexpr const char* kPatronPuntosPulgada = " puntos por pulgada";
+inline constexpr const char* kPatronHebras = "Hebras";
+inline constexpr const char* kPatronSolape = "Solape entre páginas";
+inline constexpr const char* kPatronPuntos = " puntos";
+inline constexpr const char* kPatronModo = "Modo";
+inline constexpr const char* kPatronModoAmbos = "Símbolos y colores";
+inline constexpr const char* kPatronModoSimbolos = "Sólo símbolos (impresora en blanco y negro)";
+inline constexpr const char* kPatronModoColor = "Sólo colores";
+inline constexpr const char* kPatronTitulo = "Título";
+inline constexpr const char* kPatronCatalogo = "Catálogo de hilos";
+inline constexpr const char* kPatronZona = "Sólo la zona de trabajo";
+inline constexpr const char* kPatronExportar = "Exportar PDF";
+inline constexpr const char* kPatronPreparando = "Preparando el patrón...";
+inline constexpr const char* kImprimiendo = "Imprimiendo...";
+inline constexpr const char* kImpresionCancelada = "Impresión cancelada.";
 
 
 // Botones y rótulos de los diálogos estándar.

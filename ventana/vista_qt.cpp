@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QPainter>
 #include <QPrinter>
 
+#include "app/errores.h"
 #include "app/ficheros.h"
 
 #include "ventana/bmp.h"
@@ -13,7 +15,10 @@
 #include "render/dibujo_paleta.h"
 #include "threads/vista_paleta.h"
 #include "render/imagen_qt.h"
+#include "render/cuadernillo.h"
 #include "render/impresion.h"
+#include "ventana/impresion/progreso.h"
+#include "ventana/textos_ui.h"
 
 namespace pc::ui {
 
@@ -122,6 +127,15 @@ void VistaQt::color_fondo(Color c) { principal_.poner_color_fondo(a_qrgb(c)); }
 
 namespace pc::ui {
 
+namespace {
+
+// La impresora elegida en el diálogo, con sus copias.
+void preparar_impresora(QPrinter& impresora, const DestinoImpresion& d) {
+    if (!d.impresora.empty()) impresora.setPrinterName(QString::fromStdString(d.impresora));
+    impresora.setCopyCount(std::max(d.copias, 1));
+}
+}  // namespace
+
 void VistaQt::imprimir(const TrabajoImpresion& t) {
     if (t.salida == Salida::kBmp) {
         // Mientras se dibuja no se ve ninguno de los dos lienzos; al acabar, la imagen.
@@ -133,13 +147,42 @@ void VistaQt::imprimir(const TrabajoImpresion& t) {
         principal_.lienzo_paleta()->update();
         return;
     }
+    ProgresoDibujo progreso(&principal_, QString::fromUtf8(texto::kImprimiendo));
     if (!t.destino.fichero_pdf.empty()) {
-        escribir_fichero(t.destino.fichero_pdf, imprimir_en_pdf(t, *this));
+        const auto pdf = imprimir_en_pdf(t, *this, progreso.avance());
+        if (pdf) escribir_fichero(t.destino.fichero_pdf, *pdf);
+        else panel(0, texto::kImpresionCancelada);
         return;
     }
     QPrinter impresora(QPrinter::HighResolution);
-    if (!t.destino.impresora.empty()) impresora.setPrinterName(QString::fromStdString(t.destino.impresora));
-    dibujar_impresion(impresora, t, *this, [&impresora] { impresora.newPage(); });
+    preparar_impresora(impresora, t.destino);
+    preparar_pagina_impresion(impresora, t.destino, true);
+    QPainter pintor;
+    if (!pintor.begin(&impresora)) throw ErrorFichero("No se puede empezar a imprimir.");
+    if (!dibujar_impresion(pintor, t, *this, [&impresora] { impresora.newPage(); }, progreso.avance())) {
+        impresora.abort();
+        panel(0, texto::kImpresionCancelada);
+    }
+}
+
+bool VistaQt::imprimir_cuadernillo(const TrabajoCuadernillo& t) {
+    ProgresoDibujo progreso(&principal_, QString::fromUtf8(texto::kPatronPreparando));
+    if (!t.destino.fichero_pdf.empty()) {
+        const auto pdf = cuadernillo_pdf(t, progreso.avance());
+        if (!pdf) return false;
+        escribir_fichero(t.destino.fichero_pdf, *pdf);
+        return true;
+    }
+    QPrinter impresora(QPrinter::HighResolution);
+    preparar_impresora(impresora, t.destino);
+    preparar_pagina_cuadernillo(impresora, t.op);
+    QPainter pintor;
+    if (!pintor.begin(&impresora)) throw ErrorFichero("No se puede empezar a imprimir.");
+    if (!dibujar_cuadernillo(pintor, impresora, t, progreso.avance())) {
+        impresora.abort();
+        return false;
+    }
+    return true;
 }
 
 std::string VistaQt::bmp_impreso() { return codificar_bmp(principal_.imagen_paleta()); }

@@ -37,7 +37,10 @@ public:
     void progreso(const std::string& texto) override;
     void procesar_mensajes() override;
     void color_fondo(Color c) override;
+    // En papel: la impresora con el papel, la orientación y las copias del diálogo y su área
+    // imprimible como página, o el PDF con 10 mm de margen; con el diálogo de progreso.
     void imprimir(const TrabajoImpresion& trabajo) override;
+    bool imprimir_cuadernillo(const TrabajoCuadernillo& trabajo) override;
     std::string bmp_impreso() override;
     void dibujar_lado(int x, int y, int k) override;
     void dibujar_paleta(const DibujoPaleta& d) override;

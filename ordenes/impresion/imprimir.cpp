@@ -12,7 +12,6 @@ namespace pc {
 
 namespace {
 
-const char* const kFiltroPdf = "Documento PDF|*.pdf|Todos los Archivos|*.*";
 constexpr int kEscalaMaxima = 1000;
 constexpr int kGrosorMaximo = 100;
 

@@ -9,6 +9,9 @@
 
 namespace pc {
 
+// Filtro del diálogo de ficheros PDF (imprimir sin impresoras, exportar el patrón).
+inline constexpr const char* kFiltroPdf = "Documento PDF|*.pdf|Todos los Archivos|*.*";
+
 // Imprime o, con "Generar BMP de la Impresión" marcado, dibuja en la imagen. Sin paleta la
 // construye antes. En papel pregunta con el diálogo de impresión; cancelar no dibuja nada.
 // `pieza`: un trozo de la exportación troceada (la zona de trabajo manda siempre).

@@ -1,5 +1,6 @@
 // El simbolos.dat que se entrega con el programa: formato, cantidad y que los símbolos se
-// distingan en los dos tamaños en que se dibujan (10 x 10 desde 13 píxeles, 5 x 5 por debajo).
+// distingan en los dos tamaños en que se dibujan (10 x 10 desde 13 píxeles, 5 x 5 por debajo),
+// sobre todo los que el reparto da juntos a una paleta de hasta 60 colores.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -52,19 +53,28 @@ TEST_F(Fichero, SeLeeSinAvisosYTieneAlMenos150Simbolos) {
 
 TEST_F(Fichero, DistintosEnLosDosTamanos) {
     // Ningún par igual; en 5 x 5 difieren al menos en 2 puntos, para que un solo punto mal
-    // visto no convierta un símbolo en otro. Los 40 primeros (los que bastan para la mayoría
-    // de los patrones) difieren al menos en 5 de los 25 puntos, una fila entera, y en 20 de 100.
+    // visto no convierta un símbolo en otro.
     for (int i = 0; i < t.total; ++i) {
         for (int j = i + 1; j < t.total; ++j) {
-            const int d10 = distancia(grandes[i], grandes[j]);
-            const int d5 = distancia(pequenos[i], pequenos[j]);
-            EXPECT_GE(d5, 2) << i + 1 << " y " << j + 1;
-            EXPECT_GE(d10, 2) << i + 1 << " y " << j + 1;
-            if (j < 40) {
-                EXPECT_GE(d5, 5) << i + 1 << " y " << j + 1;
-                EXPECT_GE(d10, 20) << i + 1 << " y " << j + 1;
-            }
+            EXPECT_GE(distancia(pequenos[i], pequenos[j]), 2) << i + 1 << " y " << j + 1;
+            EXPECT_GE(distancia(grandes[i], grandes[j]), 2) << i + 1 << " y " << j + 1;
         }
+    }
+}
+
+TEST_F(Fichero, LosQueSeRepartenEntreDosYSesentaColoresSeDistinguen) {
+    // Con el reparto de la impresión, los símbolos de 2 a 60 colores difieren al menos en 8 de
+    // los 100 puntos y en 4 de los 25 de la reducción.
+    for (int n = 2; n <= 60; ++n) {
+        TablaSimbolos r = t;
+        asignar_simbolos(r, n);
+        for (int a = 1; a <= n; ++a)
+            for (int b = a + 1; b <= n; ++b) {
+                const Simbolo& sa = r.item[static_cast<std::size_t>(a)];
+                const Simbolo& sb = r.item[static_cast<std::size_t>(b)];
+                EXPECT_GE(distancia(trama_simbolo(sa, 13), trama_simbolo(sb, 13)), 8) << n << ": " << a << " y " << b;
+                EXPECT_GE(distancia(trama_simbolo(sa, 12), trama_simbolo(sb, 12)), 4) << n << ": " << a << " y " << b;
+            }
     }
 }
 

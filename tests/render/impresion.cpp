@@ -130,10 +130,10 @@ TEST_F(Render, PapelConLeyendaTituloFraseFilasYComentario) {
     t.simbolos.total = 1;
     t.leyenda = {{kNegro, " HILO DMC: 310  ANCHOR:403", "H. DMC: 310"}};
     t.pie = "Mi diseño    (gato.pc)";
-    const std::string pdf = imprimir_en_pdf(t, v);
+    const std::string pdf = *imprimir_en_pdf(t, v);
     ASSERT_EQ(pdf.rfind("%PDF", 0), 0u);
-    // Página A4 a 300 ppp: 2480 x 3508; la leyenda en unidades de 55.
-    const int L = 55;
+    // Página A4 a 300 ppp con 10 mm de margen: 2244 x 3272; la leyenda en unidades de 49.
+    const int L = 49;
     EXPECT_TRUE(hay_texto(L, L, "Equivalencias de Símbolos y Colores"));
     EXPECT_TRUE(hay_texto(L, 2 * L,
                           "Las equivalencias de colores entre DMC y ANCHOR son las publicadas por la casa ANCHOR "
@@ -146,6 +146,92 @@ TEST_F(Render, PapelConLeyendaTituloFraseFilasYComentario) {
     for (std::size_t i = pdf.find("/Type /Page\n"); i != std::string::npos; i = pdf.find("/Type /Page\n", i + 1))
         ++paginas;
     EXPECT_EQ(paginas, 2u);
+}
+
+}  // namespace
+}  // namespace pc
+
+namespace pc {
+namespace {
+
+// 231 colores: la leyenda en papel sigue en más páginas y la tabla de la imagen los lista todos,
+// también cuando el tapiz se mete en su franja.
+struct LeyendaLarga : Render {
+    void SetUp() override {
+        Render::SetUp();
+        tapiz(30, 30, kBlanco);
+        t.op.simbolos = true;
+        for (int n = 1; n <= 231; ++n) {
+            const Color c = rgb(n, 255 - n, 7);
+            t.paleta_imp[++t.paleta_imp.total].color = c;
+            t.leyenda.push_back({c, " HILO DMC: " + std::to_string(3000 + n) + "  ANCHOR:Desconocido",
+                                 "H. DMC: " + std::to_string(3000 + n)});
+        }
+        t.simbolos.total = 1;
+        t.simbolos.item[1].punto[4][4] = true;
+    }
+    int filas_dentro(int ancho, int alto, const std::string& prefijo) const {
+        int n = 0;
+        for (const Texto& tx : textos)
+            if (tx.s.rfind(prefijo, 0) == 0) n += tx.x >= 0 && tx.y >= 0 && tx.x < ancho && tx.y < alto;
+        return n;
+    }
+};
+
+TEST_F(LeyendaLarga, EnPapelSigueEnOtraPaginaSinSalirseDelPapel) {
+    t.salida = Salida::kImpresora;
+    const std::string pdf = *imprimir_en_pdf(t, v);
+    std::size_t paginas = 0;
+    for (std::size_t i = pdf.find("/Type /Page\n"); i != std::string::npos; i = pdf.find("/Type /Page\n", i + 1))
+        ++paginas;
+    EXPECT_GE(paginas, 3u);
+    EXPECT_EQ(filas_dentro(2244, 3272, " HILO DMC: "), 231);
+}
+
+TEST_F(LeyendaLarga, EnLaImagenEstanTodosLosColores) {
+    t.salida = Salida::kBmp;
+    QImage img(1200, 1200, QImage::Format_RGB32);
+    imprimir_en_imagen(img, t, v);
+    EXPECT_EQ(filas_dentro(1200, 1200, "H. DMC: "), 231);
+    // Un tapiz de 2 x 2 se sale de su área (la celda es de 1050 píxeles): la tabla va encima.
+    textos.clear();
+    tapiz(2, 2, kBlanco);
+    imprimir_en_imagen(img, t, v);
+    EXPECT_EQ(filas_dentro(1200, 1200, "H. DMC: "), 231);
+}
+
+}  // namespace
+}  // namespace pc
+
+namespace pc {
+namespace {
+
+// Los puntos de una vez (papel, vista previa) dan los mismos píxeles que cuadrado a cuadrado
+// (la imagen escrita directamente): tramos, rejilla, símbolos recortados a su cuadro.
+TEST_F(Render, PuntosDeUnaVezComoCuadradoACuadrado) {
+    t.salida = Salida::kBmp;
+    t.op.simbolos = true;
+    for (int k = 1; k <= 3; ++k) t.paleta_imp[++t.paleta_imp.total].color = rgb(40 * k, 200, 255 - 60 * k);
+    t.simbolos.total = 3;
+    for (int k = 1; k <= 3; ++k)
+        for (int r = 0; r < 10; ++r)
+            for (int q = 0; q < 10; ++q) t.simbolos.item[k].punto[r][q] = (r * 7 + q * k) % 3 == 0;
+    for (int lado : {81, 300}) {  // celdas de 13 y de 3 píxeles
+        tapiz(lado, 7, kBlanco);
+        for (int x = 1; x <= lado; ++x)
+            for (int y = 1; y <= 7; ++y) e->punto(x, y).color = t.paleta_imp[1 + (x / 3 + y) % 3].color;
+        for (bool rejilla : {true, false})
+            for (bool colores : {true, false}) {
+                t.op.rejilla = rejilla;
+                t.op.colores = colores;
+                QImage directa(1200, 1200, QImage::Format_RGB32);
+                imprimir_en_imagen(directa, t, v);
+                QImage pintada(1200, 1200, QImage::Format_RGB32);
+                pintada.fill(Qt::white);
+                dibujar_impresion(static_cast<QPaintDevice&>(pintada), t, v, nullptr);
+                EXPECT_TRUE(directa == pintada) << lado << " " << rejilla << " " << colores;
+            }
+    }
 }
 
 }  // namespace

@@ -10,6 +10,9 @@
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -18,6 +21,7 @@
 #include "ventana/pcruz.h"
 #include "ventana/programa.h"
 #include "ventana/impresion/imprime.h"
+#include "ventana/impresion/patron.h"
 #include "tests/comun/banco.h"
 #include "tests/comun/guion.h"
 #include "tests/ventana/comun_ui.h"
@@ -140,6 +144,52 @@ TEST_F(VentanaImpresion, VistaPreviaPintaLoQueSeImprimiria) {
     const std::string imagen = leer_fichero(ruta("previa.pdf"));
     EXPECT_NE(imagen.find("/Subtype /Image"), std::string::npos);
     EXPECT_EQ(imagen.find("/Type /Page\n", imagen.find("/Type /Page\n") + 1), std::string::npos);
+}
+
+// "Exportar Patrón PDF...": la entrada del menú, el botón "Patrón" de las opciones de impresión,
+// las opciones que guarda el estado con el número de páginas a la vista, el PDF escrito y la
+// vista previa del cuadernillo.
+TEST_F(VentanaImpresion, PatronGuardaLasOpcionesExportaYPrevisualiza) {
+    auto* entrada = p->principal().findChild<QAction*>(QStringLiteral("ExportarPatronPDF1"));
+    ASSERT_NE(entrada, nullptr);
+    EXPECT_TRUE(entrada->isEnabled());
+    EXPECT_EQ(f().patron->text().toStdString(), "Patrón");
+    EXPECT_EQ(f().patron->geometry(), QRect(228, 172, 88, 25));
+
+    ui::VentanaPatron& w = p->principal().ventana_patron();
+    w.preparar();
+    EXPECT_EQ(w.windowTitle().toStdString(), "Exportar Patrón PDF");
+    EXPECT_EQ(w.resumen->text().toStdString(), "3 páginas: la portada, 1 del gráfico y 1 de leyenda.");
+    w.celda->setValue(10.0);
+    w.apaisado->setChecked(true);
+    w.modo->setCurrentIndex(1);
+    w.titulo->setText(QStringLiteral("Gato"));
+    const OpcionesCuadernillo& op = p->principal().estado().cuadernillo;
+    EXPECT_DOUBLE_EQ(op.celda_mm, 10.0);
+    EXPECT_TRUE(op.apaisado);
+    EXPECT_EQ(op.modo, ModoCuadernillo::kSimbolos);
+    EXPECT_EQ(op.titulo, "Gato");
+    // Apaisado, a 10 mm por punto caben 26 x 16: los 30 x 20 puntos en 2 x 2 páginas.
+    EXPECT_EQ(w.resumen->text().toStdString(), "6 páginas: la portada, 4 del gráfico y 1 de leyenda.");
+
+    g.fichero(ruta("gato.pdf"));
+    w.exportar->click();
+    EXPECT_EQ(leer_fichero(ruta("gato.pdf")).rfind("%PDF", 0), 0u);
+    EXPECT_EQ(p->principal().panel(0).toStdString(), "Patrón escrito en " + ruta("gato.pdf") + " (6 páginas).");
+    EXPECT_TRUE(g.errores().empty());
+
+    std::size_t paginas = 0;
+    w.al_previsualizar = [&](QPrintPreviewDialog& dlg) {
+        QPrinter impresora;
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(QString::fromStdString(ruta("previa.pdf")));
+        emit dlg.paintRequested(&impresora);
+    };
+    w.vista_previa->click();
+    const std::string pdf = leer_fichero(ruta("previa.pdf"));
+    for (std::size_t i = pdf.find("/Type /Page\n"); i != std::string::npos; i = pdf.find("/Type /Page\n", i + 1))
+        ++paginas;
+    EXPECT_EQ(paginas, 6u);
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ const char* const kMenuPrincipal = R"(Archivo #Archivo1
   Cargar Pto Cruz para Imprimir (*.PCI) #CargarPtocRuzparaImprimirPCI1
   Importar OXS... #ImportarOXS1
   Exportar OXS... #ExportarOXS1
+  Exportar Patrón PDF... #ExportarPatronPDF1
   Archivos recientes #Archivosrecientes1 (off)
   ---
   Ancho del Punto de Cruz (Alto a escala) #AnchodelPuntodeCruz1

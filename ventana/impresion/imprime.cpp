@@ -76,6 +76,7 @@ TForm4::TForm4(QWidget* padre) : QDialog(padre) {
     imp_imprimir->setDefault(true);
     cancelar = boton(this, "Button3", texto::kImpCancelar, 228, 38);
     vista_previa = boton(this, "VistaPrevia", texto::kImpVistaPrevia, 228, 68);
+    patron = boton(this, "Patron", texto::kImpPatron, 228, 172);
 
     auto* panel2 = new QWidget(this);
     panel2->setObjectName(QStringLiteral("Panel2"));
@@ -97,6 +98,10 @@ TForm4::TForm4(QWidget* padre) : QDialog(padre) {
     connect(imp_imprimir, &QPushButton::clicked, this, [this] { imp_imprimirClick(); });
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
     connect(vista_previa, &QPushButton::clicked, this, [this] { vista_previaClick(); });
+    connect(patron, &QPushButton::clicked, this, [this] {
+        accept();
+        if (principal_) principal_->abrir_patron();
+    });
 }
 
 void TForm4::preparar() {
@@ -174,6 +179,7 @@ void TForm4::vista_previaClick() {
     principal_->ejecutar_orden([&](Sesion& s) { trabajos = trabajos_vista_previa(s, carpeta_programa()); });
     if (trabajos.empty()) return;
     QPrinter impresora(QPrinter::HighResolution);
+    preparar_pagina_impresion(impresora, DestinoImpresion{}, false);
     QPrintPreviewDialog dlg(&impresora, this);
     dlg.setWindowTitle(u(texto::kImpVistaPrevia));
     Vista& vista = principal_->sesion().v;

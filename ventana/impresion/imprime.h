@@ -45,6 +45,7 @@ public:
     QPushButton* imp_imprimir = nullptr;
     QPushButton* cancelar = nullptr;
     QPushButton* vista_previa = nullptr;
+    QPushButton* patron = nullptr;  // "Patrón": la ventana del cuadernillo
     QCheckBox* imp_leyenda = nullptr;
     QCheckBox* imp_troceado = nullptr;
     QLineEdit* imp_coment = nullptr;

@@ -1,0 +1,103 @@
+// puntocruz-lote patron ENTRADA -o SALIDA.pdf [opciones]: el cuadernillo del patrón en PDF
+// (portada, páginas del gráfico y leyenda con las madejas), el de "Exportar Patrón PDF...".
+#include <cmath>
+#include <iostream>
+
+#include "lote/escrito.h"
+#include "lote/lote.h"
+#include "lote/patron_lote.h"
+#include "ordenes/impresion/cuadernillo.h"
+
+namespace pc::lote {
+
+namespace {
+
+// Un decimal con punto o coma dentro de [minimo, maximo].
+double decimal_opcion(const std::string& opcion, const std::string& texto, double minimo, double maximo) {
+    std::string t = texto;
+    for (char& c : t)
+        if (c == ',') c = '.';
+    std::size_t usado = 0;
+    double v = 0;
+    bool bien = !t.empty() && (std::isdigit(static_cast<unsigned char>(t[0])) != 0);
+    if (bien) {
+        try {
+            v = std::stod(t, &usado);
+        } catch (const std::exception&) {
+            bien = false;
+        }
+    }
+    if (!bien || usado != t.size() || !(v >= minimo && v <= maximo)) {
+        auto uno = [](double d) {
+            std::string s = std::to_string(d);
+            s = s.substr(0, s.find('.') + 2);
+            for (char& c : s)
+                if (c == '.') c = ',';
+            return s;
+        };
+        throw ErrorUso("Valor incorrecto para " + opcion + ": '" + texto + "' (debe ser un número de " + uno(minimo) +
+                       " a " + uno(maximo) + ").");
+    }
+    return v;
+}
+
+ModoCuadernillo modo_opcion(const std::string& texto) {
+    if (texto == "ambos") return ModoCuadernillo::kAmbos;
+    if (texto == "simbolos") return ModoCuadernillo::kSimbolos;
+    if (texto == "color") return ModoCuadernillo::kColor;
+    throw ErrorUso("Modo desconocido: '" + texto + "' (debe ser ambos, simbolos o color).");
+}
+
+int ejecutar_patron(const std::vector<std::string>& args) {
+    const Opciones op = leer_opciones(
+        args, {"-o", "--papel", "--celda", "--tela", "--hebras", "--solape", "--modo", "--titulo", "--catalogo", "--zona"},
+        {"--apaisado"});
+    const std::string salida = entrada_y_salida(op);
+    if (!termina_en(salida, ".pdf")) throw ErrorUso("La salida debe acabar en .pdf.");
+    OpcionesCuadernillo c;
+    if (auto p = op.valor("--papel")) {
+        if (*p != "A4" && *p != "Carta") throw ErrorUso("Papel desconocido: '" + *p + "' (debe ser A4 o Carta).");
+        c.carta = *p == "Carta";
+    }
+    c.apaisado = op.tiene("--apaisado");
+    if (auto v = op.valor("--celda")) c.celda_mm = decimal_opcion("--celda", *v, kCeldaMinimaMm, kCeldaMaximaMm);
+    if (auto v = op.valor("--tela")) c.tela = entero_opcion("--tela", *v, kTelaMinima, kTelaMaxima);
+    if (auto v = op.valor("--hebras")) c.hebras = entero_opcion("--hebras", *v, 1, kHebrasMaximas);
+    if (auto v = op.valor("--solape")) c.solape = entero_opcion("--solape", *v, 0, kSolapeMaximo);
+    if (auto v = op.valor("--modo")) c.modo = modo_opcion(*v);
+    if (auto v = op.valor("--titulo")) c.titulo = *v;
+    if (auto v = op.valor("--catalogo")) c.catalogo = catalogo_opcion(*v);
+    const std::vector<int> zona = opcion_zona(op);
+    c.zona = !zona.empty();
+
+    Entorno ent;
+    Estado& e = *ent.estado;
+    const auto app = aplicacion_qt();
+    if (!cargar_patron(ent, op.sueltos[0])) return 1;
+    e.fichero_abierto = op.sueltos[0];
+    e.cuadernillo = c;
+    poner_zona(e, zona);
+    bool hecho = false;
+    if (!ent.ejecutar([&] { hecho = exportar_cuadernillo_en(ent.sesion, salida); }) || !hecho) return 1;
+    anunciar_escrito(e, salida, true);
+    return 0;
+}
+
+const bool registrado = registrar({
+    "patron",
+    "  puntocruz-lote patron ENTRADA -o SALIDA.pdf [--papel A4|Carta] [--apaisado] [--celda MM]\n"
+    "                        [--tela N] [--hebras N] [--solape N] [--modo ambos|simbolos|color]\n"
+    "                        [--titulo TEXTO] [--catalogo DMC|ANCHOR] [--zona X1,Y1,X2,Y2]\n"
+    "      Escribe el cuadernillo del patrón para bordar: portada con la imagen, los tamaños y el\n"
+    "      mapa de páginas; el gráfico en páginas que repiten --solape puntos (2) de la anterior,\n"
+    "      con celdas de --celda mm (3,0; de 2,0 a 10,0) y un símbolo por color; y la leyenda con\n"
+    "      los hilos de --catalogo (DMC) y de la otra marca, los puntos y las madejas para tela de\n"
+    "      --tela puntos por pulgada (14) y --hebras hebras (2). --modo simbolos deja las celdas\n"
+    "      en blanco (impresoras en blanco y negro); color no pone símbolos. --titulo va en la\n"
+    "      portada (el nombre del fichero si no se dice); --zona limita el patrón a esa zona.",
+    ejecutar_patron,
+});
+
+}  // namespace
+
+}  // namespace pc::lote

@@ -1,0 +1,271 @@
+#include "print/cuadernillo.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <tuple>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "app/errores.h"
+#include "print/leyenda.h"
+#include "print/simbolos_letra.h"
+#include "threads/emparejar.h"
+
+namespace pc {
+
+namespace {
+
+constexpr double kMmPorPulgada = 25.4;
+// Hilo de un punto (por delante y por detrás) en lados de punto: dos diagonales y dos lados.
+const double kHiloPorPunto = 2.0 * std::sqrt(2.0) + 2.0;
+constexpr double kMargenRemates = 1.15;
+constexpr double kHebraPorMadejaMm = 48000.0;
+
+int entero_abajo(double v) { return static_cast<int>(std::floor(v + 1e-9)); }
+
+// "21,8": una cifra decimal con coma.
+std::string decimal_coma(double v) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%.1f", v);
+    std::string s = b;
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+// El último hilo de la tabla con ese color, o nada si no hay.
+const Hilo* hilo_de_color(const TablaHilos& t, Color c) {
+    for (int i = std::clamp(t.total, 0, kMaxHilos); i >= 1; --i)
+        if (t[i].color == c) return &t[i];
+    return nullptr;
+}
+
+// Orden de la leyenda: B5200, Blanco y Ecru; los demás hilos por número; los colores que no son
+// hilos del catálogo al final, por su valor.
+std::tuple<int, long, Color> clave_orden(const Hilo* h, Color c) {
+    if (!h) return {2, 0, c};
+    if (h->numero < 0) return {0, -static_cast<long>(h->numero), c};
+    return {1, h->numero, c};
+}
+
+}  // namespace
+
+PapelMm papel_cuadernillo(bool carta, bool apaisado) {
+    PapelMm p = carta ? PapelMm{215.9, 279.4} : PapelMm{210.0, 297.0};
+    if (apaisado) std::swap(p.ancho, p.alto);
+    return p;
+}
+
+std::vector<std::pair<int, int>> cortes_cuadernillo(int desde, int hasta, int por_pagina, int solape) {
+    std::vector<std::pair<int, int>> v;
+    if (hasta < desde) return v;
+    por_pagina = std::max(por_pagina, 1);
+    solape = std::clamp(solape, 0, por_pagina - 1);
+    const int n_puntos = hasta - desde + 1;
+    if (n_puntos <= por_pagina) {
+        v.emplace_back(desde, hasta);
+        return v;
+    }
+    // Tantos tramos como hagan falta, todos del mismo paso: ninguno queda casi vacío.
+    const int nuevos = por_pagina - solape;
+    const int tramos = (n_puntos - solape + nuevos - 1) / nuevos;
+    const int paso = (n_puntos - solape + tramos - 1) / tramos;
+    for (int k = 0; k < tramos; ++k) {
+        const int a = desde + k * paso;
+        const int b = k + 1 == tramos ? hasta : std::min(a + paso + solape - 1, hasta);
+        v.emplace_back(a, b);
+    }
+    return v;
+}
+
+int lineas_leyenda(std::size_t colores, std::size_t perfiles) {
+    return static_cast<int>(colores + 1 + (perfiles ? perfiles + 1 : 0));
+}
+
+MaquetaCuadernillo maquetar_cuadernillo(const Rango& tapiz, double ancho, double alto, double celda, int solape,
+                                        int lineas) {
+    using namespace geo;
+    MaquetaCuadernillo m;
+    m.ancho = ancho;
+    m.alto = alto;
+    m.celda = celda;
+    const double izquierda = kNumerosFila + kMarca, arriba = kCabecera + kNumerosColumna + kMarca;
+    const double util_x = ancho - izquierda - kMarca, util_y = alto - arriba - kMarca - kPie;
+    m.columnas = std::max(1, entero_abajo(util_x / celda));
+    m.filas = std::max(1, entero_abajo(util_y / celda));
+    m.rejilla_x = izquierda + std::max(0.0, (util_x - m.columnas * celda) / 2);
+    m.rejilla_y = arriba;
+
+    const auto cx = cortes_cuadernillo(tapiz.x1, tapiz.x2, m.columnas, solape);
+    const auto cy = cortes_cuadernillo(tapiz.y1, tapiz.y2, m.filas, solape);
+    m.columnas_mapa = static_cast<int>(cx.size());
+    m.filas_mapa = static_cast<int>(cy.size());
+    int numero = 2;
+    for (std::size_t f = 0; f < cy.size(); ++f)
+        for (std::size_t c = 0; c < cx.size(); ++c) {
+            PaginaGrafico p;
+            p.numero = numero++;
+            p.r = Rango{cx[c].first, cy[f].first, cx[c].second, cy[f].second};
+            p.solape_x = c > 0 ? cx[c - 1].second - cx[c].first + 1 : 0;
+            p.solape_y = f > 0 ? cy[f - 1].second - cy[f].first + 1 : 0;
+            p.fila = static_cast<int>(f);
+            p.columna = static_cast<int>(c);
+            m.graficos.push_back(p);
+        }
+
+    m.columnas_leyenda = std::max(1, entero_abajo(ancho / kColumnaLeyenda));
+    m.filas_leyenda = std::max(1, entero_abajo((alto - kCabecera - kEncabezadoLeyenda - kPie) / kFilaLeyenda));
+    m.lineas_leyenda = std::max(lineas, 0);
+    const int por_pagina = m.columnas_leyenda * m.filas_leyenda;
+    m.paginas_leyenda = std::max(1, (m.lineas_leyenda + por_pagina - 1) / por_pagina);
+    m.primera_leyenda = numero;
+    m.total_paginas = numero - 1 + m.paginas_leyenda;
+    return m;
+}
+
+int madejas(long puntos, int tela, int hebras) {
+    if (puntos <= 0 || tela <= 0 || hebras <= 0) return 0;
+    const double mm = static_cast<double>(puntos) * kHiloPorPunto * (kMmPorPulgada / tela) * hebras * kMargenRemates;
+    return static_cast<int>(std::ceil(mm / kHebraPorMadejaMm - 1e-9));
+}
+
+std::string tamano_bordado(int ancho, int alto, int tela) {
+    const double cm = kMmPorPulgada / 10.0 / std::max(tela, 1);
+    return decimal_coma(ancho * cm) + " x " + decimal_coma(alto * cm) + " cm";
+}
+
+double luminancia(Color c) {
+    auto lineal = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lineal(rojo(c)) + 0.7152 * lineal(verde(c)) + 0.0722 * lineal(azul(c));
+}
+
+bool simbolo_en_blanco(Color c) { return luminancia(c) < kLuminanciaSimboloBlanco; }
+
+std::string texto_puntos(int ancho, int alto) {
+    return std::to_string(ancho) + " x " + std::to_string(alto) + " puntos";
+}
+
+std::string texto_colores(int n) { return std::to_string(n) + (n == 1 ? " color" : " colores"); }
+
+std::string texto_tamano(int ancho, int alto, int tela) {
+    return "Tamaño bordado en tela de " + std::to_string(tela) + " puntos por pulgada: " +
+           tamano_bordado(ancho, alto, tela);
+}
+
+std::string texto_pagina(int p, int total) { return "Página " + std::to_string(p) + " de " + std::to_string(total); }
+
+std::string texto_rango(const Rango& r) {
+    return "Columnas " + std::to_string(r.x1) + "-" + std::to_string(r.x2) + ", filas " + std::to_string(r.y1) + "-" +
+           std::to_string(r.y2);
+}
+
+void construir_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, const TablaHilos& otro,
+                       const std::vector<std::string>& equivalencias) {
+    const Estado& e = *t.estado;
+    const Rango& r = t.tapiz;
+    // Puntos de cada color del tapiz, en el orden en que aparecen.
+    std::unordered_map<Color, int> posicion;
+    std::vector<std::pair<Color, long>> colores;
+    for (int y = r.y1; y <= r.y2; ++y)
+        for (int x = r.x1; x <= r.x2; ++x) {
+            const Color c = e.punto(x, y).color;
+            const auto [it, nuevo] = posicion.try_emplace(c, static_cast<int>(colores.size()));
+            if (nuevo) {
+                if (colores.size() >= static_cast<std::size_t>(kMaxHilos))
+                    throw ErrorFormato("El patrón tiene más de " + std::to_string(kMaxHilos) +
+                                       " colores; el cuadernillo admite " + std::to_string(kMaxHilos) +
+                                       ". Reduce los colores antes de exportarlo.");
+                colores.emplace_back(c, 0);
+            }
+            ++colores[static_cast<std::size_t>(it->second)].second;
+        }
+
+    // Números de los hilos y orden de la leyenda.
+    struct Fila {
+        FilaLeyenda f;
+        std::tuple<int, long, Color> orden;
+        int aparicion = 0;
+    };
+    const bool dmc = t.catalogo == "DMC";
+    auto numeros = [&](Color c, std::string& numero, std::string& equivalente) {
+        const Hilo* h = hilo_de_color(catalogo, c);
+        if (h) {
+            const std::string n = std::to_string(h->numero);
+            numero = nombre_especial(n);
+            equivalente = nombre_especial(equivalente_leyenda(equivalencias, dmc ? "DMC" : "ANCHOR", n));
+            return h;
+        }
+        numero = texto_rgb(c);
+        const Hilo* o = hilo_de_color(otro, c);
+        equivalente = o ? nombre_especial(std::to_string(o->numero)) : std::string("Desconocido");
+        return h;
+    };
+    std::vector<Fila> filas;
+    for (std::size_t i = 0; i < colores.size(); ++i) {
+        Fila f;
+        f.f.color = colores[i].first;
+        f.f.puntos = colores[i].second;
+        f.f.madejas = madejas(f.f.puntos, t.op.tela, t.op.hebras);
+        f.orden = clave_orden(numeros(f.f.color, f.f.numero, f.f.equivalente), f.f.color);
+        f.aparicion = static_cast<int>(i);
+        filas.push_back(std::move(f));
+    }
+    // Los símbolos más claros para los colores con más puntos.
+    std::vector<std::size_t> por_puntos(filas.size());
+    for (std::size_t i = 0; i < por_puntos.size(); ++i) por_puntos[i] = i;
+    std::stable_sort(por_puntos.begin(), por_puntos.end(), [&](std::size_t a, std::size_t b) {
+        return std::tie(filas[b].f.puntos, filas[a].orden) < std::tie(filas[a].f.puntos, filas[b].orden);
+    });
+    for (std::size_t k = 0; k < por_puntos.size(); ++k)
+        filas[por_puntos[k]].f.simbolo = simbolo_letra(static_cast<int>(k));
+    std::sort(filas.begin(), filas.end(), [](const Fila& a, const Fila& b) { return a.orden < b.orden; });
+
+    t.leyenda.clear();
+    t.total_puntos = 0;
+    t.total_madejas = 0;
+    std::vector<std::uint16_t> fila_de_aparicion(filas.size());
+    for (std::size_t i = 0; i < filas.size(); ++i) {
+        fila_de_aparicion[static_cast<std::size_t>(filas[i].aparicion)] = static_cast<std::uint16_t>(i);
+        t.total_puntos += filas[i].f.puntos;
+        t.total_madejas += filas[i].f.madejas;
+        t.leyenda.push_back(std::move(filas[i].f));
+    }
+    t.fila_de_punto.assign(static_cast<std::size_t>(r.columnas()) * static_cast<std::size_t>(r.filas()), 0);
+    std::size_t k = 0;
+    for (int y = r.y1; y <= r.y2; ++y)
+        for (int x = r.x1; x <= r.x2; ++x)
+            t.fila_de_punto[k++] = fila_de_aparicion[static_cast<std::size_t>(posicion[e.punto(x, y).color])];
+
+    // Perfilado: cada lado de punto cuenta una vez por color aunque lo guarden los dos puntos.
+    std::unordered_map<Color, std::unordered_set<std::uint64_t>> lados;
+    for (int y = r.y1; y <= r.y2; ++y)
+        for (int x = r.x1; x <= r.x2; ++x) {
+            const Punto& p = e.punto(x, y);
+            for (int lado = 1; lado <= 4; ++lado) {
+                const Color c = p.lado(lado);
+                if (c == kSinPerfil) continue;
+                // Lado horizontal (arriba de la fila y) o vertical (a la izquierda de la columna x).
+                const bool horizontal = lado == kArriba || lado == kAbajo;
+                const std::uint64_t lx = static_cast<std::uint64_t>(x + (lado == kDerecha ? 1 : 0));
+                const std::uint64_t ly = static_cast<std::uint64_t>(y + (lado == kAbajo ? 1 : 0));
+                lados[c].insert((horizontal ? 1ull << 40 : 0) | lx << 20 | ly);
+            }
+        }
+    t.perfilado.clear();
+    for (const auto& [c, conjunto] : lados) {
+        FilaPerfilado f;
+        f.color = c;
+        f.lados = static_cast<long>(conjunto.size());
+        numeros(c, f.numero, f.equivalente);
+        t.perfilado.push_back(std::move(f));
+    }
+    std::sort(t.perfilado.begin(), t.perfilado.end(), [&](const FilaPerfilado& a, const FilaPerfilado& b) {
+        return clave_orden(hilo_de_color(catalogo, a.color), a.color) <
+               clave_orden(hilo_de_color(catalogo, b.color), b.color);
+    });
+}
+
+}  // namespace pc

@@ -1,0 +1,598 @@
+#include "render/cuadernillo.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRawFont>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <unordered_map>
+
+#include "app/errores.h"
+#include "render/imagen_qt.h"
+#include "render/impresion.h"
+
+namespace pc {
+
+namespace {
+
+constexpr int kPuntosPorPulgadaPdf = 1200;
+constexpr double kMmPorPulgada = 25.4;
+const char* const kRecursoLetra = ":/letra/DejaVuSans.ttf";
+
+// Grosores de línea, en mm.
+constexpr double kLineaFina = 0.12, kLineaGruesa = 0.45, kLineaPerfil = 0.6, kLineaMapa = 0.25;
+// Alto de la letra (el em), en mm.
+constexpr double kLetraTitulo = 7.0, kLetraPortada = 4.0, kLetraTabla = 3.4, kLetraLeyenda = 3.2;
+// El símbolo en la celda: su em y lo más que puede ocupar su dibujo, en partes del lado.
+constexpr double kEmSimbolo = 0.8, kDibujoMaximo = 0.82;
+// Lado de la muestra de color de la leyenda, en mm.
+constexpr double kMuestra = 5.0;
+// Lado mayor de la imagen de la portada, en píxeles de la imagen (cada punto es un cuadrado).
+constexpr int kLadoImagenPortada = 1000;
+// Los puntos repetidos de la página anterior, sombreados.
+const QColor kSombraSolape(0, 0, 0, 46);
+
+ObservadorCuadernillo& observador() {
+    static ObservadorCuadernillo o;
+    return o;
+}
+
+// La página que se está dibujando: milímetros del área a unidades del dispositivo, letras y textos.
+class Hoja {
+public:
+    Hoja(QPainter& p, double k) : p_(p), k_(k) {}
+
+    double px(double mm) const { return mm * k_; }
+    QRectF caja(double x, double y, double w, double h) const { return {px(x), px(y), px(w), px(h)}; }
+    QPointF punto(double x, double y) const { return {px(x), px(y)}; }
+
+    // La letra del programa a ese alto. Sin ligaduras: "fi" sigue siendo "f" e "i" en el texto del PDF.
+    QFont letra(double mm) const {
+        QFont f(familia_letra());
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(px(mm)))));
+        f.setHintingPreference(QFont::PreferNoHinting);
+        f.setStyleStrategy(QFont::PreferNoShaping);
+        return f;
+    }
+
+    // Texto en la caja que empieza en (x, y) (esquina superior izquierda, mm) y mide `ancho`:
+    // alineado a la izquierda, al centro o a la derecha, y recortado con "…" si no cabe.
+    void texto(double x, double y, double ancho, const std::string& s, const QFont& f,
+               Qt::Alignment alineado = Qt::AlignLeft) {
+        const QFontMetricsF fm(f);
+        QString t = q(s);
+        const double w = px(ancho);
+        if (ancho > 0 && fm.horizontalAdvance(t) > w) t = fm.elidedText(t, Qt::ElideRight, w);
+        const double tw = fm.horizontalAdvance(t);
+        double x0 = px(x);
+        if (alineado & Qt::AlignHCenter) x0 += (w - tw) / 2;
+        else if (alineado & Qt::AlignRight) x0 += w - tw;
+        p_.setFont(f);
+        p_.drawText(QPointF(x0, px(y) + fm.ascent()), t);
+        if (observador()) observador()(pagina, x0 / k_, y, t.toStdString());
+    }
+
+    void pluma(const QColor& c, double mm) {
+        QPen pen(c);
+        pen.setWidthF(px(mm));
+        pen.setCapStyle(Qt::FlatCap);
+        p_.setPen(pen);
+    }
+
+    QPainter& p() { return p_; }
+    int pagina = 1;
+
+private:
+    QPainter& p_;
+    double k_;
+};
+
+// El símbolo de cada fila de la leyenda, ya convertido en glifos de la letra y centrado en una
+// celda del lado dado (en unidades del dispositivo).
+struct GlifosSimbolo {
+    int tamano = 0;  // tamaño de la letra, para agrupar
+    QVector<quint32> indices;
+    QVector<QPointF> posiciones;  // desde la esquina de la celda
+};
+
+class Simbolos {
+public:
+    Simbolos(const TrabajoCuadernillo& t, double lado, Hoja& h) : lado_(lado), h_(h) {
+        const int base = std::max(1, static_cast<int>(std::lround(lado * kEmSimbolo)));
+        for (const FilaLeyenda& f : t.leyenda) glifos_.push_back(preparar(q(f.simbolo), base));
+    }
+    const GlifosSimbolo& de(std::size_t fila) const { return glifos_[fila]; }
+    const QRawFont& fuente(int tamano) { return fuente_de(tamano); }
+
+private:
+    const QRawFont& fuente_de(int tamano) {
+        auto it = fuentes_.find(tamano);
+        if (it != fuentes_.end()) return it->second;
+        QFont f = h_.letra(1);
+        f.setPixelSize(tamano);
+        f.setStyleStrategy(QFont::NoFontMerging);
+        return fuentes_.emplace(tamano, QRawFont::fromFont(f)).first->second;
+    }
+
+    // Encoge la letra hasta que el dibujo quepa en la celda y lo centra.
+    GlifosSimbolo preparar(const QString& s, int tamano) {
+        GlifosSimbolo g;
+        for (int intento = 0; intento < 4; ++intento) {
+            const QRawFont& r = fuente_de(tamano);
+            g.tamano = tamano;
+            g.indices = r.glyphIndexesForString(s);
+            const QVector<QPointF> avances = r.advancesForGlyphIndexes(g.indices);
+            QRectF dibujo;
+            QPointF pluma(0, 0);
+            g.posiciones.clear();
+            for (qsizetype i = 0; i < g.indices.size(); ++i) {
+                g.posiciones.append(pluma);
+                dibujo |= r.boundingRect(g.indices[i]).translated(pluma);
+                pluma += avances.value(i);
+            }
+            const double mayor = std::max(dibujo.width(), dibujo.height());
+            if (mayor > lado_ * kDibujoMaximo && mayor > 0 && intento < 3) {
+                tamano = std::max(1, static_cast<int>(tamano * lado_ * kDibujoMaximo / mayor));
+                continue;
+            }
+            const QPointF d((lado_ - dibujo.width()) / 2 - dibujo.x(), (lado_ - dibujo.height()) / 2 - dibujo.y());
+            for (QPointF& p : g.posiciones) p += d;
+            break;
+        }
+        return g;
+    }
+
+    double lado_;
+    Hoja& h_;
+    std::map<int, QRawFont> fuentes_;
+    std::vector<GlifosSimbolo> glifos_;
+};
+
+QColor color_q(Color c) { return QColor::fromRgb(a_qrgb(c)); }
+
+// Color del símbolo de una fila según el modo: negro, o blanco sobre los colores oscuros.
+bool en_blanco(const TrabajoCuadernillo& t, Color c) {
+    return t.op.modo == ModoCuadernillo::kAmbos && simbolo_en_blanco(c);
+}
+
+void cabecera(Hoja& h, const TrabajoCuadernillo& t, const std::string& izquierda) {
+    const MaquetaCuadernillo& m = t.maqueta;
+    const QFont f = h.letra(geo::kLetraTexto);
+    h.p().setPen(Qt::black);
+    h.texto(0, 0, m.ancho * 0.7, izquierda, f);
+    h.texto(m.ancho * 0.7, 0, m.ancho * 0.3, texto_pagina(h.pagina, m.total_paginas), f, Qt::AlignRight);
+}
+
+void pie(Hoja& h, const TrabajoCuadernillo& t) {
+    const MaquetaCuadernillo& m = t.maqueta;
+    h.p().setPen(QColor(90, 90, 90));
+    h.texto(0, m.alto - geo::kPie + 1.2, m.ancho, t.titulo, h.letra(geo::kLetraNumeros), Qt::AlignHCenter);
+}
+
+// Triángulo relleno con la punta en (x, y) y la base hacia (dx, dy), en mm.
+void triangulo(Hoja& h, double x, double y, double dx, double dy) {
+    const double a = geo::kMarca * 0.8;
+    const QPointF punta = h.punto(x, y);
+    QPointF b1, b2;
+    if (dx != 0) {
+        b1 = h.punto(x + dx * a, y - a / 2);
+        b2 = h.punto(x + dx * a, y + a / 2);
+    } else {
+        b1 = h.punto(x - a / 2, y + dy * a);
+        b2 = h.punto(x + a / 2, y + dy * a);
+    }
+    const QPointF puntos[3] = {punta, b1, b2};
+    h.p().setPen(Qt::NoPen);
+    h.p().setBrush(Qt::black);
+    h.p().drawPolygon(puntos, 3);
+    h.p().setBrush(Qt::NoBrush);
+}
+
+// ------------------------------------------------------------------------------ portada
+
+QImage imagen_tapiz(const TrabajoCuadernillo& t) {
+    const Rango& r = t.tapiz;
+    QImage img(r.columnas(), r.filas(), QImage::Format_RGB32);
+    for (int y = r.y1; y <= r.y2; ++y) {
+        QRgb* fila = reinterpret_cast<QRgb*>(img.scanLine(y - r.y1));
+        for (int x = r.x1; x <= r.x2; ++x) fila[x - r.x1] = a_qrgb(t.estado->punto(x, y).color);
+    }
+    const int factor = std::max(1, kLadoImagenPortada / std::max(r.columnas(), r.filas()));
+    if (factor == 1) return img;
+    return img.scaled(img.width() * factor, img.height() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+void mapa_paginas(Hoja& h, const TrabajoCuadernillo& t, double x, double y, double w, double alto) {
+    const Rango& r = t.tapiz;
+    const double escala = std::min(w / r.columnas(), alto / r.filas());
+    const double x0 = x + (w - escala * r.columnas()) / 2;
+    h.p().setBrush(Qt::NoBrush);
+    for (const PaginaGrafico& g : t.maqueta.graficos) {
+        const double gx = x0 + (g.r.x1 - r.x1) * escala, gy = y + (g.r.y1 - r.y1) * escala;
+        const double gw = g.r.columnas() * escala, gh = g.r.filas() * escala;
+        if (g.solape_x > 0) h.p().fillRect(h.caja(gx, gy, g.solape_x * escala, gh), kSombraSolape);
+        if (g.solape_y > 0) h.p().fillRect(h.caja(gx, gy, gw, g.solape_y * escala), kSombraSolape);
+        h.pluma(Qt::black, kLineaMapa);
+        h.p().drawRect(h.caja(gx, gy, gw, gh));
+        const double letra = std::clamp(std::min(gw, gh) * 0.35, 2.0, 8.0);
+        const QFont f = h.letra(letra);
+        h.p().setPen(Qt::black);
+        h.texto(gx, gy + (gh - letra * 1.16) / 2, gw, std::to_string(g.numero), f, Qt::AlignHCenter);
+    }
+}
+
+void portada(Hoja& h, const TrabajoCuadernillo& t) {
+    const MaquetaCuadernillo& m = t.maqueta;
+    const Rango& r = t.tapiz;
+    QPainter& p = h.p();
+    double y = 0;
+    p.setPen(Qt::black);
+    h.texto(0, y, m.ancho, t.titulo, h.letra(kLetraTitulo), Qt::AlignHCenter);
+    y += kLetraTitulo * 1.6;
+
+    // El gráfico en sus colores, un cuadrado por punto.
+    const double alto_imagen = m.alto * 0.40;
+    const double escala = std::min(m.ancho / r.columnas(), alto_imagen / r.filas());
+    const double iw = escala * r.columnas(), ih = escala * r.filas();
+    const QRectF destino = h.caja((m.ancho - iw) / 2, y, iw, ih);
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.setRenderHint(QPainter::LosslessImageRendering, true);
+    p.drawImage(destino, imagen_tapiz(t));
+    p.restore();
+    h.pluma(Qt::black, kLineaMapa);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(destino);
+    y += ih + 5;
+
+    // Tamaño, colores y tamaño bordado.
+    const QFont f = h.letra(kLetraPortada);
+    p.setPen(Qt::black);
+    for (const std::string& linea : {texto_puntos(r.columnas(), r.filas()),
+                                     texto_colores(static_cast<int>(t.leyenda.size())),
+                                     texto_tamano(r.columnas(), r.filas(), t.op.tela),
+                                     "Hilos " + t.catalogo + ", " + std::to_string(t.op.hebras) +
+                                         (t.op.hebras == 1 ? " hebra" : " hebras")}) {
+        h.texto(0, y, m.ancho, linea, f, Qt::AlignHCenter);
+        y += kLetraPortada * 1.5;
+    }
+    // La tabla de los otros tamaños de tela.
+    const QFont ft = h.letra(kLetraTabla);
+    const double columna = 45, x0 = (m.ancho - 2 * columna) / 2;
+    y += 1;
+    h.texto(x0, y, columna, "Tela (puntos por pulgada)", h.letra(kLetraTabla));
+    h.texto(x0 + columna, y, columna, "Tamaño bordado", h.letra(kLetraTabla), Qt::AlignRight);
+    y += kLetraTabla * 1.45;
+    for (int tela : {11, 14, 16, 18}) {
+        if (tela == t.op.tela) continue;
+        h.texto(x0, y, columna, std::to_string(tela), ft);
+        h.texto(x0 + columna, y, columna, tamano_bordado(r.columnas(), r.filas(), tela), ft, Qt::AlignRight);
+        y += kLetraTabla * 1.45;
+    }
+    y += 3;
+
+    // El mapa de páginas.
+    h.texto(0, y, m.ancho, "Páginas del gráfico", h.letra(kLetraTabla), Qt::AlignHCenter);
+    y += kLetraTabla * 1.6;
+    const double alto_mapa = m.alto - geo::kPie - y - 2;
+    if (alto_mapa > 5) mapa_paginas(h, t, 0, y, m.ancho, alto_mapa);
+}
+
+// ------------------------------------------------------------------------------ gráfico
+
+void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g, Simbolos& sim) {
+    const MaquetaCuadernillo& m = t.maqueta;
+    QPainter& p = h.p();
+    const Estado& e = *t.estado;
+    const double c = m.celda;
+    const int cols = g.r.columnas(), filas = g.r.filas();
+    // La rejilla de una página más estrecha que las demás, centrada.
+    const double izquierda = m.rejilla_x + (m.columnas - cols) * c / 2;
+    auto X = [&](int columna) { return izquierda + (columna - g.r.x1) * c; };  // borde izquierdo
+    auto Y = [&](int fila) { return m.rejilla_y + (fila - g.r.y1) * c; };
+    const double derecha = X(g.r.x2 + 1), abajo = Y(g.r.y2 + 1);
+
+    // Colores: los tramos seguidos de un mismo color, agrupados por color.
+    if (t.op.modo != ModoCuadernillo::kSimbolos) {
+        std::unordered_map<QRgb, QVector<QRectF>> tramos;
+        for (int y = g.r.y1; y <= g.r.y2; ++y) {
+            int x = g.r.x1;
+            while (x <= g.r.x2) {
+                const Color col = e.punto(x, y).color;
+                int fin = x;
+                while (fin + 1 <= g.r.x2 && e.punto(fin + 1, y).color == col) ++fin;
+                tramos[a_qrgb(col)].append(h.caja(X(x), Y(y), (fin - x + 1) * c, c));
+                x = fin + 1;
+            }
+        }
+        p.setPen(Qt::NoPen);
+        for (const auto& [rgb, rects] : tramos) {
+            p.setBrush(QColor::fromRgb(rgb));
+            p.drawRects(rects);
+        }
+        p.setBrush(Qt::NoBrush);
+    }
+    // Lo repetido de la página anterior, sombreado.
+    if (g.solape_x > 0) p.fillRect(h.caja(X(g.r.x1), Y(g.r.y1), g.solape_x * c, filas * c), kSombraSolape);
+    if (g.solape_y > 0) p.fillRect(h.caja(X(g.r.x1), Y(g.r.y1), cols * c, g.solape_y * c), kSombraSolape);
+
+    // Los símbolos, como texto: cada fila de izquierda a derecha, en tiradas de glifos del mismo
+    // color de letra y tamaño, así el texto del PDF sigue el orden de la rejilla.
+    if (t.op.modo != ModoCuadernillo::kColor) {
+        const bool ver = static_cast<bool>(observador());
+        QVector<quint32> indices;
+        QVector<QPointF> posiciones;
+        std::pair<bool, int> actual{false, -1};
+        auto soltar = [&] {
+            if (indices.isEmpty()) return;
+            QGlyphRun run;
+            run.setRawFont(sim.fuente(actual.second));
+            run.setGlyphIndexes(indices);
+            run.setPositions(posiciones);
+            p.setPen(actual.first ? Qt::white : Qt::black);
+            p.drawGlyphRun(QPointF(0, 0), run);
+            indices.clear();
+            posiciones.clear();
+        };
+        for (int y = g.r.y1; y <= g.r.y2; ++y) {
+            for (int x = g.r.x1; x <= g.r.x2; ++x) {
+                const std::size_t f = t.fila(x, y);
+                const GlifosSimbolo& gl = sim.de(f);
+                const std::pair<bool, int> clase{en_blanco(t, t.leyenda[f].color), gl.tamano};
+                if (clase != actual) {
+                    soltar();
+                    actual = clase;
+                }
+                const QPointF esquina = h.punto(X(x), Y(y));
+                indices += gl.indices;
+                for (const QPointF& d : gl.posiciones) posiciones.append(esquina + d);
+                if (ver) observador()(h.pagina, X(x), Y(y), t.leyenda[f].simbolo);
+            }
+            soltar();
+        }
+    }
+
+    // La rejilla: líneas finas entre puntos y gruesas cada diez puntos del tapiz.
+    QVector<QLineF> finas, gruesas;
+    for (int col = g.r.x1 - 1; col <= g.r.x2; ++col) {
+        const QLineF l(h.punto(X(col + 1), Y(g.r.y1)), h.punto(X(col + 1), abajo));
+        (col % 10 == 0 ? gruesas : finas).append(l);
+    }
+    for (int fila = g.r.y1 - 1; fila <= g.r.y2; ++fila) {
+        const QLineF l(h.punto(X(g.r.x1), Y(fila + 1)), h.punto(derecha, Y(fila + 1)));
+        (fila % 10 == 0 ? gruesas : finas).append(l);
+    }
+    h.pluma(Qt::black, kLineaFina);
+    p.drawLines(finas);
+    h.pluma(Qt::black, kLineaGruesa);
+    p.drawLines(gruesas);
+
+    // El perfilado, encima de todo, en su color.
+    std::unordered_map<QRgb, QVector<QLineF>> perfiles;
+    for (int y = g.r.y1; y <= g.r.y2; ++y)
+        for (int x = g.r.x1; x <= g.r.x2; ++x) {
+            const Punto& pt = e.punto(x, y);
+            for (int lado = 1; lado <= 4; ++lado) {
+                const Color pc = pt.lado(lado);
+                if (pc == kSinPerfil) continue;
+                const double x0 = X(x), y0 = Y(y), x1 = x0 + c, y1 = y0 + c;
+                QLineF l;
+                switch (lado) {
+                    case kArriba: l = QLineF(h.punto(x0, y0), h.punto(x1, y0)); break;
+                    case kDerecha: l = QLineF(h.punto(x1, y0), h.punto(x1, y1)); break;
+                    case kAbajo: l = QLineF(h.punto(x0, y1), h.punto(x1, y1)); break;
+                    default: l = QLineF(h.punto(x0, y0), h.punto(x0, y1)); break;
+                }
+                perfiles[a_qrgb(pc)].append(l);
+            }
+        }
+    for (const auto& [rgb, lineas] : perfiles) {
+        QPen pen(QColor::fromRgb(rgb));
+        pen.setWidthF(h.px(kLineaPerfil));
+        pen.setCapStyle(Qt::RoundCap);
+        p.setPen(pen);
+        p.drawLines(lineas);
+    }
+
+    // Números de columna (10, 20...) encima de su columna y de fila a la izquierda de la suya.
+    const QFont fn = h.letra(geo::kLetraNumeros);
+    const double alto_numero = geo::kLetraNumeros * 1.16;
+    p.setPen(Qt::black);
+    const double arriba_numeros = m.rejilla_y - geo::kMarca - geo::kNumerosColumna;
+    for (int col = g.r.x1; col <= g.r.x2; ++col)
+        if (col % 10 == 0)
+            h.texto(X(col) + c / 2 - 5, arriba_numeros + (geo::kNumerosColumna - alto_numero) / 2, 10,
+                    std::to_string(col), fn, Qt::AlignHCenter);
+    for (int fila = g.r.y1; fila <= g.r.y2; ++fila)
+        if (fila % 10 == 0)
+            h.texto(izquierda - geo::kMarca - geo::kNumerosFila, Y(fila) + (c - alto_numero) / 2,
+                    geo::kNumerosFila - 0.8, std::to_string(fila), fn, Qt::AlignRight);
+
+    // Las marcas del centro del tapiz, en los bordes donde cae.
+    const double centro_x = (t.tapiz.x1 - 1) + t.tapiz.columnas() / 2.0;
+    const double centro_y = (t.tapiz.y1 - 1) + t.tapiz.filas() / 2.0;
+    if (centro_x >= g.r.x1 - 1 && centro_x <= g.r.x2) {
+        const double x = izquierda + (centro_x - (g.r.x1 - 1)) * c;
+        triangulo(h, x, m.rejilla_y - 0.3, 0, -1);
+        triangulo(h, x, abajo + 0.3, 0, 1);
+    }
+    if (centro_y >= g.r.y1 - 1 && centro_y <= g.r.y2) {
+        const double y = m.rejilla_y + (centro_y - (g.r.y1 - 1)) * c;
+        triangulo(h, izquierda - 0.3, y, -1, 0);
+        triangulo(h, derecha + 0.3, y, 1, 0);
+    }
+
+    cabecera(h, t, texto_rango(g.r));
+    pie(h, t);
+}
+
+// ------------------------------------------------------------------------------ leyenda
+
+// Las columnas de una fila de la leyenda, en mm desde el borde de su columna.
+struct ColumnasLeyenda {
+    double muestra = 1, numero = 9, ancho_numero = 20, equivalente = 30, ancho_equivalente = 24;
+    double puntos = 55, ancho_puntos = 19, madejas = 75, ancho_madejas = 14;
+};
+
+void muestra(Hoja& h, const TrabajoCuadernillo& t, double x, double y, Color c, const std::string& simbolo) {
+    QPainter& p = h.p();
+    const QRectF caja = h.caja(x, y, kMuestra, kMuestra);
+    p.setBrush(t.op.modo == ModoCuadernillo::kSimbolos ? QColor(Qt::white) : color_q(c));
+    h.pluma(Qt::black, kLineaFina);
+    p.drawRect(caja);
+    p.setBrush(Qt::NoBrush);
+    if (t.op.modo == ModoCuadernillo::kColor) return;
+    QFont f = h.letra(simbolo.size() > 4 ? kMuestra * 0.5 : kMuestra * 0.7);
+    f.setStyleStrategy(QFont::NoFontMerging);
+    p.setPen(en_blanco(t, c) ? Qt::white : Qt::black);
+    const QFontMetricsF fm(f);
+    const QRectF dibujo = fm.tightBoundingRect(q(simbolo));
+    p.setFont(f);
+    p.drawText(QPointF(caja.center().x() - dibujo.center().x(), caja.center().y() - dibujo.center().y()), q(simbolo));
+}
+
+void pagina_leyenda(Hoja& h, const TrabajoCuadernillo& t, int pagina_leyenda) {
+    using namespace geo;
+    const MaquetaCuadernillo& m = t.maqueta;
+    QPainter& p = h.p();
+    const ColumnasLeyenda col;
+    const double ancho_columna = m.ancho / m.columnas_leyenda;
+    const QFont f = h.letra(kLetraLeyenda), fb = h.letra(kLetraLeyenda);
+    p.setPen(Qt::black);
+    cabecera(h, t, "Leyenda");
+    h.texto(0, kCabecera, m.ancho,
+            "Tela de " + std::to_string(t.op.tela) + " puntos por pulgada, " + std::to_string(t.op.hebras) +
+                (t.op.hebras == 1 ? " hebra" : " hebras") + ". Una madeja: 8 m de algodón de seis cabos.",
+            f);
+    const int por_pagina = m.columnas_leyenda * m.filas_leyenda;
+    const int primera = pagina_leyenda * por_pagina;
+    const int n_colores = static_cast<int>(t.leyenda.size());
+    const double arriba = kCabecera + kEncabezadoLeyenda;
+    for (int c = 0; c < m.columnas_leyenda; ++c) {
+        if (primera + c * m.filas_leyenda >= m.lineas_leyenda) break;
+        const double x = c * ancho_columna;
+        const double yt = arriba - kFilaLeyenda + 1;
+        h.texto(x + col.numero, yt, col.ancho_numero, t.catalogo, fb);
+        h.texto(x + col.equivalente, yt, col.ancho_equivalente, t.otro, fb);
+        h.texto(x + col.puntos, yt, col.ancho_puntos, "Puntos", fb, Qt::AlignRight);
+        h.texto(x + col.madejas, yt, col.ancho_madejas, "Madejas", fb, Qt::AlignRight);
+        h.pluma(Qt::black, kLineaFina);
+        p.drawLine(h.punto(x, arriba - 0.6), h.punto(x + col.madejas + col.ancho_madejas, arriba - 0.6));
+        for (int r = 0; r < m.filas_leyenda; ++r) {
+            const int linea = primera + c * m.filas_leyenda + r;
+            if (linea >= m.lineas_leyenda) break;
+            const double y = arriba + r * kFilaLeyenda;
+            const double yt2 = y + (kMuestra - kLetraLeyenda * 1.16) / 2 + 0.6;
+            p.setPen(Qt::black);
+            if (linea < n_colores) {
+                const FilaLeyenda& fl = t.leyenda[static_cast<std::size_t>(linea)];
+                muestra(h, t, x + col.muestra, y + 0.6, fl.color, fl.simbolo);
+                p.setPen(Qt::black);
+                h.texto(x + col.numero, yt2, col.ancho_numero, fl.numero, f);
+                h.texto(x + col.equivalente, yt2, col.ancho_equivalente, fl.equivalente, f);
+                h.texto(x + col.puntos, yt2, col.ancho_puntos, std::to_string(fl.puntos), f, Qt::AlignRight);
+                h.texto(x + col.madejas, yt2, col.ancho_madejas, std::to_string(fl.madejas), f, Qt::AlignRight);
+            } else if (linea == n_colores) {
+                h.texto(x + col.numero, yt2, col.ancho_numero, "Total", fb);
+                h.texto(x + col.puntos, yt2, col.ancho_puntos, std::to_string(t.total_puntos), fb, Qt::AlignRight);
+                h.texto(x + col.madejas, yt2, col.ancho_madejas, std::to_string(t.total_madejas), fb, Qt::AlignRight);
+            } else if (linea == n_colores + 1) {
+                h.texto(x + col.muestra, yt2, col.ancho_numero + col.numero, "Perfilado", fb);
+            } else {
+                const FilaPerfilado& fp = t.perfilado[static_cast<std::size_t>(linea - n_colores - 2)];
+                QPen pen(color_q(fp.color));
+                pen.setWidthF(h.px(kLineaPerfil * 1.5));
+                p.setPen(pen);
+                p.drawLine(h.punto(x + col.muestra, y + 0.6 + kMuestra / 2),
+                           h.punto(x + col.muestra + kMuestra, y + 0.6 + kMuestra / 2));
+                p.setPen(Qt::black);
+                h.texto(x + col.numero, yt2, col.ancho_numero, fp.numero, f);
+                h.texto(x + col.equivalente, yt2, col.ancho_equivalente, fp.equivalente, f);
+                h.texto(x + col.puntos, yt2, col.ancho_puntos + col.ancho_madejas + 2,
+                        std::to_string(fp.lados) + (fp.lados == 1 ? " lado" : " lados"), f, Qt::AlignRight);
+            }
+        }
+    }
+    pie(h, t);
+}
+
+}  // namespace
+
+QString familia_letra() {
+    static const QString familia = [] {
+        QFile f(QString::fromLatin1(kRecursoLetra));
+        if (!f.open(QIODevice::ReadOnly)) return QString();
+        const int id = QFontDatabase::addApplicationFontFromData(f.readAll());
+        return id < 0 ? QString() : QFontDatabase::applicationFontFamilies(id).value(0);
+    }();
+    if (familia.isEmpty()) throw ErrorFichero("No se puede cargar la letra DejaVu Sans del programa.");
+    return familia;
+}
+
+void preparar_pagina_cuadernillo(QPagedPaintDevice& d, const OpcionesCuadernillo& op) {
+    d.setPageSize(QPageSize(op.carta ? QPageSize::Letter : QPageSize::A4));
+    d.setPageOrientation(op.apaisado ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // Una impresora que no llega a 10 mm del borde se queda con su margen mínimo.
+    QPageLayout l = d.pageLayout();
+    l.setUnits(QPageLayout::Millimeter);
+    const QMarginsF minimo = l.minimumMargins();
+    const double m = kMargenCuadernilloMm;
+    d.setPageMargins(QMarginsF(std::max(m, minimo.left()), std::max(m, minimo.top()), std::max(m, minimo.right()),
+                               std::max(m, minimo.bottom())),
+                     QPageLayout::Millimeter);
+}
+
+bool dibujar_cuadernillo(QPainter& p, QPagedPaintDevice& d, const TrabajoCuadernillo& t, const Avance& avance) {
+    const MaquetaCuadernillo& m = t.maqueta;
+    if (m.ancho <= 0 || m.alto <= 0) return true;
+    // Unidades del dispositivo por mm; si el área del dispositivo es menor, se encoge todo.
+    const double k = std::min({d.logicalDpiX() / kMmPorPulgada, d.width() / m.ancho, d.height() / m.alto});
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    Hoja h(p, k);
+    Simbolos sim(t, h.px(m.celda), h);
+    const int total = m.total_paginas;
+    auto siguiente = [&](int hechas) {
+        if (avance && !avance(hechas, total)) return false;
+        d.newPage();
+        ++h.pagina;
+        return true;
+    };
+    portada(h, t);
+    int hechas = 1;
+    for (const PaginaGrafico& g : m.graficos) {
+        if (!siguiente(hechas)) return false;
+        pagina_grafico(h, t, g, sim);
+        ++hechas;
+    }
+    for (int k2 = 0; k2 < m.paginas_leyenda; ++k2) {
+        if (!siguiente(hechas)) return false;
+        pagina_leyenda(h, t, k2);
+        ++hechas;
+    }
+    return !avance || avance(hechas, total);
+}
+
+std::optional<std::string> cuadernillo_pdf(const TrabajoCuadernillo& t, const Avance& avance) {
+    return pdf_en_memoria(
+        kPuntosPorPulgadaPdf, t.titulo, [&](QPdfWriter& pdf) { preparar_pagina_cuadernillo(pdf, t.op); },
+        [&](QPdfWriter& pdf) {
+            QPainter p;
+            if (!p.begin(&pdf)) throw ErrorFichero("No se puede empezar el PDF del patrón.");
+            return dibujar_cuadernillo(p, pdf, t, avance);
+        });
+}
+
+void observar_cuadernillo(ObservadorCuadernillo o) { observador() = std::move(o); }
+
+}  // namespace pc

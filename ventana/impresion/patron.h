@@ -1,0 +1,59 @@
+// La ventana "Exportar Patrón PDF": papel, celda, tela, hebras, solape, modo, título, catálogo
+// y zona del cuadernillo del patrón, con "Vista Previa", "Imprimir" y "Exportar PDF". Cada
+// cambio se guarda en el estado del diseño y la ventana dice cuántas páginas saldrán.
+#pragma once
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPrintPreviewDialog;
+class QPushButton;
+class QSpinBox;
+
+namespace pc::ui {
+
+class TForm2;
+
+class VentanaPatron : public QDialog {
+    Q_OBJECT
+public:
+    explicit VentanaPatron(TForm2& principal);
+
+    // Muestra lo guardado y abre la ventana modal.
+    void abrir();
+    // Lo mismo sin esperar.
+    void preparar();
+
+    // Para las pruebas: recibe el diálogo de la vista previa en vez de ejecutarlo.
+    std::function<void(QPrintPreviewDialog&)> al_previsualizar;
+
+    QComboBox* papel = nullptr;
+    QCheckBox* apaisado = nullptr;
+    QDoubleSpinBox* celda = nullptr;
+    QSpinBox* tela = nullptr;
+    QSpinBox* hebras = nullptr;
+    QSpinBox* solape = nullptr;
+    QComboBox* modo = nullptr;
+    QLineEdit* titulo = nullptr;
+    QComboBox* catalogo = nullptr;
+    QCheckBox* zona = nullptr;
+    QLabel* resumen = nullptr;
+    QPushButton* vista_previa = nullptr;
+    QPushButton* imprimir = nullptr;
+    QPushButton* exportar = nullptr;
+    QPushButton* cerrar = nullptr;
+
+private:
+    void mostrar_estado();
+    void guardar_estado();
+    void vista_previaClick();
+
+    TForm2& principal_;
+    bool cargando_ = false;
+};
+
+}  // namespace pc::ui
