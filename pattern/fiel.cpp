@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <numeric>
 #include <random>
+
+#include "app/paralelo.h"
 
 namespace pc {
 
@@ -15,6 +18,8 @@ namespace {
 constexpr int kCandidatosGrupo = 12;
 constexpr int kVueltasKMedias = 16;
 constexpr int kVueltasRefino = 5;
+// Muestras que como poco lleva cada tramo al repartirlas entre los hilos de cálculo.
+constexpr std::size_t kMuestrasPorTramo = 1024;
 
 // Posiciones de los k valores menores de d (k <= n), sin ordenar entre sí.
 template <typename Menor>
@@ -61,12 +66,6 @@ int mas_proximo_de(const std::vector<HiloLab>& hilos, const Lab& q) {
     return mejor;
 }
 
-std::size_t potencia_dos(std::size_t n) {
-    std::size_t p = 1024;
-    while (p < n) p <<= 1;
-    return p;
-}
-
 }  // namespace
 
 void tramo_celda(int i, int lado, int celdas, int& inicio, int& fin) {
@@ -95,41 +94,44 @@ Celdas promediar_celdas(const Imagen& img, int ancho, int alto) {
 
     std::vector<int> x0(static_cast<std::size_t>(c.ancho)), x1(static_cast<std::size_t>(c.ancho));
     for (int i = 0; i < c.ancho; ++i) tramo_celda(i, w, c.ancho, x0[static_cast<std::size_t>(i)], x1[static_cast<std::size_t>(i)]);
-    // Sumas de una fila de celdas, en luz lineal.
-    std::vector<std::array<float, 3>> suma(static_cast<std::size_t>(c.ancho));
     const std::array<float, 256>& lin = tabla_lineal();
 
-    std::vector<Color> linea(static_cast<std::size_t>(w));
-    for (int j = 0; j < c.alto; ++j) {
-        int y0 = 0, y1 = 0;
-        tramo_celda(j, h, c.alto, y0, y1);
-        std::fill(suma.begin(), suma.end(), std::array<float, 3>{0, 0, 0});
-        for (int y = y0; y < y1; ++y) {
-            img.fila(y, 0, w, linea.data());
-            for (int i = 0; i < c.ancho; ++i) {
-                auto& s = suma[static_cast<std::size_t>(i)];
-                float r = 0, g = 0, b = 0;
-                for (int x = x0[static_cast<std::size_t>(i)]; x < x1[static_cast<std::size_t>(i)]; ++x) {
-                    const Color p = linea[static_cast<std::size_t>(x)];
-                    r += lin[static_cast<std::size_t>(rojo(p))];
-                    g += lin[static_cast<std::size_t>(verde(p))];
-                    b += lin[static_cast<std::size_t>(azul(p))];
+    // Cada tramo de filas de celdas lee sus propias filas de la imagen.
+    repartir(static_cast<std::size_t>(c.alto), filas_por_tramo(c.ancho), [&](int, std::size_t desde, std::size_t hasta) {
+        // Sumas de una fila de celdas, en luz lineal.
+        std::vector<std::array<float, 3>> suma(static_cast<std::size_t>(c.ancho));
+        std::vector<Color> linea(static_cast<std::size_t>(w));
+        for (int j = static_cast<int>(desde); j < static_cast<int>(hasta); ++j) {
+            int y0 = 0, y1 = 0;
+            tramo_celda(j, h, c.alto, y0, y1);
+            std::fill(suma.begin(), suma.end(), std::array<float, 3>{0, 0, 0});
+            for (int y = y0; y < y1; ++y) {
+                img.fila(y, 0, w, linea.data());
+                for (int i = 0; i < c.ancho; ++i) {
+                    auto& s = suma[static_cast<std::size_t>(i)];
+                    float r = 0, g = 0, b = 0;
+                    for (int x = x0[static_cast<std::size_t>(i)]; x < x1[static_cast<std::size_t>(i)]; ++x) {
+                        const Color p = linea[static_cast<std::size_t>(x)];
+                        r += lin[static_cast<std::size_t>(rojo(p))];
+                        g += lin[static_cast<std::size_t>(verde(p))];
+                        b += lin[static_cast<std::size_t>(azul(p))];
+                    }
+                    s[0] += r;
+                    s[1] += g;
+                    s[2] += b;
                 }
-                s[0] += r;
-                s[1] += g;
-                s[2] += b;
+            }
+            for (int i = 0; i < c.ancho; ++i) {
+                const auto& s = suma[static_cast<std::size_t>(i)];
+                const float n = static_cast<float>(x1[static_cast<std::size_t>(i)] - x0[static_cast<std::size_t>(i)]) *
+                                static_cast<float>(y1 - y0);
+                const float r = std::min(1.0f, s[0] / n), g = std::min(1.0f, s[1] / n), b = std::min(1.0f, s[2] / n);
+                const std::size_t k = c.indice(i + 1, j + 1);
+                c.lab[k] = lab_de_lineal(r, g, b);
+                c.color[k] = rgb(de_lineal(r), de_lineal(g), de_lineal(b));
             }
         }
-        for (int i = 0; i < c.ancho; ++i) {
-            const auto& s = suma[static_cast<std::size_t>(i)];
-            const float n = static_cast<float>(x1[static_cast<std::size_t>(i)] - x0[static_cast<std::size_t>(i)]) *
-                            static_cast<float>(y1 - y0);
-            const float r = std::min(1.0f, s[0] / n), g = std::min(1.0f, s[1] / n), b = std::min(1.0f, s[2] / n);
-            const std::size_t k = c.indice(i + 1, j + 1);
-            c.lab[k] = lab_de_lineal(r, g, b);
-            c.color[k] = rgb(de_lineal(r), de_lineal(g), de_lineal(b));
-        }
-    }
+    });
     return c;
 }
 
@@ -151,31 +153,15 @@ std::vector<HiloLab> hilos_activos(const TablaHilos& tabla) {
 
 // --- Asignador ---
 
-Asignador::Asignador(const std::vector<HiloLab>& hilos, std::size_t previstos) : hilos_(&hilos) {
-    const std::size_t cap = potencia_dos(2 * previstos + 16);
-    clave_.assign(cap, -1);
-    valor_.assign(cap, 0);
-}
+Asignador::Asignador(const std::vector<HiloLab>& hilos, std::size_t previstos)
+    : hilos_(&hilos), recuerdo_(previstos) {}
 
 int Asignador::mas_proximo(const Lab& q) const { return mas_proximo_de(*hilos_, q); }
 
 int Asignador::mas_proximo(Color c) {
-    if (2 * (ocupadas_ + 1) > clave_.size()) {
-        // Tabla demasiado llena: se vacía (sólo ocurre si se pasa de lo previsto).
-        std::fill(clave_.begin(), clave_.end(), -1);
-        ocupadas_ = 0;
-    }
-    const std::size_t mascara = clave_.size() - 1;
-    std::size_t k = (static_cast<std::uint32_t>(c) * 2654435761u) & mascara;
-    while (clave_[k] != -1) {
-        if (clave_[k] == c) return valor_[k];
-        k = (k + 1) & mascara;
-    }
-    const int r = mas_proximo_de(*hilos_, lab_de_color(c));
-    clave_[k] = c;
-    valor_[k] = static_cast<std::int16_t>(r);
-    ++ocupadas_;
-    return r;
+    return recuerdo_.obtener(c, [this](Color q) {
+        return static_cast<std::int16_t>(mas_proximo_de(*hilos_, lab_de_color(q)));
+    });
 }
 
 // --- Elección de los hilos ---
@@ -215,6 +201,17 @@ std::vector<Muestra> agrupar(const Celdas& c) {
     return m;
 }
 
+// Posición del centro más cercano en Lab (el primero de los iguales); 0 si no hay centros.
+int centro_mas_cercano(const Lab& q, const std::vector<Lab>& centro) {
+    int mejor = 0;
+    float dm = std::numeric_limits<float>::infinity();
+    for (std::size_t c = 0; c < centro.size(); ++c) {
+        const float d = d76_cuadrado(q, centro[c]);
+        if (d < dm) dm = d, mejor = static_cast<int>(c);
+    }
+    return mejor;
+}
+
 // k-medias en Lab con los centros fijos primero (los hilos bloqueados) y "libres" centros
 // más sembrados con k-medias++ (semilla fija: el resultado no depende de la ejecución).
 std::vector<Lab> k_medias(const std::vector<Muestra>& m, const std::vector<Lab>& fijos, int libres) {
@@ -246,17 +243,15 @@ std::vector<Lab> k_medias(const std::vector<Muestra>& m, const std::vector<Lab>&
     std::vector<int> grupo(m.size(), -1);
     std::vector<std::array<double, 4>> acum(centro.size());
     for (int vuelta = 0; vuelta < kVueltasKMedias; ++vuelta) {
-        bool cambio = false;
-        for (std::size_t i = 0; i < m.size(); ++i) {
-            int mejor = 0;
-            float dm = std::numeric_limits<float>::infinity();
-            for (std::size_t c = 0; c < centro.size(); ++c) {
-                const float d = d76_cuadrado(m[i].lab, centro[c]);
-                if (d < dm) dm = d, mejor = static_cast<int>(c);
+        std::atomic<bool> cambio{false};
+        para_cada(m.size(), kMuestrasPorTramo, [&](std::size_t i) {
+            const int mejor = centro_mas_cercano(m[i].lab, centro);
+            if (grupo[i] != mejor) {
+                grupo[i] = mejor;
+                cambio.store(true, std::memory_order_relaxed);
             }
-            if (grupo[i] != mejor) grupo[i] = mejor, cambio = true;
-        }
-        if (!cambio) break;
+        });
+        if (!cambio.load()) break;
         std::fill(acum.begin(), acum.end(), std::array<double, 4>{0, 0, 0, 0});
         for (std::size_t i = 0; i < m.size(); ++i) {
             auto& a = acum[static_cast<std::size_t>(grupo[i])];
@@ -305,13 +300,7 @@ std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& a
             if (activos[t].bloqueado && k++ == g) hilo[static_cast<std::size_t>(g)] = static_cast<int>(t);
     }
     std::vector<int> grupo(m.size(), 0);
-    for (std::size_t i = 0; i < m.size(); ++i) {
-        float dm = std::numeric_limits<float>::infinity();
-        for (int g = 0; g < grupos; ++g) {
-            const float d = d76_cuadrado(m[i].lab, centros[static_cast<std::size_t>(g)]);
-            if (d < dm) dm = d, grupo[i] = g;
-        }
-    }
+    para_cada(m.size(), kMuestrasPorTramo, [&](std::size_t i) { grupo[i] = centro_mas_cercano(m[i].lab, centros); });
 
     const int na = static_cast<int>(activos.size());
     std::vector<int> pos(static_cast<std::size_t>(na));
@@ -390,12 +379,15 @@ std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& a
             actuales.push_back(activos[static_cast<std::size_t>(hilo[static_cast<std::size_t>(g)])]);
             de_grupo.push_back(g);
         }
-        bool movida = false;
-        for (std::size_t i = 0; i < m.size(); ++i) {
+        std::atomic<bool> movida{false};
+        para_cada(m.size(), kMuestrasPorTramo / 4, [&](std::size_t i) {
             const int g = de_grupo[static_cast<std::size_t>(mas_proximo_de(actuales, m[i].lab))];
-            if (g != grupo[i]) grupo[i] = g, movida = true;
-        }
-        if (!movida) break;
+            if (g != grupo[i]) {
+                grupo[i] = g;
+                movida.store(true, std::memory_order_relaxed);
+            }
+        });
+        if (!movida.load()) break;
         if (!elegir_por_grupo()) break;
     }
 
@@ -407,8 +399,11 @@ std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& a
 std::vector<int> asignar_hilos(const Celdas& c, const std::vector<HiloLab>& elegidos) {
     std::vector<int> indice(c.lab.size(), 0);
     if (elegidos.empty()) return indice;
-    Asignador a(elegidos, c.lab.size());
-    for (std::size_t k = 0; k < c.lab.size(); ++k) indice[k] = a.mas_proximo(c.color[k]);
+    // Cada tramo con su asignador: el hilo de un color es el mismo lo busque quien lo busque.
+    repartir(c.lab.size(), filas_por_tramo(1), [&](int, std::size_t desde, std::size_t hasta) {
+        Asignador a(elegidos, hasta - desde);
+        for (std::size_t k = desde; k < hasta; ++k) indice[k] = a.mas_proximo(c.color[k]);
+    });
     return indice;
 }
 
@@ -427,30 +422,57 @@ double limite_limpieza(int nivel) {
     }
 }
 
+namespace {
+
+// Lo que la limpieza haría con el punto (x, y) tal como está el tapiz: la posición del hilo
+// que tomaría, o -1 si no es suelto o ningún vecino cuesta poco.
+int arreglo_suelto(const Celdas& c, const std::vector<HiloLab>& elegidos, const std::vector<int>& indice, int x,
+                   int y, double limite) {
+    const int w = c.ancho, h = c.alto;
+    if (!es_suelto(indice, w, h, x, y)) return -1;
+    const std::size_t k = c.indice(x, y);
+    const Lab& q = c.lab[k];
+    const double actual = de00(q, elegidos[static_cast<std::size_t>(indice[k])].lab);
+    int mejor = -1;
+    double coste_min = limite;
+    const int vx[4] = {x, x + 1, x, x - 1}, vy[4] = {y - 1, y, y + 1, y};
+    for (int l = 0; l < 4; ++l) {
+        if (vx[l] < 1 || vx[l] > w || vy[l] < 1 || vy[l] > h) continue;
+        const int otro = indice[c.indice(vx[l], vy[l])];
+        const double coste = de00(q, elegidos[static_cast<std::size_t>(otro)].lab) - actual;
+        if (coste <= coste_min && (mejor < 0 || coste < coste_min)) coste_min = coste, mejor = otro;
+    }
+    return mejor;
+}
+
+}  // namespace
+
 int limpiar_sueltos(const Celdas& c, const std::vector<HiloLab>& elegidos, std::vector<int>& indice, int nivel) {
     const double limite = limite_limpieza(nivel);
     if (limite < 0 || elegidos.empty()) return 0;
     const int w = c.ancho, h = c.alto;
+    std::vector<int> propuesta(indice.size());
+    std::vector<char> cambiado(indice.size());
     int cambiados = 0;
     for (int pasada = 0; pasada < 3; ++pasada) {
+        // Lo que haría cada punto con el tapiz de antes de la pasada, calculado en paralelo...
+        repartir(static_cast<std::size_t>(h), filas_por_tramo(w), [&](int, std::size_t desde, std::size_t hasta) {
+            for (int y = static_cast<int>(desde) + 1; y <= static_cast<int>(hasta); ++y)
+                for (int x = 1; x <= w; ++x) propuesta[c.indice(x, y)] = arreglo_suelto(c, elegidos, indice, x, y, limite);
+        });
+        // ...y la pasada en su orden, por filas: un punto sólo ve cambiados, de sus vecinos, el
+        // de la izquierda y el de arriba; si alguno de ellos cambió, se vuelve a mirar.
+        std::fill(cambiado.begin(), cambiado.end(), 0);
         int en_pasada = 0;
         for (int y = 1; y <= h; ++y) {
             for (int x = 1; x <= w; ++x) {
-                if (!es_suelto(indice, w, h, x, y)) continue;
                 const std::size_t k = c.indice(x, y);
-                const Lab& q = c.lab[k];
-                const double actual = de00(q, elegidos[static_cast<std::size_t>(indice[k])].lab);
-                int mejor = -1;
-                double coste_min = limite;
-                const int vx[4] = {x, x + 1, x, x - 1}, vy[4] = {y - 1, y, y + 1, y};
-                for (int l = 0; l < 4; ++l) {
-                    if (vx[l] < 1 || vx[l] > w || vy[l] < 1 || vy[l] > h) continue;
-                    const int otro = indice[c.indice(vx[l], vy[l])];
-                    const double coste = de00(q, elegidos[static_cast<std::size_t>(otro)].lab) - actual;
-                    if (coste <= coste_min && (mejor < 0 || coste < coste_min)) coste_min = coste, mejor = otro;
-                }
-                if (mejor >= 0) {
-                    indice[k] = mejor;
+                int nuevo = propuesta[k];
+                if ((x > 1 && cambiado[k - 1]) || (y > 1 && cambiado[k - static_cast<std::size_t>(w)]))
+                    nuevo = arreglo_suelto(c, elegidos, indice, x, y, limite);
+                if (nuevo >= 0) {
+                    indice[k] = nuevo;
+                    cambiado[k] = 1;
                     ++en_pasada;
                 }
             }

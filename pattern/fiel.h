@@ -10,6 +10,7 @@
 #include "app/estado.h"
 #include "app/puertos.h"
 #include "pattern/ciede2000.h"
+#include "pattern/recuerdo.h"
 
 namespace pc {
 
@@ -56,9 +57,7 @@ public:
 
 private:
     const std::vector<HiloLab>* hilos_;
-    std::vector<std::int32_t> clave_;
-    std::vector<std::int16_t> valor_;
-    std::size_t ocupadas_ = 0;
+    RecuerdoColores<std::int16_t> recuerdo_;
 };
 
 // Hasta n hilos de entre los activos para las celdas: los bloqueados siempre (aunque pasen

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/errores.h"
+#include "app/paralelo.h"
 #include "app/texto.h"
 #include "threads/emparejar.h"
 
@@ -73,6 +74,8 @@ constexpr int kBitsCubito = 3;  // cubitos de 8 valores por canal
 constexpr int kBitsCubo = 5;    // cubos de 32
 constexpr int kCubitos = 1 << (3 * (8 - kBitsCubito));
 constexpr int kCubos = 1 << (3 * (8 - kBitsCubo));
+// Buscar un color ya filtrado cuesta poco: el recuerdo sólo vale si cabe en la caché.
+constexpr std::size_t kCasillasRecuerdo = std::size_t{1} << 16;
 
 inline int indice_de(int r, int g, int b, int bits) {
     const int n = 8 - bits;  // bits del índice por canal
@@ -80,8 +83,8 @@ inline int indice_de(int r, int g, int b, int bits) {
 }
 }  // namespace
 
-Emparejador::Emparejador(const TablaHilos& tabla, int metodo)
-    : metodo_(metodo), generico_(metodo != 1 && metodo != 2), tabla_(&tabla) {
+Emparejador::Emparejador(const TablaHilos& tabla, int metodo, std::size_t previstos)
+    : metodo_(metodo), generico_(metodo != 1 && metodo != 2), tabla_(&tabla), recuerdo_(previstos, kCasillasRecuerdo) {
     if (generico_) return;
     const int total = std::clamp(tabla.total, 0, kMaxHilos);
     entradas_.reserve(static_cast<std::size_t>(total));
@@ -159,7 +162,7 @@ void Emparejador::preparar_cubito(int cubito) {
     cuantas_[static_cast<std::size_t>(cubito)] = static_cast<std::uint16_t>(candidatas_.size() - desde);
 }
 
-Color Emparejador::mas_proximo(Color c) {
+Color Emparejador::buscar(Color c) {
     if (generico_) return hilo_mas_proximo(c, *tabla_, metodo_);
     const int r = rojo(c), g = verde(c), b = azul(c);
     const int cubito = indice_de(r, g, b, kBitsCubito);
@@ -194,18 +197,23 @@ void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool i
     std::array<int, kLadoRejilla> columna{};
     for (int x = 1; x <= ancho; ++x) columna[static_cast<std::size_t>(x)] = posicion_muestra(x, paso_x);
 
-    Emparejador emparejador(e.hilos, e.metodo_color);
-    for (int y = 1; y <= alto; ++y) {
-        const int cy = posicion_muestra(y, paso_y);
-        for (int x = 1; x <= ancho; ++x) {
-            const int cx = columna[static_cast<std::size_t>(x)];
-            Color c = interpolar ? media(img, w, h, cx, cy, mx, my) : leer(img, w, h, cx, cy);
-            if (ajustar) c = emparejador.mas_proximo(c);
-            Punto& p = e.punto(x, y);
-            p.color = c;
-            p.perfil.fill(kSinPerfil);
+    // Cada tramo de filas con su propio emparejador: la respuesta de cada color es la misma
+    // la busque quien la busque, y cada tramo escribe sólo sus puntos.
+    const auto por_fila = static_cast<std::size_t>(ancho);
+    repartir(static_cast<std::size_t>(alto), filas_por_tramo(ancho), [&](int, std::size_t desde, std::size_t hasta) {
+        Emparejador emparejador(e.hilos, e.metodo_color, ajustar ? (hasta - desde) * por_fila : 0);
+        for (int y = static_cast<int>(desde) + 1; y <= static_cast<int>(hasta); ++y) {
+            const int cy = posicion_muestra(y, paso_y);
+            for (int x = 1; x <= ancho; ++x) {
+                const int cx = columna[static_cast<std::size_t>(x)];
+                Color c = interpolar ? media(img, w, h, cx, cy, mx, my) : leer(img, w, h, cx, cy);
+                if (ajustar) c = emparejador.mas_proximo(c);
+                Punto& p = e.punto(x, y);
+                p.color = c;
+                p.perfil.fill(kSinPerfil);
+            }
         }
-    }
+    });
 }
 
 int celda_ajustada(int tam_celda, int m, int lado_lienzo) {

@@ -1,6 +1,10 @@
 #include "pattern/paleta.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "app/paralelo.h"
 
 namespace pc {
 
@@ -53,10 +57,10 @@ inline int anadir(TablaHilos& paleta, MapaColores& indice, Color c, int cuenta) 
 }
 }  // namespace
 
-long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& indice) {
-    paleta.total = 0;
-    indice.vaciar();
-    r = limitar_rango(r);
+namespace {
+
+// El recorrido de siempre, de un solo hilo: por filas, y cada color nuevo al final.
+long contar_por_filas(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& indice) {
     long rechazados = 0;
     // El color del punto anterior y su posición: en un tapiz los vecinos suelen repetir color.
     Color anterior = 0;
@@ -79,6 +83,113 @@ long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& i
         }
     }
     return rechazados;
+}
+
+// Los colores de unas columnas, con su número de puntos y el lugar en que el recorrido por
+// filas los encontraría primero. Los tramos recorren la rejilla por columnas, que es como
+// está guardada, y el orden de encuentro se rehace después con esos lugares.
+struct ColoresTramo {
+    struct Cuenta {
+        Color color = 0;
+        std::int32_t numero = 0;
+        std::int64_t primero = 0;  // (fila, columna, lado): 0 el color del punto, 1..4 los perfiles
+    };
+    std::vector<Cuenta> cuenta;
+    MapaColores indice;
+    bool desbordado = false;  // más de 600 colores: se cuenta por filas
+
+    void anadir(Color c, int n, std::int64_t lugar) {
+        const int p = indice.buscar(c);
+        if (p != 0) {
+            Cuenta& k = cuenta[static_cast<std::size_t>(p - 1)];
+            k.numero += n;
+            k.primero = std::min(k.primero, lugar);
+            return;
+        }
+        if (cuenta.size() >= static_cast<std::size_t>(kMaxHilos)) {
+            desbordado = true;
+            return;
+        }
+        cuenta.push_back({c, n, lugar});
+        indice.poner(c, static_cast<int>(cuenta.size()));
+    }
+};
+
+inline std::int64_t lugar(int x, int y, int lado) {
+    return (static_cast<std::int64_t>(y) * kLadoRejilla + x) * 5 + lado;
+}
+
+void contar_columnas(const Estado& e, Rango r, int x1, int x2, ColoresTramo& t) {
+    t.indice.vaciar();
+    for (int x = x1; x <= x2 && !t.desbordado; ++x) {
+        // Por columnas de arriba abajo el lugar sólo crece: el punto que repite el color del
+        // anterior no cambia su primer lugar.
+        Color anterior = 0;
+        int pos_anterior = 0;
+        for (int y = r.y1; y <= r.y2; ++y) {
+            const Punto& p = e.punto(x, y);
+            if (pos_anterior != 0 && p.color == anterior) {
+                ++t.cuenta[static_cast<std::size_t>(pos_anterior - 1)].numero;
+            } else {
+                t.anadir(p.color, 1, lugar(x, y, 0));
+                pos_anterior = t.indice.buscar(p.color);
+                anterior = p.color;
+            }
+            for (int k = 1; k <= 4; ++k) {
+                const Color c = p.lado(k);
+                if (c != kSinPerfil) t.anadir(c, 0, lugar(x, y, k));
+            }
+        }
+    }
+}
+
+}  // namespace
+
+long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& indice) {
+    paleta.total = 0;
+    indice.vaciar();
+    r = limitar_rango(r);
+    if (r.x1 > r.x2 || r.y1 > r.y2) return 0;
+
+    const auto columnas = static_cast<std::size_t>(r.x2 - r.x1 + 1);
+    std::vector<ColoresTramo> tramos(static_cast<std::size_t>(tramos_de(columnas, filas_por_tramo(r.y2 - r.y1 + 1))));
+    repartir(columnas, filas_por_tramo(r.y2 - r.y1 + 1), [&](int t, std::size_t desde, std::size_t hasta) {
+        contar_columnas(e, r, r.x1 + static_cast<int>(desde), r.x1 + static_cast<int>(hasta) - 1,
+                        tramos[static_cast<std::size_t>(t)]);
+    });
+
+    // Se juntan los tramos; con más de 600 colores en total, cuáles entran y cuántas veces se
+    // rechaza uno depende del orden de encuentro punto a punto: se cuenta por filas.
+    std::vector<ColoresTramo::Cuenta> todos;
+    for (const ColoresTramo& t : tramos) {
+        if (t.desbordado) {
+            indice.vaciar();
+            return contar_por_filas(e, r, paleta, indice);
+        }
+        for (const ColoresTramo::Cuenta& k : t.cuenta) {
+            const int p = indice.buscar(k.color);
+            if (p != 0) {
+                auto& junto = todos[static_cast<std::size_t>(p - 1)];
+                junto.numero += k.numero;
+                junto.primero = std::min(junto.primero, k.primero);
+                continue;
+            }
+            if (todos.size() >= static_cast<std::size_t>(kMaxHilos)) {
+                indice.vaciar();
+                return contar_por_filas(e, r, paleta, indice);
+            }
+            todos.push_back(k);
+            indice.poner(k.color, static_cast<int>(todos.size()));
+        }
+    }
+    std::sort(todos.begin(), todos.end(), [](const auto& a, const auto& b) { return a.primero < b.primero; });
+    indice.vaciar();
+    for (const ColoresTramo::Cuenta& k : todos) {
+        const int nueva = ++paleta.total;
+        paleta[nueva] = Hilo{k.color, k.numero, 0, true, false};
+        indice.poner(k.color, nueva);
+    }
+    return 0;
 }
 
 void ordenar_paleta(TablaHilos& paleta) {
