@@ -32,13 +32,28 @@ int menores(int n, int k, int* pos, Menor menor) {
 // Cota inferior de CIEDE2000 barata de calcular, al cuadrado. En la fórmula, el término de
 // rotación no puede con la suma de los de croma y tono (|RT| < 2 sin 60° = 1,732), así que
 // ésos suman al menos (1 - 0,866) ((ΔC'/SC)² + (ΔH'/SH)²) >= 0,134 (Δa² + Δb²) / SC², con SH <= SC
-// y SC acotado por arriba con C' <= 1,5 C. El de luminosidad, (ΔL/SL)², va entero.
-inline float cota_de00_cuadrado(const Lab& q, float cq, const Lab& t) {
+// y SC acotado por arriba con C' <= 1,5 C. El de luminosidad, (ΔL/SL)², va entero. Sólo si
+// ésta no basta para descartar un hilo se mira la fina.
+struct CotaDe00 {
+    float luz;    // (ΔL/SL)²
+    float croma;  // (Δa² + Δb²) / SC², con SC acotado por arriba
+    float cm;     // cota del croma medio C̄'
+    float cuadrado() const { return luz + 0.133f * croma; }
+    // Más fina, y algo más cara: RT = -sin(2Δθ) RC con RC = 2 √(C̄'^7 / (C̄'^7 + 25^7)), que
+    // crece con C̄', así que |RT| <= 0,866 RC(cm); con croma bajo casi no resta nada.
+    float fina() const {
+        const float c2 = cm * cm, c7 = c2 * c2 * c2 * cm;
+        const float rc = 2 * std::sqrt(c7 / (c7 + 6103515625.0f));
+        return luz + (1 - 0.4331f * rc) * croma;
+    }
+};
+inline CotaDe00 cota_de00(const Lab& q, float cq, const Lab& t) {
     const float dl = q.l - t.l, lm = (q.l + t.l) / 2 - 50;
     const float sl = 1 + 0.015f * lm * lm / std::sqrt(20 + lm * lm);
     const float da = q.a - t.a, db = q.b - t.b;
-    const float sc = 1 + 0.045f * 0.75f * (cq + std::sqrt(t.a * t.a + t.b * t.b));
-    return dl * dl / (sl * sl) + 0.133f * (da * da + db * db) / (sc * sc);
+    const float cm = 0.75f * (cq + std::sqrt(t.a * t.a + t.b * t.b));
+    const float sc = 1 + 0.045f * cm;
+    return {dl * dl / (sl * sl), (da * da + db * db) / (sc * sc), cm};
 }
 
 // El más próximo por CIEDE2000, exacto: se empieza por el más cercano en Lab y sólo se calcula
@@ -59,7 +74,9 @@ int mas_proximo_de(const std::vector<HiloLab>& hilos, const Lab& q) {
         if (i == primero) continue;
         const Lab& t = hilos[static_cast<std::size_t>(i)].lab;
         // Margen por el redondeo de la cota y del propio CIEDE2000.
-        if (cota_de00_cuadrado(q, cq, t) > dm * dm * 1.0001 + 1e-6) continue;
+        const double tope = dm * dm * 1.0001 + 1e-6;
+        const CotaDe00 cota = cota_de00(q, cq, t);
+        if (cota.cuadrado() > tope || cota.fina() > tope) continue;
         const double d = de00(q, t);
         if (d < dm || (d == dm && i < mejor)) dm = d, mejor = i;
     }
