@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cstdlib>
 #include <exception>
+#include <mutex>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -30,6 +32,95 @@ int de_la_maquina() {
     return n;
 }
 
+// Dentro de un tramo: un reparto anidado se hace entero en el propio hilo.
+thread_local bool en_tramo = false;
+
+// Un reparto en marcha: los tramos se toman por orden de llegada.
+struct Trabajo {
+    const std::function<void(int)>* tarea = nullptr;
+    int tramos = 0;
+    std::atomic<int> siguiente{0};
+    int por_hacer = 0;  // tramos sin acabar
+    int dentro = 0;     // hilos del equipo que lo están mirando
+};
+
+// Hace tramos del trabajo mientras queden; devuelve cuántos hizo.
+int hacer_tramos(Trabajo& t) {
+    en_tramo = true;
+    int hechos = 0;
+    for (int k = t.siguiente.fetch_add(1); k < t.tramos; k = t.siguiente.fetch_add(1)) {
+        (*t.tarea)(k);
+        ++hechos;
+    }
+    en_tramo = false;
+    return hechos;
+}
+
+// Los hilos de cálculo, creados al primer reparto que los pide y dormidos entre repartos:
+// lanzar un hilo por reparto costaría más que algunos de los repartos. Sus hilos viven hasta
+// que acaba el programa (el equipo no se destruye nunca).
+class Equipo {
+public:
+    static Equipo& el() {
+        static Equipo* const equipo = new Equipo;
+        return *equipo;
+    }
+
+    void ejecutar(int tramos, const std::function<void(int)>& tarea) {
+        const std::lock_guard<std::mutex> turno(turno_);  // un reparto cada vez
+        Trabajo t;
+        t.tarea = &tarea;
+        t.tramos = tramos;
+        t.por_hacer = tramos;
+        {
+            const std::lock_guard<std::mutex> l(m_);
+            asegurar(tramos - 1);
+            actual_ = &t;
+        }
+        trabajo_.notify_all();
+        const int hechos = hacer_tramos(t);
+        std::unique_lock<std::mutex> l(m_);
+        t.por_hacer -= hechos;
+        fin_.wait(l, [&] { return t.por_hacer == 0 && t.dentro == 0; });
+        actual_ = nullptr;
+    }
+
+private:
+    // Que haya al menos n hilos en el equipo; si el sistema no da más, el que reparte hace
+    // los tramos que queden.
+    void asegurar(int n) {
+        while (hilos_ < n) {
+            try {
+                std::thread(&Equipo::trabajar, this).detach();
+            } catch (const std::system_error&) {
+                return;
+            }
+            ++hilos_;
+        }
+    }
+
+    void trabajar() {
+        std::unique_lock<std::mutex> l(m_);
+        for (;;) {
+            trabajo_.wait(l, [&] { return actual_ && actual_->siguiente.load() < actual_->tramos; });
+            Trabajo& t = *actual_;
+            ++t.dentro;
+            l.unlock();
+            const int hechos = hacer_tramos(t);
+            l.lock();
+            t.por_hacer -= hechos;
+            --t.dentro;
+            if (t.por_hacer == 0 && t.dentro == 0) fin_.notify_all();
+        }
+    }
+
+    std::mutex turno_;
+    std::mutex m_;
+    std::condition_variable trabajo_, fin_;
+    Trabajo* actual_ = nullptr;
+    int hilos_ = 0;
+};
+
 }  // namespace
 
 int hilos_calculo() {
@@ -53,7 +144,7 @@ void tramo(std::size_t n, int tramos, int t, std::size_t& inicio, std::size_t& f
 int repartir(std::size_t n, std::size_t minimo, const std::function<void(int, std::size_t, std::size_t)>& tarea) {
     const int tramos = tramos_de(n, minimo);
     std::vector<std::exception_ptr> fallo(static_cast<std::size_t>(tramos));
-    auto hacer = [&](int t) {
+    const std::function<void(int)> hacer = [&](int t) {
         std::size_t a = 0, b = 0;
         tramo(n, tramos, t, a, b);
         try {
@@ -62,19 +153,11 @@ int repartir(std::size_t n, std::size_t minimo, const std::function<void(int, st
             fallo[static_cast<std::size_t>(t)] = std::current_exception();
         }
     };
-    std::vector<std::thread> hilos;
-    hilos.reserve(static_cast<std::size_t>(tramos));
-    int lanzados = 1;
-    for (; lanzados < tramos; ++lanzados) {
-        try {
-            hilos.emplace_back(hacer, lanzados);
-        } catch (const std::system_error&) {
-            break;  // sin más hilos: los tramos que faltan se hacen aquí
-        }
+    if (tramos == 1 || en_tramo) {
+        for (int t = 0; t < tramos; ++t) hacer(t);
+    } else {
+        Equipo::el().ejecutar(tramos, hacer);
     }
-    hacer(0);
-    for (int t = lanzados; t < tramos; ++t) hacer(t);
-    for (std::thread& h : hilos) h.join();
     for (const std::exception_ptr& e : fallo)
         if (e) std::rethrow_exception(e);
     return tramos;

@@ -21,8 +21,9 @@ int tramos_de(std::size_t n, std::size_t minimo);
 void tramo(std::size_t n, int tramos, int t, std::size_t& inicio, std::size_t& fin);
 
 // Parte [0, n) en tramos_de(n, minimo) tramos y llama a la vez a tarea(t, inicio, fin) con
-// cada uno, el tramo 0 en el hilo que llama. Vuelve cuando han acabado todos; si alguno
-// lanzó, relanza la excepción del primero de ellos. Devuelve el número de tramos.
+// cada uno, en los hilos de cálculo y en el que llama. Vuelve cuando han acabado todos; si
+// alguno lanzó, relanza la excepción del primero de ellos. Devuelve el número de tramos. Un
+// reparto dentro de un tramo se hace entero en el hilo de ese tramo.
 int repartir(std::size_t n, std::size_t minimo, const std::function<void(int, std::size_t, std::size_t)>& tarea);
 
 // Llama a f(i) para cada i de [0, n), repartido como repartir: para recorridos cuyos

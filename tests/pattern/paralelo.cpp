@@ -72,6 +72,12 @@ TEST(Paralelo, RepartirCubreCadaElementoUnaVezYRelanzaElFalloDelPrimerTramo) {
               }),
               7);
     for (const auto& v : visto) EXPECT_EQ(v.load(), 1);
+    // Un reparto dentro de un tramo se hace en el hilo de ese tramo, sin esperar a nadie.
+    std::atomic<int> anidados{0};
+    repartir(7, 1, [&](int, std::size_t, std::size_t) {
+        EXPECT_EQ(repartir(100, 1, [&](int, std::size_t a, std::size_t b) { anidados += static_cast<int>(b - a); }), 7);
+    });
+    EXPECT_EQ(anidados.load(), 700);
     try {
         repartir(700, 1, [](int t, std::size_t, std::size_t) {
             if (t >= 3) throw std::runtime_error("tramo " + std::to_string(t));
