@@ -81,4 +81,50 @@ long aplicar_cambios(Estado& e, const ListaCambios& cambios, int ancho, int alto
     return cambiados;
 }
 
+bool paleta_tras_cambios(TablaHilos& paleta, ColoresContados& contados, const ListaCambios& cambios) {
+    if (!contados.completos) return false;
+    std::vector<ColorContado> colores = contados.color;
+    MapaColores pos;
+    pos.vaciar();
+    for (std::size_t i = 0; i < colores.size(); ++i) pos.poner(colores[i].color, static_cast<int>(i + 1));
+    // Todos los pares a la vez, como los aplica aplicar_cambios: primero se quitan los puntos
+    // de cada viejo y después se dan a su nuevo (que puede ser viejo de otro par).
+    struct Paso {
+        Color nuevo;
+        std::int32_t numero;
+        std::int64_t en_punto;
+    };
+    std::vector<Paso> pasos;
+    for (int k = 1; k <= cambios.total(); ++k) {
+        const int p = pos.buscar(cambios[k].viejo);
+        if (p == 0) continue;  // sin puntos de ese color
+        ColorContado& viejo = colores[static_cast<std::size_t>(p - 1)];
+        pasos.push_back({cambios[k].nuevo, viejo.numero, viejo.en_punto});
+    }
+    for (int k = 1; k <= cambios.total(); ++k) {
+        if (const int p = pos.buscar(cambios[k].viejo); p != 0) {
+            colores[static_cast<std::size_t>(p - 1)].numero = 0;
+            colores[static_cast<std::size_t>(p - 1)].en_punto = ColorContado::kNunca;
+        }
+    }
+    for (const Paso& paso : pasos) {
+        int q = pos.buscar(paso.nuevo);
+        if (q == 0) {
+            if (colores.size() >= static_cast<std::size_t>(kMaxHilos)) return false;
+            colores.push_back({paso.nuevo, 0});
+            q = static_cast<int>(colores.size());
+            pos.poner(paso.nuevo, q);
+        }
+        ColorContado& nuevo = colores[static_cast<std::size_t>(q - 1)];
+        nuevo.numero += paso.numero;
+        nuevo.en_punto = std::min(nuevo.en_punto, paso.en_punto);
+    }
+    // Un color sin puntos ni perfiles ya no está en el tapiz.
+    std::erase_if(colores, [](const ColorContado& k) { return k.primero() == ColorContado::kNunca; });
+    poner_en_orden_de_encuentro(colores, paleta, pos);
+    ordenar_paleta(paleta);
+    contados.color = std::move(colores);
+    return true;
+}
+
 }  // namespace pc

@@ -85,33 +85,30 @@ long contar_por_filas(const Estado& e, Rango r, TablaHilos& paleta, MapaColores&
     return rechazados;
 }
 
-// Los colores de unas columnas, con su número de puntos y el lugar en que el recorrido por
-// filas los encontraría primero. Los tramos recorren la rejilla por columnas, que es como
+// Los colores de unas columnas, con su número de puntos y los lugares en que el recorrido
+// por filas los encontraría primero. Los tramos recorren la rejilla por columnas, que es como
 // está guardada, y el orden de encuentro se rehace después con esos lugares.
 struct ColoresTramo {
-    struct Cuenta {
-        Color color = 0;
-        std::int32_t numero = 0;
-        std::int64_t primero = 0;  // (fila, columna, lado): 0 el color del punto, 1..4 los perfiles
-    };
-    std::vector<Cuenta> cuenta;
+    std::vector<ColorContado> cuenta;
     MapaColores indice;
     bool desbordado = false;  // más de 600 colores: se cuenta por filas
 
-    void anadir(Color c, int n, std::int64_t lugar) {
+    void anadir(Color c, int n, std::int64_t lugar, bool en_perfil) {
         const int p = indice.buscar(c);
+        ColorContado* k = nullptr;
         if (p != 0) {
-            Cuenta& k = cuenta[static_cast<std::size_t>(p - 1)];
-            k.numero += n;
-            k.primero = std::min(k.primero, lugar);
-            return;
-        }
-        if (cuenta.size() >= static_cast<std::size_t>(kMaxHilos)) {
+            k = &cuenta[static_cast<std::size_t>(p - 1)];
+        } else if (cuenta.size() >= static_cast<std::size_t>(kMaxHilos)) {
             desbordado = true;
             return;
+        } else {
+            cuenta.push_back({c, 0});
+            indice.poner(c, static_cast<int>(cuenta.size()));
+            k = &cuenta.back();
         }
-        cuenta.push_back({c, n, lugar});
-        indice.poner(c, static_cast<int>(cuenta.size()));
+        k->numero += n;
+        std::int64_t& primero = en_perfil ? k->en_perfil : k->en_punto;
+        primero = std::min(primero, lugar);
     }
 };
 
@@ -131,13 +128,13 @@ void contar_columnas(const Estado& e, Rango r, int x1, int x2, ColoresTramo& t) 
             if (pos_anterior != 0 && p.color == anterior) {
                 ++t.cuenta[static_cast<std::size_t>(pos_anterior - 1)].numero;
             } else {
-                t.anadir(p.color, 1, lugar(x, y, 0));
+                t.anadir(p.color, 1, lugar(x, y, 0), false);
                 pos_anterior = t.indice.buscar(p.color);
                 anterior = p.color;
             }
             for (int k = 1; k <= 4; ++k) {
                 const Color c = p.lado(k);
-                if (c != kSinPerfil) t.anadir(c, 0, lugar(x, y, k));
+                if (c != kSinPerfil) t.anadir(c, 0, lugar(x, y, k), true);
             }
         }
     }
@@ -145,51 +142,60 @@ void contar_columnas(const Estado& e, Rango r, int x1, int x2, ColoresTramo& t) 
 
 }  // namespace
 
-long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& indice) {
+long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& indice, ColoresContados* contados) {
     paleta.total = 0;
     indice.vaciar();
+    if (contados) *contados = ColoresContados{{}, true};
     r = limitar_rango(r);
     if (r.x1 > r.x2 || r.y1 > r.y2) return 0;
 
     const auto columnas = static_cast<std::size_t>(r.x2 - r.x1 + 1);
-    std::vector<ColoresTramo> tramos(static_cast<std::size_t>(tramos_de(columnas, filas_por_tramo(r.y2 - r.y1 + 1))));
-    repartir(columnas, filas_por_tramo(r.y2 - r.y1 + 1), [&](int t, std::size_t desde, std::size_t hasta) {
+    const std::size_t minimo = filas_por_tramo(r.y2 - r.y1 + 1);
+    std::vector<ColoresTramo> tramos(static_cast<std::size_t>(tramos_de(columnas, minimo)));
+    repartir(columnas, minimo, [&](int t, std::size_t desde, std::size_t hasta) {
         contar_columnas(e, r, r.x1 + static_cast<int>(desde), r.x1 + static_cast<int>(hasta) - 1,
                         tramos[static_cast<std::size_t>(t)]);
     });
 
     // Se juntan los tramos; con más de 600 colores en total, cuáles entran y cuántas veces se
     // rechaza uno depende del orden de encuentro punto a punto: se cuenta por filas.
-    std::vector<ColoresTramo::Cuenta> todos;
+    auto por_filas = [&] {
+        indice.vaciar();
+        if (contados) *contados = ColoresContados{};
+        return contar_por_filas(e, r, paleta, indice);
+    };
+    std::vector<ColorContado> todos;
     for (const ColoresTramo& t : tramos) {
-        if (t.desbordado) {
-            indice.vaciar();
-            return contar_por_filas(e, r, paleta, indice);
-        }
-        for (const ColoresTramo::Cuenta& k : t.cuenta) {
+        if (t.desbordado) return por_filas();
+        for (const ColorContado& k : t.cuenta) {
             const int p = indice.buscar(k.color);
             if (p != 0) {
-                auto& junto = todos[static_cast<std::size_t>(p - 1)];
+                ColorContado& junto = todos[static_cast<std::size_t>(p - 1)];
                 junto.numero += k.numero;
-                junto.primero = std::min(junto.primero, k.primero);
+                junto.en_punto = std::min(junto.en_punto, k.en_punto);
+                junto.en_perfil = std::min(junto.en_perfil, k.en_perfil);
                 continue;
             }
-            if (todos.size() >= static_cast<std::size_t>(kMaxHilos)) {
-                indice.vaciar();
-                return contar_por_filas(e, r, paleta, indice);
-            }
+            if (todos.size() >= static_cast<std::size_t>(kMaxHilos)) return por_filas();
             todos.push_back(k);
             indice.poner(k.color, static_cast<int>(todos.size()));
         }
     }
-    std::sort(todos.begin(), todos.end(), [](const auto& a, const auto& b) { return a.primero < b.primero; });
+    poner_en_orden_de_encuentro(todos, paleta, indice);
+    if (contados) contados->color = std::move(todos);
+    return 0;
+}
+
+void poner_en_orden_de_encuentro(std::vector<ColorContado>& colores, TablaHilos& paleta, MapaColores& indice) {
+    std::sort(colores.begin(), colores.end(), [](const ColorContado& a, const ColorContado& b) { return a.primero() < b.primero(); });
+    paleta.total = 0;
     indice.vaciar();
-    for (const ColoresTramo::Cuenta& k : todos) {
+    for (const ColorContado& k : colores) {
+        if (paleta.total >= kMaxHilos) break;
         const int nueva = ++paleta.total;
         paleta[nueva] = Hilo{k.color, k.numero, 0, true, false};
         indice.poner(k.color, nueva);
     }
-    return 0;
 }
 
 void ordenar_paleta(TablaHilos& paleta) {

@@ -13,6 +13,7 @@
 #include "ordenes/patron/paleta.h"
 #include "pattern/fiel.h"
 #include "pattern/generar.h"
+#include "pattern/reduccion.h"
 #include "tests/comun/paleta_apoyo.h"
 
 namespace pc::prueba {
@@ -198,9 +199,7 @@ struct Resultado {
 
 // 300 x 200 con unos 300 colores en manchas, perfiles (alguno de un color que sólo está en
 // perfiles) y un hilo bloqueado.
-Resultado correr(int hilos, const std::function<void(Sesion&)>& orden) {
-    ConHilos con(hilos);
-    Banco b;
+void tapiz_manchas(Banco& b) {
     std::mt19937 azar(11);
     std::vector<Color> colores;
     for (int i = 0; i < 300; ++i) colores.push_back(static_cast<Color>(azar() & 0xFFFFFF));
@@ -220,6 +219,12 @@ Resultado correr(int hilos, const std::function<void(Sesion&)>& orden) {
     b.e.n_colores = "40";
     b.e.dif_max = "60";
     b.e.divisor_tonos = "24";
+}
+
+Resultado correr(int hilos, const std::function<void(Sesion&)>& orden) {
+    ConHilos con(hilos);
+    Banco b;
+    tapiz_manchas(b);
     orden(b.s);
     Resultado r;
     r.puntos = volcado(b.e, 300, 200);
@@ -247,6 +252,37 @@ TEST(Paralelo, PaletaReduccionesYAjusteDanLoMismoConUnoDosYSieteHilos) {
         EXPECT_GT(uno.memo.size(), 300u);
         EXPECT_TRUE(correr(2, orden) == uno);
         EXPECT_TRUE(correr(7, orden) == uno);
+    }
+}
+
+TEST(Paralelo, LaPaletaTrasLosCambiosEsLaDeVolverAContar) {
+    Banco b;
+    tapiz_manchas(b);
+    const Rango todo{1, 1, 300, 200};
+    MapaColores indice;
+    ColoresContados contados;
+    contar_colores(b.e, todo, b.e.paleta, indice, &contados);
+    ordenar_paleta(b.e.paleta);
+    ASSERT_TRUE(contados.completos);
+    // Similares (un color pasa a otro que ya está) y tonos (colores nuevos, y nuevos que son
+    // viejos de otro par); el color que sólo está en perfiles sigue en la paleta.
+    for (int vuelta = 0; vuelta < 3; ++vuelta) {
+        SCOPED_TRACE(vuelta);
+        ListaCambios cambios;
+        if (vuelta == 1) pares_tonos(b.e.paleta, 24, cambios);
+        else pares_similares(b.e.paleta, b.e.hilos, 40, 1, cambios);
+        ASSERT_GT(cambios.total(), 0);
+        aplicar_cambios(b.e, cambios, 300, 200, AvisoCambios{});
+        ASSERT_TRUE(paleta_tras_cambios(b.e.paleta, contados, cambios));
+        TablaHilos contada;
+        contar_colores(b.e, todo, contada, indice);
+        ordenar_paleta(contada);
+        ASSERT_EQ(b.e.paleta.total, contada.total);
+        for (int k = 1; k <= contada.total; ++k) {
+            EXPECT_EQ(b.e.paleta[k].color, contada[k].color) << k;
+            EXPECT_EQ(b.e.paleta[k].numero, contada[k].numero) << k;
+        }
+        EXPECT_EQ(contada[contada.total].numero, 0);  // el del perfil, al final
     }
 }
 
