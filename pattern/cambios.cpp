@@ -39,7 +39,7 @@ long aplicar_cambios(Estado& e, const ListaCambios& cambios, int ancho, int alto
         int ultima_y = 0, ultima_x = 0;
         Color ultimo = 0;
     };
-    const bool repintar = aviso.vista != nullptr;
+    const bool repintar = aviso.vista != nullptr && aviso.vista->pinta_celdas();
     std::vector<std::uint8_t> cambiado(repintar ? static_cast<std::size_t>(w) * static_cast<std::size_t>(h) : 0);
     const std::size_t minimo = filas_por_tramo(h);
     std::vector<Tramo> tramos(static_cast<std::size_t>(tramos_de(static_cast<std::size_t>(w), minimo)));
@@ -70,9 +70,10 @@ long aplicar_cambios(Estado& e, const ListaCambios& cambios, int ancho, int alto
     if (ultimo) e.color_actual = ultimo->ultimo;
 
     // La pantalla, en el orden de siempre: fila a fila, con su texto de avance.
-    if (repintar) {
+    if (aviso.vista && (repintar || aviso.alto)) {
         for (int y = 1; y <= alto; ++y) {
             if (aviso.alto) aviso.vista->progreso("Reduciendo... " + std::to_string(y) + "/" + *aviso.alto);
+            if (!repintar) continue;
             const std::uint8_t* fila = cambiado.data() + static_cast<std::size_t>(y - 1) * static_cast<std::size_t>(w);
             for (int x = 1; x <= w; ++x)
                 if (fila[x - 1]) aviso.vista->repintar_celda(x, y);

@@ -93,22 +93,23 @@ struct ColoresTramo {
     MapaColores indice;
     bool desbordado = false;  // más de 600 colores: se cuenta por filas
 
-    void anadir(Color c, int n, std::int64_t lugar, bool en_perfil) {
-        const int p = indice.buscar(c);
-        ColorContado* k = nullptr;
-        if (p != 0) {
-            k = &cuenta[static_cast<std::size_t>(p - 1)];
-        } else if (cuenta.size() >= static_cast<std::size_t>(kMaxHilos)) {
-            desbordado = true;
-            return;
-        } else {
+    // Cuenta el color; devuelve su posición (1..), o 0 si no cabía.
+    int anadir(Color c, int n, std::int64_t lugar, bool en_perfil) {
+        int p = indice.buscar(c);
+        if (p == 0) {
+            if (cuenta.size() >= static_cast<std::size_t>(kMaxHilos)) {
+                desbordado = true;
+                return 0;
+            }
             cuenta.push_back({c, 0});
-            indice.poner(c, static_cast<int>(cuenta.size()));
-            k = &cuenta.back();
+            p = static_cast<int>(cuenta.size());
+            indice.poner(c, p);
         }
-        k->numero += n;
-        std::int64_t& primero = en_perfil ? k->en_perfil : k->en_punto;
+        ColorContado& k = cuenta[static_cast<std::size_t>(p - 1)];
+        k.numero += n;
+        std::int64_t& primero = en_perfil ? k.en_perfil : k.en_punto;
         primero = std::min(primero, lugar);
+        return p;
     }
 };
 
@@ -128,8 +129,7 @@ void contar_columnas(const Estado& e, Rango r, int x1, int x2, ColoresTramo& t) 
             if (pos_anterior != 0 && p.color == anterior) {
                 ++t.cuenta[static_cast<std::size_t>(pos_anterior - 1)].numero;
             } else {
-                t.anadir(p.color, 1, lugar(x, y, 0), false);
-                pos_anterior = t.indice.buscar(p.color);
+                pos_anterior = t.anadir(p.color, 1, lugar(x, y, 0), false);
                 anterior = p.color;
             }
             for (int k = 1; k <= 4; ++k) {
