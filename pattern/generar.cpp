@@ -198,19 +198,31 @@ void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool i
     for (int x = 1; x <= ancho; ++x) columna[static_cast<std::size_t>(x)] = posicion_muestra(x, paso_x);
 
     // Cada tramo de filas con su propio emparejador: la respuesta de cada color es la misma
-    // la busque quien la busque, y cada tramo escribe sólo sus puntos.
+    // la busque quien la busque, y cada tramo escribe sólo sus puntos. Las filas se calculan
+    // de un bloque en otro y se escriben por columnas, que es como está guardada la rejilla.
+    constexpr int kFilasBloque = 16;
     const auto por_fila = static_cast<std::size_t>(ancho);
     repartir(static_cast<std::size_t>(alto), filas_por_tramo(ancho), [&](int, std::size_t desde, std::size_t hasta) {
         Emparejador emparejador(e.hilos, e.metodo_color, ajustar ? (hasta - desde) * por_fila : 0);
-        for (int y = static_cast<int>(desde) + 1; y <= static_cast<int>(hasta); ++y) {
-            const int cy = posicion_muestra(y, paso_y);
+        std::vector<Color> bloque(kFilasBloque * por_fila);
+        for (int y0 = static_cast<int>(desde) + 1; y0 <= static_cast<int>(hasta); y0 += kFilasBloque) {
+            const int filas = std::min(kFilasBloque, static_cast<int>(hasta) - y0 + 1);
+            for (int j = 0; j < filas; ++j) {
+                const int cy = posicion_muestra(y0 + j, paso_y);
+                Color* fila = bloque.data() + static_cast<std::size_t>(j) * por_fila;
+                for (int x = 1; x <= ancho; ++x) {
+                    const int cx = columna[static_cast<std::size_t>(x)];
+                    Color c = interpolar ? media(img, w, h, cx, cy, mx, my) : leer(img, w, h, cx, cy);
+                    if (ajustar) c = emparejador.mas_proximo(c);
+                    fila[x - 1] = c;
+                }
+            }
             for (int x = 1; x <= ancho; ++x) {
-                const int cx = columna[static_cast<std::size_t>(x)];
-                Color c = interpolar ? media(img, w, h, cx, cy, mx, my) : leer(img, w, h, cx, cy);
-                if (ajustar) c = emparejador.mas_proximo(c);
-                Punto& p = e.punto(x, y);
-                p.color = c;
-                p.perfil.fill(kSinPerfil);
+                for (int j = 0; j < filas; ++j) {
+                    Punto& p = e.punto(x, y0 + j);
+                    p.color = bloque[static_cast<std::size_t>(j) * por_fila + static_cast<std::size_t>(x - 1)];
+                    p.perfil.fill(kSinPerfil);
+                }
             }
         }
     });
