@@ -54,13 +54,15 @@ std::string bmp(int bits) {
 
 void BM_LeerBmpDirecto(benchmark::State& st) {
     const std::string ruta = bmp(static_cast<int>(st.range(0)));
+    pc::medir::ConHilos hilos(static_cast<int>(st.range(1)));
     pc::ImagenQt img;
     for (auto _ : st) {
         img.cargar(ruta);
         benchmark::DoNotOptimize(img.qimage().constBits());
     }
 }
-BENCHMARK(BM_LeerBmpDirecto)->Arg(24)->Arg(32)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LeerBmpDirecto)->ArgNames({"bits", "hilos"})->ArgsProduct({{24, 32, 8}, {1, 0}})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // El lector general de Qt, como antes: para comparar.
 void BM_LeerBmpGeneral(benchmark::State& st) {
