@@ -16,7 +16,10 @@ namespace pc {
 
 namespace {
 
-constexpr int kTopeHilos = 64;
+constexpr int kTopeHilos = 64;  // como PorPlaza
+// Tramos por hilo de cálculo: con varios, el hilo que acaba antes (porque su núcleo está más
+// libre o sus tramos cuestan menos) toma más, y ninguno espera mucho a los otros.
+constexpr int kTramosPorHilo = 4;
 
 std::atomic<int> fijados{0};
 
@@ -34,25 +37,32 @@ int de_la_maquina() {
 
 // Dentro de un tramo: un reparto anidado se hace entero en el propio hilo.
 thread_local bool en_tramo = false;
+// Plaza del hilo en el reparto que está haciendo (0 el que reparte).
+thread_local int mi_plaza = 0;
 
-// Un reparto en marcha: los tramos se toman por orden de llegada.
+// Un reparto en marcha: los tramos se toman por orden de llegada, y lo hacen como mucho
+// "plazas" hilos (el que reparte y plazas - 1 del equipo).
 struct Trabajo {
     const std::function<void(int)>* tarea = nullptr;
     int tramos = 0;
+    int plazas = 1;
     std::atomic<int> siguiente{0};
     int por_hacer = 0;  // tramos sin acabar
-    int dentro = 0;     // hilos del equipo que lo están mirando
+    int unidos = 1;     // hilos que han tomado plaza, el que reparte incluido
+    int dentro = 0;     // hilos del equipo que lo están haciendo
 };
 
-// Hace tramos del trabajo mientras queden; devuelve cuántos hizo.
-int hacer_tramos(Trabajo& t) {
+// Hace tramos del trabajo mientras queden, desde la plaza dada; devuelve cuántos hizo.
+int hacer_tramos(Trabajo& t, int plaza) {
     en_tramo = true;
+    mi_plaza = plaza;
     int hechos = 0;
     for (int k = t.siguiente.fetch_add(1); k < t.tramos; k = t.siguiente.fetch_add(1)) {
         (*t.tarea)(k);
         ++hechos;
     }
     en_tramo = false;
+    mi_plaza = 0;
     return hechos;
 }
 
@@ -66,19 +76,20 @@ public:
         return *equipo;
     }
 
-    void ejecutar(int tramos, const std::function<void(int)>& tarea) {
+    void ejecutar(int tramos, int plazas, const std::function<void(int)>& tarea) {
         const std::lock_guard<std::mutex> turno(turno_);  // un reparto cada vez
         Trabajo t;
         t.tarea = &tarea;
         t.tramos = tramos;
+        t.plazas = plazas;
         t.por_hacer = tramos;
         {
             const std::lock_guard<std::mutex> l(m_);
-            asegurar(tramos - 1);
+            asegurar(plazas - 1);
             actual_ = &t;
         }
         trabajo_.notify_all();
-        const int hechos = hacer_tramos(t);
+        const int hechos = hacer_tramos(t, 0);
         std::unique_lock<std::mutex> l(m_);
         t.por_hacer -= hechos;
         fin_.wait(l, [&] { return t.por_hacer == 0 && t.dentro == 0; });
@@ -102,11 +113,14 @@ private:
     void trabajar() {
         std::unique_lock<std::mutex> l(m_);
         for (;;) {
-            trabajo_.wait(l, [&] { return actual_ && actual_->siguiente.load() < actual_->tramos; });
+            trabajo_.wait(l, [&] {
+                return actual_ && actual_->unidos < actual_->plazas && actual_->siguiente.load() < actual_->tramos;
+            });
             Trabajo& t = *actual_;
+            const int plaza = t.unidos++;
             ++t.dentro;
             l.unlock();
-            const int hechos = hacer_tramos(t);
+            const int hechos = hacer_tramos(t, plaza);
             l.lock();
             t.por_hacer -= hechos;
             --t.dentro;
@@ -130,9 +144,12 @@ int hilos_calculo() {
 
 void fijar_hilos_calculo(int n) { fijados.store(std::clamp(n, 0, kTopeHilos), std::memory_order_relaxed); }
 
+int plaza_de_calculo() { return mi_plaza; }
+
 int tramos_de(std::size_t n, std::size_t minimo) {
     const std::size_t por_tamano = n / std::max<std::size_t>(minimo, 1);
-    return static_cast<int>(std::clamp<std::size_t>(por_tamano, 1, static_cast<std::size_t>(hilos_calculo())));
+    const auto tope = static_cast<std::size_t>(hilos_calculo() == 1 ? 1 : kTramosPorHilo * hilos_calculo());
+    return static_cast<int>(std::clamp<std::size_t>(por_tamano, 1, tope));
 }
 
 void tramo(std::size_t n, int tramos, int t, std::size_t& inicio, std::size_t& fin) {
@@ -153,10 +170,11 @@ int repartir(std::size_t n, std::size_t minimo, const std::function<void(int, st
             fallo[static_cast<std::size_t>(t)] = std::current_exception();
         }
     };
-    if (tramos == 1 || en_tramo) {
+    const int plazas = std::min(tramos, hilos_calculo());
+    if (plazas == 1 || en_tramo) {
         for (int t = 0; t < tramos; ++t) hacer(t);
     } else {
-        Equipo::el().ejecutar(tramos, hacer);
+        Equipo::el().ejecutar(tramos, plazas, hacer);
     }
     for (const std::exception_ptr& e : fallo)
         if (e) std::rethrow_exception(e);

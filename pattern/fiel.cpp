@@ -467,9 +467,11 @@ std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& a
 std::vector<int> asignar_hilos(const Celdas& c, const std::vector<HiloLab>& elegidos) {
     std::vector<int> indice(c.lab.size(), 0);
     if (elegidos.empty()) return indice;
-    // Cada tramo con su asignador: el hilo de un color es el mismo lo busque quien lo busque.
+    // Cada hilo con su asignador: el hilo de un color es el mismo lo busque quien lo busque.
+    PorPlaza<Asignador> asignadores;
     repartir(c.lab.size(), filas_por_tramo(1), [&](int, std::size_t desde, std::size_t hasta) {
-        Asignador a(elegidos, hasta - desde);
+        Asignador& a = asignadores.de_esta(
+            [&] { return Asignador(elegidos, c.lab.size() / static_cast<std::size_t>(hilos_calculo())); });
         for (std::size_t k = desde; k < hasta; ++k) indice[k] = a.mas_proximo(c.color[k]);
     });
     return indice;

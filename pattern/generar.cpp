@@ -197,13 +197,16 @@ void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool i
     std::array<int, kLadoRejilla> columna{};
     for (int x = 1; x <= ancho; ++x) columna[static_cast<std::size_t>(x)] = posicion_muestra(x, paso_x);
 
-    // Cada tramo de filas con su propio emparejador: la respuesta de cada color es la misma
-    // la busque quien la busque, y cada tramo escribe sólo sus puntos. Las filas se calculan
+    // Cada hilo con su propio emparejador: la respuesta de cada color es la misma la busque
+    // quien la busque, y cada tramo de filas escribe sólo sus puntos. Las filas se calculan
     // de un bloque en otro y se escriben por columnas, que es como está guardada la rejilla.
     constexpr int kFilasBloque = 16;
     const auto por_fila = static_cast<std::size_t>(ancho);
+    PorPlaza<Emparejador> emparejadores;
+    const std::size_t previstos = ajustar ? static_cast<std::size_t>(alto) * por_fila : 0;
     repartir(static_cast<std::size_t>(alto), filas_por_tramo(ancho), [&](int, std::size_t desde, std::size_t hasta) {
-        Emparejador emparejador(e.hilos, e.metodo_color, ajustar ? (hasta - desde) * por_fila : 0);
+        Emparejador& emparejador =
+            emparejadores.de_esta([&] { return Emparejador(e.hilos, e.metodo_color, previstos); });
         std::vector<Color> bloque(kFilasBloque * por_fila);
         for (int y0 = static_cast<int>(desde) + 1; y0 <= static_cast<int>(hasta); y0 += kFilasBloque) {
             const int filas = std::min(kFilasBloque, static_cast<int>(hasta) - y0 + 1);

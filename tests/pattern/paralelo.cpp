@@ -63,20 +63,29 @@ std::unique_ptr<Estado> estado_dmc() {
 }
 
 TEST(Paralelo, RepartirCubreCadaElementoUnaVezYRelanzaElFalloDelPrimerTramo) {
+    {
+        ConHilos uno(1);
+        EXPECT_EQ(tramos_de(100000, 1), 1);
+    }
     ConHilos siete(7);
     EXPECT_EQ(hilos_calculo(), 7);
     EXPECT_EQ(tramos_de(100, 30), 3);
     EXPECT_EQ(tramos_de(10, 30), 1);
+    const int tramos = tramos_de(1000, 10);
+    EXPECT_GE(tramos, 7);
     std::vector<std::atomic<int>> visto(1000);
+    std::atomic<int> fuera_de_plaza{0};
     EXPECT_EQ(repartir(1000, 10, [&](int, std::size_t a, std::size_t b) {
+                  if (plaza_de_calculo() < 0 || plaza_de_calculo() >= 7) ++fuera_de_plaza;
                   for (std::size_t i = a; i < b; ++i) ++visto[i];
               }),
-              7);
+              tramos);
     for (const auto& v : visto) EXPECT_EQ(v.load(), 1);
+    EXPECT_EQ(fuera_de_plaza.load(), 0);
     // Un reparto dentro de un tramo se hace en el hilo de ese tramo, sin esperar a nadie.
     std::atomic<int> anidados{0};
     repartir(7, 1, [&](int, std::size_t, std::size_t) {
-        EXPECT_EQ(repartir(100, 1, [&](int, std::size_t a, std::size_t b) { anidados += static_cast<int>(b - a); }), 7);
+        repartir(100, 1, [&](int, std::size_t a, std::size_t b) { anidados += static_cast<int>(b - a); });
     });
     EXPECT_EQ(anidados.load(), 700);
     try {
