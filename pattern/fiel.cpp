@@ -47,37 +47,53 @@ struct CotaDe00 {
         return luz + (1 - 0.4331f * rc) * croma;
     }
 };
-inline CotaDe00 cota_de00(const Lab& q, float cq, const Lab& t) {
-    const float dl = q.l - t.l, lm = (q.l + t.l) / 2 - 50;
+// ct: el croma del hilo, √(a² + b²).
+inline CotaDe00 cota_de00(const Lab& q, float cq, float tl, float ta, float tb, float ct) {
+    const float dl = q.l - tl, lm = (q.l + tl) / 2 - 50;
     const float sl = 1 + 0.015f * lm * lm / std::sqrt(20 + lm * lm);
-    const float da = q.a - t.a, db = q.b - t.b;
-    const float cm = 0.75f * (cq + std::sqrt(t.a * t.a + t.b * t.b));
+    const float da = q.a - ta, db = q.b - tb;
+    const float cm = 0.75f * (cq + ct);
     const float sc = 1 + 0.045f * cm;
     return {dl * dl / (sl * sl), (da * da + db * db) / (sc * sc), cm};
 }
 
 // El más próximo por CIEDE2000, exacto: se empieza por el más cercano en Lab y sólo se calcula
 // CIEDE2000 con los que la cota no descarta. De los iguales, el primero.
-int mas_proximo_de(const std::vector<HiloLab>& hilos, const Lab& q) {
-    const int n = static_cast<int>(hilos.size());
+int mas_proximo_de(const GrupoLab& g, const Lab& q) {
+    const int n = static_cast<int>(g.size());
     if (n == 0) return -1;
+    // Primero todas las distancias y cotas (bucles sin saltos, que el compilador hace de
+    // varios hilos a la vez) y después las comparaciones.
+    thread_local std::vector<float> d76, cota;
+    d76.resize(g.size());
+    cota.resize(g.size());
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const float dl = q.l - g.l[k], da = q.a - g.a[k], db = q.b - g.b[k];
+        d76[k] = dl * dl + da * da + db * db;
+    }
     int mejor = 0;
     float d76_min = std::numeric_limits<float>::infinity();
-    for (int i = 0; i < n; ++i) {
-        const float d = d76_cuadrado(q, hilos[static_cast<std::size_t>(i)].lab);
-        if (d < d76_min) d76_min = d, mejor = i;
-    }
+    for (int i = 0; i < n; ++i)
+        if (d76[static_cast<std::size_t>(i)] < d76_min) d76_min = d76[static_cast<std::size_t>(i)], mejor = i;
+    auto lab = [&](int i) {
+        const auto k = static_cast<std::size_t>(i);
+        return Lab{g.l[k], g.a[k], g.b[k]};
+    };
     const int primero = mejor;
-    double dm = de00(q, hilos[static_cast<std::size_t>(primero)].lab);
+    double dm = de00(q, lab(primero));
     const float cq = std::sqrt(q.a * q.a + q.b * q.b);
     for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        cota[k] = cota_de00(q, cq, g.l[k], g.a[k], g.b[k], g.croma[k]).cuadrado();
+    }
+    for (int i = 0; i < n; ++i) {
         if (i == primero) continue;
-        const Lab& t = hilos[static_cast<std::size_t>(i)].lab;
+        const auto k = static_cast<std::size_t>(i);
         // Margen por el redondeo de la cota y del propio CIEDE2000.
         const double tope = dm * dm * 1.0001 + 1e-6;
-        const CotaDe00 cota = cota_de00(q, cq, t);
-        if (cota.cuadrado() > tope || cota.fina() > tope) continue;
-        const double d = de00(q, t);
+        if (cota[k] > tope || cota_de00(q, cq, g.l[k], g.a[k], g.b[k], g.croma[k]).fina() > tope) continue;
+        const double d = de00(q, lab(i));
         if (d < dm || (d == dm && i < mejor)) dm = d, mejor = i;
     }
     return mejor;
@@ -170,14 +186,23 @@ std::vector<HiloLab> hilos_activos(const TablaHilos& tabla) {
 
 // --- Asignador ---
 
-Asignador::Asignador(const std::vector<HiloLab>& hilos, std::size_t previstos)
-    : hilos_(&hilos), recuerdo_(previstos) {}
+GrupoLab::GrupoLab(const std::vector<HiloLab>& hilos) {
+    for (const HiloLab& h : hilos) {
+        l.push_back(h.lab.l);
+        a.push_back(h.lab.a);
+        b.push_back(h.lab.b);
+        croma.push_back(std::sqrt(h.lab.a * h.lab.a + h.lab.b * h.lab.b));
+    }
+}
 
-int Asignador::mas_proximo(const Lab& q) const { return mas_proximo_de(*hilos_, q); }
+Asignador::Asignador(const std::vector<HiloLab>& hilos, std::size_t previstos)
+    : grupo_(hilos), recuerdo_(previstos) {}
+
+int Asignador::mas_proximo(const Lab& q) const { return mas_proximo_de(grupo_, q); }
 
 int Asignador::mas_proximo(Color c) {
     return recuerdo_.obtener(c, [this](Color q) {
-        return static_cast<std::int16_t>(mas_proximo_de(*hilos_, lab_de_color(q)));
+        return static_cast<std::int16_t>(mas_proximo_de(grupo_, lab_de_color(q)));
     });
 }
 
@@ -447,9 +472,10 @@ std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& a
             actuales.push_back(activos[static_cast<std::size_t>(hilo[static_cast<std::size_t>(g)])]);
             de_grupo.push_back(g);
         }
+        const GrupoLab grupo_actual(actuales);
         std::atomic<bool> movida{false};
         para_cada(m.size(), kMuestrasPorTramo / 4, [&](std::size_t i) {
-            const int g = de_grupo[static_cast<std::size_t>(mas_proximo_de(actuales, m[i].lab))];
+            const int g = de_grupo[static_cast<std::size_t>(mas_proximo_de(grupo_actual, m[i].lab))];
             if (g != grupo[i]) {
                 grupo[i] = g;
                 movida.store(true, std::memory_order_relaxed);

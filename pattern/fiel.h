@@ -44,6 +44,14 @@ struct HiloLab {
 // Los hilos activos de la tabla, en su orden y sin colores repetidos.
 std::vector<HiloLab> hilos_activos(const TablaHilos& tabla);
 
+// Los hilos de un grupo por componentes en Lab, con su croma: para recorrerlos deprisa.
+struct GrupoLab {
+    std::vector<float> l, a, b, croma;
+    GrupoLab() = default;
+    explicit GrupoLab(const std::vector<HiloLab>& hilos);
+    std::size_t size() const { return l.size(); }
+};
+
 // El hilo más próximo por CIEDE2000 dentro de un grupo, exacto (el primero de los iguales):
 // CIEDE2000 sólo se calcula con los hilos que una cota inferior barata no descarta. Los
 // colores ya vistos se recuerdan.
@@ -56,7 +64,7 @@ public:
     int mas_proximo(Color c);
 
 private:
-    const std::vector<HiloLab>* hilos_;
+    GrupoLab grupo_;
     RecuerdoColores<std::int16_t> recuerdo_;
 };
 
