@@ -493,12 +493,23 @@ std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& a
 std::vector<int> asignar_hilos(const Celdas& c, const std::vector<HiloLab>& elegidos) {
     std::vector<int> indice(c.lab.size(), 0);
     if (elegidos.empty()) return indice;
-    // Cada hilo con su asignador: el hilo de un color es el mismo lo busque quien lo busque.
-    PorPlaza<Asignador> asignadores;
-    repartir(c.lab.size(), filas_por_tramo(1), [&](int, std::size_t desde, std::size_t hasta) {
-        Asignador& a = asignadores.de_esta(
-            [&] { return Asignador(elegidos, c.lab.size() / static_cast<std::size_t>(hilos_calculo())); });
-        for (std::size_t k = desde; k < hasta; ++k) indice[k] = a.mas_proximo(c.color[k]);
+    // Las fotos repiten los colores por todas partes: los colores, no las celdas, se reparten
+    // entre las partes por un resumen de cada color, y cada parte busca los suyos (cada color
+    // distinto lo busca una sola vez una sola parte) en todas las celdas. El hilo de un color
+    // es el mismo lo busque quien lo busque.
+    const std::size_t n = c.lab.size();
+    const int partes = tramos_de(n, filas_por_tramo(1));
+    std::vector<std::uint8_t> parte(n);
+    para_cada(n, filas_por_tramo(1), [&](std::size_t k) {
+        const std::uint32_t resumen = static_cast<std::uint32_t>(c.color[k]) * 2654435761u;
+        parte[k] = static_cast<std::uint8_t>((resumen >> 24) % static_cast<std::uint32_t>(partes));
+    });
+    repartir(static_cast<std::size_t>(partes), 1, [&](int, std::size_t desde, std::size_t hasta) {
+        for (std::size_t p = desde; p < hasta; ++p) {
+            Asignador a(elegidos, n / static_cast<std::size_t>(partes));
+            for (std::size_t k = 0; k < n; ++k)
+                if (parte[k] == p) indice[k] = a.mas_proximo(c.color[k]);
+        }
     });
     return indice;
 }
