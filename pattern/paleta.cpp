@@ -1,6 +1,7 @@
 #include "pattern/paleta.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -196,6 +197,35 @@ void poner_en_orden_de_encuentro(std::vector<ColorContado>& colores, TablaHilos&
         paleta[nueva] = Hilo{k.color, k.numero, 0, true, false};
         indice.poner(k.color, nueva);
     }
+}
+
+int colores_distintos(const Estado& e, Rango r, bool con_perfiles) {
+    r = limitar_rango(r);
+    // Los colores de 24 bits se marcan en un mapa de bits (2 MB); los demás, que sólo pueden
+    // venir de ficheros raros, se cuentan aparte.
+    std::vector<std::uint64_t> visto(std::size_t{1} << 18);
+    std::vector<Color> otros;
+    auto marcar = [&](Color c) {
+        if ((c & ~0xFFFFFF) != 0) {
+            otros.push_back(c);
+            return;
+        }
+        const auto u = static_cast<std::uint32_t>(c);
+        visto[u >> 6] |= std::uint64_t{1} << (u & 63);
+    };
+    for (int x = r.x1; x <= r.x2; ++x)
+        for (int y = r.y1; y <= r.y2; ++y) {
+            const Punto& p = e.punto(x, y);
+            marcar(p.color);
+            if (!con_perfiles) continue;
+            for (Color c : p.perfil)
+                if (c != kSinPerfil) marcar(c);
+        }
+    long n = 0;
+    for (std::uint64_t v : visto) n += std::popcount(v);
+    std::sort(otros.begin(), otros.end());
+    n += std::unique(otros.begin(), otros.end()) - otros.begin();
+    return static_cast<int>(n);
 }
 
 void ordenar_paleta(TablaHilos& paleta) {

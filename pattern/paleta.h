@@ -62,6 +62,10 @@ long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& i
 // por filas.
 void poner_en_orden_de_encuentro(std::vector<ColorContado>& colores, TablaHilos& paleta, MapaColores& indice);
 
+// Número de colores distintos del rango, sin tope: los de los puntos y, con con_perfiles,
+// también los de los perfiles.
+int colores_distintos(const Estado& e, Rango r, bool con_perfiles);
+
 // Ordena las entradas 1..total por nº de puntos de mayor a menor; las iguales conservan su orden.
 void ordenar_paleta(TablaHilos& paleta);
 

@@ -295,5 +295,15 @@ TEST(Paralelo, LaPaletaTrasLosCambiosEsLaDeVolverAContar) {
     }
 }
 
+TEST(Paralelo, ColoresDistintosSinTopeConLosDeFueraDeLos24Bits) {
+    Banco b;
+    b.tapiz({{1, 2, 0x1000000, 2}, {-5, 1, 0x1000000, 0xFFFFFF}});
+    b.e.punto(1, 1).lado(kArriba) = 7;
+    b.e.punto(2, 2).lado(kAbajo) = 0x2000000;
+    EXPECT_EQ(colores_distintos(b.e, Rango{1, 1, 4, 2}, false), 5);
+    EXPECT_EQ(colores_distintos(b.e, Rango{1, 1, 4, 2}, true), 7);
+    EXPECT_EQ(colores_distintos(b.e, Rango{3, 1, 4, 1}, false), 2);
+}
+
 }  // namespace
 }  // namespace pc::prueba
