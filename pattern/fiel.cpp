@@ -591,14 +591,17 @@ int limpiar_sueltos(const Celdas& c, const std::vector<HiloLab>& elegidos, std::
 }
 
 void escribir_tapiz(Estado& e, const Celdas& c, const std::vector<HiloLab>& elegidos, const std::vector<int>& indice) {
-    for (int y = 1; y <= c.alto; ++y) {
-        for (int x = 1; x <= c.ancho; ++x) {
-            Punto& p = e.punto(x, y);
-            const int i = indice[c.indice(x, y)];
-            p.color = elegidos.empty() ? kNegro : elegidos[static_cast<std::size_t>(i)].color;
-            p.perfil.fill(kSinPerfil);
+    // Por tramos de columnas, que es como está guardada la rejilla.
+    repartir(static_cast<std::size_t>(c.ancho), filas_por_tramo(c.alto), [&](int, std::size_t desde, std::size_t hasta) {
+        for (int x = static_cast<int>(desde) + 1; x <= static_cast<int>(hasta); ++x) {
+            for (int y = 1; y <= c.alto; ++y) {
+                Punto& p = e.punto(x, y);
+                const int i = indice[c.indice(x, y)];
+                p.color = elegidos.empty() ? kNegro : elegidos[static_cast<std::size_t>(i)].color;
+                p.perfil.fill(kSinPerfil);
+            }
         }
-    }
+    });
 }
 
 }  // namespace pc
