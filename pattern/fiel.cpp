@@ -312,62 +312,48 @@ std::vector<Lab> k_medias(const std::vector<Muestra>& m, const std::vector<Lab>&
     return centro;
 }
 
-// Suma del error CIEDE2000 de las muestras mg con el hilo t, en su orden, que se corta en
-// cuanto llega a "corte" (se queda con esa suma parcial). Si parciales no es nulo, apunta en
-// él cada suma parcial.
-double coste_hilo(const std::vector<std::size_t>& mg, const std::vector<Muestra>& m, const Lab& hilo, double corte,
-                  std::vector<double>* parciales) {
-    double coste = 0;
-    for (std::size_t i : mg) {
-        coste += m[i].peso * de00(m[i].lab, hilo);
-        if (parciales) parciales->push_back(coste);
-        if (coste >= corte) break;
-    }
-    return coste;
-}
-
-// El hilo libre (de entre "libres", en ese orden) que menos error suma a las muestras mg del
-// grupo: cada suma se corta en cuanto llega al mejor coste hasta entonces y, de los iguales,
-// gana el de menor posición en activos; -1 si no hay libres. Sin muestras, el más próximo a
-// la media. Repartido sin cambiar ni un bit: el primero se suma entero (sus términos en
-// paralelo, la suma en orden), los demás en paralelo hasta llegar a ese coste, apuntando sus
-// sumas parciales, y después se repasan en orden: el mejor coste de cada momento nunca pasa
-// del primero, así que donde la suma de uno en uno se habría cortado es la primera parcial
-// que llega a él (las parciales nunca bajan).
+// El hilo (de entre "libres") que menos error CIEDE2000 suma a las muestras mg del grupo,
+// cada suma en el orden de las muestras; de los iguales, el de menor posición en activos; -1 si
+// no hay libres. Sin muestras, el más próximo a la media. El resultado no depende del orden de
+// los candidatos, y cada suma se abandona en cuanto pasa (estrictamente) del menor coste
+// completo hallado hasta entonces: ese candidato ya no puede ganar ni empatar. Los candidatos
+// se reparten entre los hilos de cálculo, que comparten ese menor coste.
 int mejor_candidato(const std::vector<int>& libres, const std::vector<std::size_t>& mg, const std::vector<Muestra>& m,
                     const std::vector<HiloLab>& activos, const Lab& media) {
-    constexpr double kSinCorte = std::numeric_limits<double>::infinity();
     auto lab = [&](int t) -> const Lab& { return activos[static_cast<std::size_t>(t)].lab; };
     int mejor = -1;
-    double coste_min = kSinCorte;
+    double coste_min = std::numeric_limits<double>::infinity();
     auto comparar = [&](int t, double coste) {
         if (coste < coste_min || (coste == coste_min && t < mejor)) coste_min = coste, mejor = t;
     };
-    if (libres.empty()) return -1;
     if (mg.empty()) {
         for (int t : libres) comparar(t, de00(media, lab(t)));
         return mejor;
     }
-    // Con poco trabajo, de uno en uno.
-    constexpr std::size_t kTrabajoMinimo = 4096;
-    if (mg.size() * libres.size() < kTrabajoMinimo || hilos_calculo() == 1) {
-        for (int t : libres) comparar(t, coste_hilo(mg, m, lab(t), coste_min, nullptr));
-        return mejor;
+    std::atomic<double> corte{std::numeric_limits<double>::infinity()};
+    std::vector<double> coste(libres.size());
+    std::vector<char> completo(libres.size(), 0);
+    auto sumar = [&](std::size_t k) {
+        const Lab& hilo = lab(libres[k]);
+        double suma = 0;
+        for (std::size_t i : mg) {
+            suma += m[i].peso * de00(m[i].lab, hilo);
+            if (suma > corte.load(std::memory_order_relaxed)) return;
+        }
+        coste[k] = suma;
+        completo[k] = 1;
+        for (double c = corte.load(); suma < c && !corte.compare_exchange_weak(c, suma);) {
+        }
+    };
+    // Con poco trabajo, en el propio hilo.
+    constexpr std::size_t kTrabajoMinimo = 2048;
+    if (mg.size() * libres.size() < kTrabajoMinimo) {
+        for (std::size_t k = 0; k < libres.size(); ++k) sumar(k);
+    } else {
+        para_cada(libres.size(), 1, sumar);
     }
-    std::vector<double> termino(mg.size());
-    para_cada(mg.size(), kMuestrasPorTramo / 4,
-              [&](std::size_t i) { termino[i] = m[mg[i]].peso * de00(m[mg[i]].lab, lab(libres[0])); });
-    double primero = 0;
-    for (double v : termino) primero += v;
-    comparar(libres[0], primero);
-    std::vector<std::vector<double>> parciales(libres.size());
-    para_cada(libres.size() - 1, 1,
-              [&](std::size_t k) { coste_hilo(mg, m, lab(libres[k + 1]), primero, &parciales[k + 1]); });
-    for (std::size_t k = 1; k < libres.size(); ++k) {
-        const std::vector<double>& p = parciales[k];
-        const auto corte = std::lower_bound(p.begin(), p.end(), coste_min);
-        comparar(libres[k], corte != p.end() ? *corte : p.back());
-    }
+    for (std::size_t k = 0; k < libres.size(); ++k)
+        if (completo[k]) comparar(libres[k], coste[k]);
     return mejor;
 }
 
@@ -450,9 +436,14 @@ std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& a
             if (anterior >= 0 && !usado[static_cast<std::size_t>(anterior)] &&
                 std::find(cand.begin(), cand.end(), anterior) == cand.end())
                 cand.push_back(anterior);
+            // Los más cercanos primero: su coste suele ser el menor y corta antes las demás sumas.
             std::vector<int> libres;
             for (int t : cand)
                 if (!usado[static_cast<std::size_t>(t)]) libres.push_back(t);
+            std::sort(libres.begin(), libres.end(), [&](int a, int b) {
+                return d76[static_cast<std::size_t>(a)] < d76[static_cast<std::size_t>(b)] ||
+                       (d76[static_cast<std::size_t>(a)] == d76[static_cast<std::size_t>(b)] && a < b);
+            });
             const int mejor = mejor_candidato(libres, mg, m, activos, media);
             if (mejor < 0) continue;  // no quedan hilos libres
             usado[static_cast<std::size_t>(mejor)] = 1;
