@@ -12,4 +12,16 @@ namespace pc {
 // el aviso de que falta nombra el sitio de siempre).
 std::string buscar_dato(const std::string& carpeta_programa, const std::string& nombre);
 
+// La carpeta de datos del usuario: $XDG_DATA_HOME/puntocruz, o ~/.local/share/puntocruz si esa
+// variable no está o no es una ruta absoluta. Ahí se graban dmc_aux.dat y las copias de
+// recuperación (el programa instalado no puede escribir junto a su ejecutable). No la crea.
+std::string carpeta_datos_usuario();
+
+// Fichero que graba "Graba Paleta de Hilos DMC (dmc_aux.dat)" en la carpeta de datos del usuario.
+inline constexpr const char* kFicheroDmcAux = "dmc_aux.dat";
+// Carpeta donde buscar dmc_aux.dat para volver a leerlo: primero la de datos del usuario y
+// después la del programa (donde lo dejaban las versiones anteriores); vacío si no está en
+// ninguna.
+std::string carpeta_dmc_aux(const std::string& carpeta_programa);
+
 }  // namespace pc

@@ -72,6 +72,17 @@ struct EstadoVisor {
     bool marcar_zona = false;
 };
 
+// Herramientas del botón izquierdo sobre el tapiz. Perfilar es la marca "Perfilando": está
+// activa mientras esa marca lo está, y entonces el botón izquierdo pone perfiles.
+enum class Herramienta : std::uint8_t { kPincel, kRelleno, kCuentagotas, kZona, kPerfilar };
+
+// Trazo del ratón en curso: el último punto (en puntos de la rejilla, puede caer fuera del
+// tapiz) por el que pasó, para pintar la recta hasta el siguiente.
+struct Trazo {
+    bool activo = false;
+    int x = 0, y = 0;
+};
+
 struct Estado {
     // Rejilla [x][y], x e y en 0..700; el tapiz es 1..ancho × 1..alto.
     std::array<std::array<Punto, kLadoRejilla>, kLadoRejilla> puntos{};
@@ -95,7 +106,13 @@ struct Estado {
     int sel_x = 0, sel_y = 0;
     int pal_x = 0, pal_y = 0;
     int tam_celda = 0;
+    // Lado del lienzo del patrón con el que el redibujado comprueba si el tapiz cabe: el de
+    // partida tras cargar o generar; el zoom lo agranda hasta lo que ocupe el tapiz.
+    int lado_lienzo = kLadoLienzo;
     int metodo_color = 0;
+    // Herramienta elegida para el botón izquierdo (la que vuelve al quitar "Perfilando").
+    Herramienta herramienta = Herramienta::kPincel;
+    Trazo trazo;
     // Copia de zona: copia[dy][dx].
     std::array<std::array<Color, kMaxPuntos>, kMaxPuntos> copia{};
     int copia_ancho = 0, copia_alto = 0;

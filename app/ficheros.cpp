@@ -52,6 +52,11 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
+    int soltar() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     // Cierra y devuelve el error del cierre (0 si fue bien).
     int cerrar() {
         const int r = ::close(fd_);
@@ -76,6 +81,26 @@ std::string carpeta_de(const std::string& ruta) {
     return ruta.substr(0, barra);
 }
 
+std::string nombre_de(const std::string& ruta) {
+    const std::size_t barra = ruta.rfind('/');
+    return barra == std::string::npos ? ruta : ruta.substr(barra + 1);
+}
+
+// Un enlace que está en una carpeta compartida con el bit pegajoso (como /tmp) y cuyo dueño no
+// es ni quien graba ni el dueño de la carpeta puede haberlo puesto otro usuario para que se
+// escriba encima de un fichero ajeno: no se sigue (la misma regla que protege el sistema cuando
+// tiene activado fs.protected_symlinks).
+void comprobar_enlace(const std::string& ruta, const std::string& enlace, const struct stat& st) {
+    struct stat c {};
+    if (::stat(carpeta_de(enlace).c_str(), &c) != 0) return;
+    const bool compartida = (c.st_mode & S_ISVTX) != 0 && (c.st_mode & S_IWOTH) != 0;
+    if (compartida && st.st_uid != ::geteuid() && st.st_uid != c.st_uid) {
+        throw ErrorFichero("No se puede grabar \"" + ruta +
+                           "\": es un enlace simbólico de otro usuario en una carpeta compartida. "
+                           "Grábalo con otro nombre.");
+    }
+}
+
 // Sigue los enlaces simbólicos hasta el fichero al que apuntan (exista o no todavía), para
 // escribir a través de ellos en lugar de reemplazar el enlace por un fichero.
 std::string seguir_enlaces(const std::string& ruta) {
@@ -83,6 +108,7 @@ std::string seguir_enlaces(const std::string& ruta) {
     for (int saltos = 0; saltos < 40; ++saltos) {
         struct stat st {};
         if (::lstat(actual.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return actual;
+        comprobar_enlace(ruta, actual, st);
         std::string destino(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
         const ssize_t n = ::readlink(actual.c_str(), destino.data(), destino.size());
         if (n < 0) return actual;
@@ -92,19 +118,29 @@ std::string seguir_enlaces(const std::string& ruta) {
     no_se_puede_crear(ruta, ELOOP);
 }
 
-std::string nombre_temporal(const std::string& carpeta) {
-    static std::mt19937 azar{std::random_device{}()};
-    static const char letras[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::string n = carpeta + "/" + std::string(kPrefijoTemporal);
-    for (int k = 0; k < 6; ++k) n += letras[azar() % (sizeof(letras) - 1)];
+constexpr std::string_view kLetras = "abcdefghijklmnopqrstuvwxyz0123456789";
+
+// Cada hilo con su propio azar: las copias de recuperación se graban desde otro hilo.
+std::string nombre_temporal() {
+    thread_local std::mt19937 azar{std::random_device{}()};
+    std::string n(kPrefijoTemporal);
+    for (std::size_t k = 0; k < kLetrasTemporal; ++k) n += kLetras[azar() % kLetras.size()];
     return n;
 }
 
-mode_t permisos_nuevos() {
-    const mode_t mascara = ::umask(0);
-    ::umask(mascara);
-    return 0666 & ~mascara;
+bool es_temporal(std::string_view nombre) {
+    if (nombre.size() != kPrefijoTemporal.size() + kLetrasTemporal || !nombre.starts_with(kPrefijoTemporal))
+        return false;
+    return nombre.substr(kPrefijoTemporal.size()).find_first_not_of(kLetras) == std::string_view::npos;
 }
+
+// La máscara de permisos del proceso se lee una vez, al cargar el programa (con un solo hilo):
+// leerla cambia la del proceso un instante, y otro hilo podría crear un fichero entretanto.
+const mode_t kMascara = [] {
+    const mode_t m = ::umask(0);
+    ::umask(m);
+    return m;
+}();
 
 int escribir_todo(int fd, std::string_view bytes) {
     std::size_t hecho = 0;
@@ -120,33 +156,157 @@ int escribir_todo(int fd, std::string_view bytes) {
 }
 
 // Borra los temporales que dejó una grabación interrumpida (el programa se cerró a la fuerza a
-// mitad): los de este usuario con más de diez minutos, que ninguna grabación viva tarda tanto.
-void limpiar_temporales_viejos(const std::string& carpeta) {
-    DIR* d = ::opendir(carpeta.c_str());
-    if (!d) return;
+// mitad): sólo los nombres que da este programa, ficheros normales de este usuario con más de
+// diez minutos, que ninguna grabación viva tarda tanto. Nada más de la carpeta se toca.
+void limpiar_temporales_viejos(int carpeta) {
+    const int fd = ::openat(carpeta, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    DIR* d = ::fdopendir(fd);
+    if (!d) {
+        ::close(fd);
+        return;
+    }
     const std::time_t ahora = std::time(nullptr);
     while (const dirent* ent = ::readdir(d)) {
-        const std::string_view nombre = ent->d_name;
-        if (nombre.size() != kPrefijoTemporal.size() + 6 || nombre.substr(0, kPrefijoTemporal.size()) != kPrefijoTemporal)
-            continue;
-        const std::string ruta = carpeta + "/" + std::string(nombre);
+        if (!es_temporal(ent->d_name)) continue;
         struct stat st {};
-        if (::lstat(ruta.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
-            ahora - st.st_mtime > 600)
-            ::unlink(ruta.c_str());
+        if (::fstatat(fd, ent->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            st.st_uid == ::geteuid() && ahora - st.st_mtime > 600)
+            ::unlinkat(fd, ent->d_name, 0);
     }
     ::closedir(d);
 }
 
+// Escribe los bytes en un temporal nuevo de la carpeta (con los permisos y, si se puede, el
+// dueño de `previo`) y le da nombre. Devuelve 0 y el nombre, o el código de error sin dejar
+// nada en la carpeta. Todo es relativo a la carpeta abierta: el temporal no alarga la ruta.
+int escribir_temporal(int carpeta, std::string_view bytes, const struct stat* previo, std::string& temporal) {
+    // Primero un fichero sin nombre (si el sistema de ficheros lo admite): si el programa muere a
+    // mitad de la escritura no queda nada en la carpeta. Sólo cuando está completo y en el disco
+    // recibe un nombre temporal y se renombra sobre el destino.
+    int fd = ::openat(carpeta, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
+    bool anonimo = fd >= 0;
+    for (int vuelta = 0; vuelta < 2; ++vuelta) {
+        temporal.clear();
+        if (!anonimo) {
+            for (int intento = 0; intento < 100 && fd < 0; ++intento) {
+                temporal = nombre_temporal();
+                fd = ::openat(carpeta, temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+                if (fd < 0 && errno != EEXIST) return errno;
+            }
+            if (fd < 0) return EEXIST;
+        }
+        Descriptor d(fd);
+        fd = -1;
+        const auto fallo = [&](int err) {
+            d.cerrar();
+            if (!temporal.empty()) ::unlinkat(carpeta, temporal.c_str(), 0);
+            temporal.clear();
+            return err;
+        };
+
+        // Los permisos (y, si se puede, el dueño) del fichero que se reemplaza.
+        if (previo) {
+            // Sólo el administrador puede dar el fichero a otro; si no, queda a nombre de quien graba.
+            if (::fchown(d.get(), previo->st_uid, previo->st_gid) != 0) errno = 0;
+            ::fchmod(d.get(), previo->st_mode & 07777);
+        } else {
+            ::fchmod(d.get(), 0666 & ~kMascara);
+        }
+        if (const int err = escribir_todo(d.get(), bytes)) return fallo(err);
+
+        if (anonimo) {
+            const std::string propio = "/proc/self/fd/" + std::to_string(d.get());
+            int err = EEXIST;
+            for (int intento = 0; intento < 100 && err == EEXIST; ++intento) {
+                temporal = nombre_temporal();
+                err = ::linkat(AT_FDCWD, propio.c_str(), carpeta, temporal.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
+            }
+            if (err != 0) {
+                temporal.clear();
+                // Sin /proc no se puede dar nombre al fichero anónimo: se repite con un temporal con nombre.
+                if (err == ENOENT && vuelta == 0) {
+                    d.cerrar();
+                    anonimo = false;
+                    continue;
+                }
+                return fallo(err);
+            }
+        }
+        if (const int err = d.cerrar()) return fallo(err);
+        return 0;
+    }
+    return EEXIST;
+}
+
+int leer_todo(int fd, std::string& bytes) {
+    bytes.clear();
+    char trozo[1 << 16];
+    for (off_t pos = 0;;) {
+        const ssize_t n = ::pread(fd, trozo, sizeof trozo, pos);
+        if (n == 0) return 0;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        bytes.append(trozo, static_cast<std::size_t>(n));
+        pos += n;
+    }
+}
+
+int reescribir(int fd, std::string_view bytes) {
+    if (::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0) return errno;
+    return escribir_todo(fd, bytes);
+}
+
+// Sin temporal posible junto al fichero (la carpeta es de otro, o es compartida y el fichero de
+// otro usuario) pero con permiso para escribir el fichero: se escribe en su sitio. Su contenido
+// anterior se guarda antes en memoria y se repone si la escritura falla.
+void escribir_en_su_sitio(const std::string& ruta, const std::string& destino, const struct stat& previo,
+                          std::string_view bytes) {
+    Descriptor d(::open(destino.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
+    if (d.get() < 0) no_se_puede_crear(ruta, errno);
+    struct stat st {};
+    if (::fstat(d.get(), &st) != 0) no_se_puede_crear(ruta, errno);
+    // Ha de ser el mismo fichero que se miró antes, y uno normal.
+    if (!S_ISREG(st.st_mode) || st.st_dev != previo.st_dev || st.st_ino != previo.st_ino)
+        throw ErrorFichero("No se puede grabar en \"" + ruta + "\": no es un fichero.");
+    ::fcntl(d.get(), F_SETFL, ::fcntl(d.get(), F_GETFL) & ~O_NONBLOCK);
+    std::string anterior;
+    if (const int err = leer_todo(d.get(), anterior)) no_se_puede_crear(ruta, err);
+    if (const int err = reescribir(d.get(), bytes)) {
+        if (reescribir(d.get(), anterior) != 0) {
+            throw ErrorFichero("Cannot create file \"" + ruta + "\". " + sistema(err) +
+                               ". No se pudo reponer su contenido anterior.");
+        }
+        no_se_puede_crear(ruta, err);
+    }
+    if (const int err = d.cerrar()) no_se_puede_crear(ruta, err);
+}
+
 }  // namespace
 
-std::string leer_fichero(const std::string& ruta, std::size_t maximo) {
-    // O_NONBLOCK: abrir una tubería con nombre no debe quedarse esperando a quien escriba.
+int abrir_fichero_normal(const std::string& ruta) {
+    // Qué es se mira antes de abrirlo: abrir una tubería con nombre espera a quien escriba en
+    // ella, y abrir un dispositivo puede tener efectos.
+    struct stat st {};
+    if (::stat(ruta.c_str(), &st) != 0) no_se_puede_abrir(ruta, errno);
+    if (!S_ISREG(st.st_mode)) rechazo(ruta, "no es un fichero");
+    // Sin bloqueo por si entretanto lo han cambiado por una tubería; después se comprueba otra vez.
     Descriptor fd(::open(ruta.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) no_se_puede_abrir(ruta, errno);
-    struct stat st {};
     if (::fstat(fd.get(), &st) != 0) no_se_puede_abrir(ruta, errno);
     if (!S_ISREG(st.st_mode)) rechazo(ruta, "no es un fichero");
+    const int banderas = ::fcntl(fd.get(), F_GETFL);
+    if (banderas < 0 || ::fcntl(fd.get(), F_SETFL, banderas & ~O_NONBLOCK) != 0) no_se_puede_abrir(ruta, errno);
+    return fd.soltar();
+}
+
+std::string leer_fichero(const std::string& ruta, std::size_t maximo) {
+    Descriptor fd(abrir_fichero_normal(ruta));
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) no_se_puede_abrir(ruta, errno);
     const auto tam = static_cast<std::size_t>(st.st_size);
     if (tam > maximo) rechazo(ruta, "ocupa más de " + std::to_string(maximo >> 20) + " MB");
 
@@ -192,78 +352,33 @@ void escribir_fichero(const std::string& ruta, std::string_view bytes) {
             throw ErrorFichero("No se puede grabar \"" + ruta +
                                "\": el fichero es de sólo lectura. Grábalo con otro nombre.");
     }
-    const std::string carpeta = carpeta_de(destino);
-    limpiar_temporales_viejos(carpeta);
+    // La carpeta se abre una vez y todo lo demás se hace desde ella: el nombre del temporal no
+    // cuenta para la longitud máxima de una ruta. Una carpeta que no se puede leer se abre sólo
+    // para buscar en ella.
+    int fd_carpeta = ::open(carpeta_de(destino).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_carpeta < 0 && errno == EACCES)
+        fd_carpeta = ::open(carpeta_de(destino).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd_carpeta < 0) no_se_puede_crear(ruta, errno);
+    Descriptor carpeta(fd_carpeta);
+    const std::string nombre = nombre_de(destino);
+    limpiar_temporales_viejos(carpeta.get());
 
-    // Primero un fichero sin nombre (si el sistema de ficheros lo admite): si el programa muere a
-    // mitad de la escritura no queda nada en la carpeta. Sólo cuando está completo y en el disco
-    // recibe un nombre temporal corto y se renombra sobre el destino.
     std::string temporal;
-    int fd = ::open(carpeta.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) no_se_puede_crear(ruta, errno);
-    bool anonimo = fd >= 0;
-    for (int vuelta = 0; vuelta < 2; ++vuelta) {
-        if (!anonimo) {
-            for (int intento = 0; intento < 100 && fd < 0; ++intento) {
-                temporal = nombre_temporal(carpeta);
-                fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-                if (fd < 0 && errno != EEXIST) no_se_puede_crear(ruta, errno);
-            }
-            if (fd < 0) no_se_puede_crear(ruta, EEXIST);
+    int err = escribir_temporal(carpeta.get(), bytes, existe ? &previo : nullptr, temporal);
+    if (err == 0) {
+        if (::renameat(carpeta.get(), temporal.c_str(), carpeta.get(), nombre.c_str()) == 0) {
+            // El renombrado también ha de llegar al disco.
+            ::fsync(carpeta.get());
+            return;
         }
-        Descriptor d(fd);
-        fd = -1;
-        const auto fallo = [&](int err) {
-            d.cerrar();
-            if (!temporal.empty()) ::unlink(temporal.c_str());
-            no_se_puede_crear(ruta, err);
-        };
-
-        // Los permisos (y, si se puede, el dueño) del fichero que se reemplaza.
-        if (existe) {
-            // Sólo el administrador puede dar el fichero a otro; si no, queda a nombre de quien graba.
-            if (::fchown(d.get(), previo.st_uid, previo.st_gid) != 0) errno = 0;
-            ::fchmod(d.get(), previo.st_mode & 07777);
-        } else {
-            ::fchmod(d.get(), permisos_nuevos());
-        }
-        if (const int err = escribir_todo(d.get(), bytes)) fallo(err);
-
-        if (anonimo) {
-            const std::string propio = "/proc/self/fd/" + std::to_string(d.get());
-            int err = EEXIST;
-            for (int intento = 0; intento < 100 && err == EEXIST; ++intento) {
-                temporal = nombre_temporal(carpeta);
-                err = ::linkat(AT_FDCWD, propio.c_str(), AT_FDCWD, temporal.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
-            }
-            if (err != 0) {
-                temporal.clear();
-                // Sin /proc no se puede dar nombre al fichero anónimo: se repite con un temporal con nombre.
-                if (err == ENOENT && vuelta == 0) {
-                    d.cerrar();
-                    anonimo = false;
-                    continue;
-                }
-                fallo(err);
-            }
-        }
-        if (const int err = d.cerrar()) {
-            ::unlink(temporal.c_str());
-            no_se_puede_crear(ruta, err);
-        }
-        break;
+        err = errno;
+        ::unlinkat(carpeta.get(), temporal.c_str(), 0);
     }
-    if (std::rename(temporal.c_str(), destino.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temporal.c_str());
-        no_se_puede_crear(ruta, err);
+    if (existe && (err == EACCES || err == EPERM)) {
+        escribir_en_su_sitio(ruta, destino, previo, bytes);
+        return;
     }
-    // El renombrado también ha de llegar al disco.
-    const int dir = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    no_se_puede_crear(ruta, err);
 }
 
 }  // namespace pc

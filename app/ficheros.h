@@ -6,7 +6,10 @@
 //
 // Las escrituras son atómicas: los bytes van a un fichero temporal de la misma carpeta que sólo
 // se renombra sobre el destino cuando está completo y en el disco. Un enlace simbólico se sigue
-// hasta su destino, el fichero conserva sus permisos y uno de sólo lectura no se reemplaza.
+// hasta su destino (salvo uno de otro usuario en una carpeta compartida como /tmp), el fichero
+// conserva sus permisos y uno de sólo lectura no se reemplaza. Si junto al fichero no se puede
+// crear el temporal (carpeta ajena) pero el fichero sí se puede escribir, se escribe en su sitio
+// con su contenido anterior guardado en memoria, y se repone si la escritura falla.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -36,12 +39,19 @@ private:
 // normal, ocupa más de maximo bytes o falla la lectura.
 std::string leer_fichero(const std::string& ruta, std::size_t maximo = kMaxBytesFichero);
 
+// Abre para leer un fichero normal sin quedarse nunca esperando: mira primero qué es (una
+// tubería con nombre o un dispositivo no se abre), lo abre sin bloqueo y después quita esa
+// opción. Devuelve el descriptor, que cierra quien llama; lanza ErrorLectura como leer_fichero.
+int abrir_fichero_normal(const std::string& ruta);
+
 // Escribe el fichero de forma atómica. Lanza ErrorFichero ("Cannot create file "…". motivo", o un
 // mensaje en castellano si el destino es de sólo lectura o no es un fichero) y entonces deja
 // intacto el fichero anterior y ningún temporal.
 void escribir_fichero(const std::string& ruta, std::string_view bytes);
 
-// Prefijo de los nombres temporales de las escrituras (".pc-" y seis caracteres).
-inline constexpr std::string_view kPrefijoTemporal = ".pc-";
+// Nombres temporales de las escrituras: este prefijo y 12 letras minúsculas o cifras al azar.
+// La limpieza de temporales abandonados sólo borra los nombres de esa forma exacta.
+inline constexpr std::string_view kPrefijoTemporal = ".~puntocruz-";
+inline constexpr std::size_t kLetrasTemporal = 12;
 
 }  // namespace pc

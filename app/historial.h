@@ -46,6 +46,10 @@ public:
     // Cambios sin grabar: el estado no es el del último punto marcado como grabado.
     void marcar_grabado();
     bool modificado() const;
+    // El estado no corresponde a ningún fichero grabado (un diseño recuperado tras una caída).
+    void marcar_sin_grabar() { id_grabado_ = 0; }
+    // Cambia con cada paso anotado, deshecho o rehecho: dos valores iguales, el mismo tapiz.
+    std::uint64_t version() const { return id_actual(); }
 
     std::size_t pasos() const { return pasos_.size(); }
     std::size_t bytes() const { return bytes_; }

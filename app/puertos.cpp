@@ -15,6 +15,10 @@ std::optional<std::string> Dialogos::elegir_carpeta(const std::string&, const st
     return std::nullopt;
 }
 
+RespuestaSalir Dialogos::pregunta_con_grabar(const std::string& titulo, const std::string& texto) {
+    return pregunta(titulo, texto) ? RespuestaSalir::kSi : RespuestaSalir::kNo;
+}
+
 void Vista::imprimir(const TrabajoImpresion&) {}
 
 std::string Vista::bmp_impreso() { return {}; }

@@ -13,6 +13,9 @@ struct DestinoImpresion;
 struct TrabajoImpresion;
 struct DibujoPaleta;
 
+// Respuesta a la pregunta de salir con cambios sin grabar.
+enum class RespuestaSalir { kSi, kNo, kGrabar };
+
 class Dialogos {
 public:
     virtual ~Dialogos() = default;
@@ -23,6 +26,9 @@ public:
     virtual void mensaje(const std::string& texto) = 0;
     // Pregunta Sí/No con título; true es Sí.
     virtual bool pregunta(const std::string& titulo, const std::string& texto) = 0;
+    // Pregunta Sí/No con una tercera respuesta, "Grabar". Quien no la ofrece (la herramienta
+    // por lotes) hace la pregunta Sí/No.
+    virtual RespuestaSalir pregunta_con_grabar(const std::string& titulo, const std::string& texto);
     // Elección de fichero para abrir o guardar. El filtro es del tipo
     // "Descripción|*.ext|Todos los Archivos|*.*". Sin valor si el usuario cancela.
     virtual std::optional<std::string> abrir(const std::string& filtro, const std::string& extension) = 0;

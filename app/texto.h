@@ -39,6 +39,8 @@ bool es_utf8_valido(std::string_view s);
 std::string cp1252_a_utf8(std::string_view s);
 // Convierte a Windows-1252; los caracteres que no existen allí se escriben como '?'.
 std::string utf8_a_cp1252(std::string_view s);
+// Añade el carácter cp codificado en UTF-8.
+void poner_utf8(std::string& out, char32_t cp);
 // Texto leído de un fichero: UTF-8 si es válido, si no Windows-1252.
 std::string decodificar(std::string_view bytes);
 

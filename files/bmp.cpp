@@ -12,8 +12,10 @@
 #include <string_view>
 
 #include "app/errores.h"
+#include "app/ficheros.h"
 #include "app/paralelo.h"
 #include "files/enteros_le.h"
+#include "files/medidas_imagen.h"
 
 namespace pc {
 
@@ -103,6 +105,8 @@ std::optional<CamposBmp> comprobar_campos(std::string_view bytes, std::int64_t t
     const bool de_arriba_abajo = alto < 0;
     const std::int64_t filas = de_arriba_abajo ? -alto : alto;
     if (filas == 0 || filas > kLadoMaximo) c.roto("el alto (" + std::to_string(alto) + ") no es válido");
+    // La regla de todas las imágenes, con las medidas de la cabecera y antes de leer los píxeles.
+    comprobar_pixeles(ancho, filas);
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
         c.roto("el número de bits por píxel (" + std::to_string(bits) + ") no es válido");
     }
@@ -295,7 +299,7 @@ namespace {
 // Descriptor de fichero que se cierra solo.
 class Descriptor {
 public:
-    explicit Descriptor(const std::string& ruta) : fd_(::open(ruta.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor() {
         if (fd_ >= 0) ::close(fd_);
     }
@@ -322,9 +326,17 @@ private:
 }  // namespace
 
 bool leer_bmp_fichero(const std::string& ruta, const std::function<DestinoBmp(const BmpDirecto&)>& destino) {
-    const Descriptor d(ruta);
+    // Una tubería con nombre o un dispositivo no se abren (esperarían para siempre): la vía
+    // general dirá qué le pasa al fichero.
+    int fd = -1;
+    try {
+        fd = abrir_fichero_normal(ruta);
+    } catch (const ErrorLectura&) {
+        return false;
+    }
+    const Descriptor d(fd);
     struct stat st {};
-    if (d.fd() < 0 || ::fstat(d.fd(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) return false;
+    if (::fstat(d.fd(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) return false;
     return leer_bmp_trozos(
         static_cast<std::size_t>(st.st_size),
         [&d](std::size_t pos, char* destino, std::size_t n) { return d.leer(pos, destino, n); }, ruta, destino);

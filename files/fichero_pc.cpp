@@ -185,11 +185,15 @@ std::string etiqueta_version(const std::string& version) {
 }
 
 std::string codificar_pc(const Estado& e, int ancho, int alto) {
+    return codificar_pc(e.puntos.data(), e.version, ancho, alto);
+}
+
+std::string codificar_pc(const ColumnaPuntos* columnas, const std::string& version, int ancho, int alto) {
     comprobar_tamano(ancho);
     comprobar_tamano(alto);
     std::string out;
     out.reserve(static_cast<std::size_t>(kBytesCabeceraPc) + 4u * (static_cast<std::size_t>(ancho) * alto + 1));
-    out += etiqueta_version(e.version);
+    out += etiqueta_version(version);
     out.append(kBytesReservados, '\0');
     poner32(out, alto);
     poner32(out, ancho);
@@ -205,7 +209,7 @@ std::string codificar_pc(const Estado& e, int ancho, int alto) {
     };
     for (int y = 1; y <= alto; ++y) {
         for (int x = 1; x <= ancho; ++x) {
-            const Punto& p = e.punto(x, y);
+            const Punto& p = columnas[x][static_cast<std::size_t>(y)];
             if (largo > 0 && largo < 255 && iguales(p, actual)) {
                 ++largo;
             } else {

@@ -39,6 +39,10 @@ std::string etiqueta_version(const std::string& version);
 // Codifica el tapiz de ancho × alto puntos en el formato binario, con la etiqueta de e.version.
 // Las tandas se cortan donde cambia cualquiera de los cinco valores de la celda.
 std::string codificar_pc(const Estado& e, int ancho, int alto);
+// Lo mismo desde una copia de las columnas 0..ancho de la rejilla (columnas[x][y]) y el texto
+// de la versión: las copias de recuperación se codifican en otro hilo sin tocar el estado.
+using ColumnaPuntos = std::array<Punto, kLadoRejilla>;
+std::string codificar_pc(const ColumnaPuntos* columnas, const std::string& version, int ancho, int alto);
 
 // Lectores. Ponen e.alto y e.ancho con el texto leído y guardan los puntos desde (1, 1) en
 // orden de filas. Lanzan ErrorVersionPc si la versión es anterior a la 1.5 (sin tocar el

@@ -1,7 +1,8 @@
 // Lectura directa de los BMP sin compresión, por el mismo camino que al abrir una imagen
-// (cabecera, medidas, destino y filas a trozos), desde memoria. O la rechaza (ErrorFormato con
-// el nombre, o false), o las medidas están dentro de lo que promete y escribió cada píxel del
-// destino, opaco, sin pasarse de él y con lo mismo que da la lectura de los bytes enteros.
+// (cabecera, regla de los 100 megapíxeles, medidas, destino y filas a trozos), desde memoria. O
+// la rechaza (ErrorFormato con el nombre o por su tamaño, o false), o las medidas están dentro
+// de lo que promete y escribió cada píxel del destino, opaco, sin pasarse de él y con lo mismo
+// que da la lectura de los bytes enteros.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
             return DestinoBmp{destino.data(), f.ancho};
         });
     } catch (const ErrorFormato& err) {
-        fuzz::exigir(std::string(err.what()).find("foto.bmp") != std::string::npos, "rechazo sin el nombre");
+        fuzz::comprobar_rechazo_bmp(err, bytes);
         fuzz::exigir(!medidas, "destino pedido antes de rechazar la cabecera");
         return 0;
     }
@@ -53,6 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
     const BmpDirecto& f = *medidas;
     fuzz::exigir(f.ancho >= 1 && f.ancho <= kLadoMaximo && f.alto >= 1 && f.alto <= kLadoMaximo,
                  "medidas fuera de 1..50000");
+    fuzz::exigir(!pasa_del_maximo(f.ancho, f.alto), "leída con más de 100 megapíxeles");
     fuzz::exigir(f.bits == 8 || f.bits == 24 || f.bits == 32, "bits por píxel que la vía directa no lee");
     fuzz::exigir(f.fila == (static_cast<std::size_t>(f.ancho) * f.bits + 31) / 32 * 4, "fila mal medida");
     fuzz::exigir(f.datos >= 54 && f.datos <= n && (n - f.datos) / f.fila >= static_cast<std::size_t>(f.alto),

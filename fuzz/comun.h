@@ -15,6 +15,7 @@
 #include "app/errores.h"
 #include "app/estado.h"
 #include "app/texto.h"
+#include "files/medidas_imagen.h"
 
 namespace pc::fuzz {
 
@@ -122,6 +123,18 @@ std::pair<int, int> leer_patron(Banco& banco, const std::uint8_t* datos, std::si
     const int ancho = banco.tamano(e.ancho, "ancho");
     if (leido) exigir(ancho > 0 && alto > 0, "lectura correcta sin tamaño");
     return {ancho, alto};
+}
+
+// El rechazo de un BMP: o el mensaje de la cabecera dañada, con el nombre "foto.bmp", o el de la
+// regla de los 100 megapíxeles, que decide lo mismo con las medidas de la cabecera.
+inline void comprobar_rechazo_bmp(const Error& err, std::string_view bytes) {
+    const std::string m = err.what();
+    if (m.rfind("La imagen es demasiado grande: ", 0) == 0) {
+        const auto med = medidas_imagen(bytes);
+        exigir(med && pasa_del_maximo(med->ancho, med->alto), "demasiado grande sin serlo");
+    } else {
+        exigir(m.find("foto.bmp") != std::string::npos, "rechazo sin el nombre");
+    }
 }
 
 }  // namespace pc::fuzz

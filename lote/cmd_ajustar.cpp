@@ -5,6 +5,7 @@
 #include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
+#include "ordenes/ficheros/oxs.h"
 #include "ordenes/hilos/ajuste.h"
 
 namespace pc::lote {
@@ -26,7 +27,7 @@ int ejecutar_ajustar(const std::vector<std::string>& args) {
         return 1;
     if (!grabar_patron(ent, salida)) return 1;
     captura.escribir_cambios();
-    anunciar_escrito(*ent.estado, salida);
+    anunciar_escrito(*ent.estado, salida, es_oxs(salida));  // el .oxs lleva el perfilado
     return 0;
 }
 
@@ -34,7 +35,7 @@ const bool registrado = registrar({
     "ajustar",
     "  puntocruz-lote ajustar ENTRADA -o SALIDA --catalogo DMC|ANCHOR [--metodo 1|2]\n"
     "      Cambia cada color del tapiz por el hilo más próximo del catálogo, escribe los\n"
-    "      cambios y su número, y graba SALIDA (.pci o fichero de patrón).",
+    "      cambios y su número, y graba SALIDA (.pci, .oxs o fichero de patrón).",
     ejecutar_ajustar,
 });
 

@@ -4,7 +4,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <filesystem>
 #include <iostream>
+#include <system_error>
+#include <vector>
 #include <memory>
 
 #include "lote/escrito.h"
@@ -42,10 +45,12 @@ std::vector<int> lista_enteros(const std::string& opcion, const std::string& tex
     return v;
 }
 
-// Las fuentes y el dibujo de texto necesitan una aplicación de Qt; sin pantalla, la de fuera.
+// Las fuentes y el dibujo de texto necesitan una aplicación de Qt, pero nunca una pantalla: la
+// herramienta dibuja siempre fuera de ella, diga lo que diga el entorno (con QT_QPA_PLATFORM=xcb
+// y sin pantalla, Qt no podría arrancar).
 std::unique_ptr<QGuiApplication> aplicacion_qt() {
     if (QCoreApplication::instance()) return nullptr;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char nombre[] = "puntocruz-lote";
     static char* argv[] = {nombre, nullptr};
@@ -94,6 +99,15 @@ int ejecutar_exportar(const std::vector<std::string>& args) {
     }
     Sesion& s = ent.sesion;
     if (trozos) {
+        // Las carpetas que faltan se crean; si la exportación falla, las que se crearon y
+        // siguen vacías se quitan (no queda una carpeta vacía de una orden fallida).
+        std::vector<std::filesystem::path> creadas;
+        std::error_code ec;
+        for (std::filesystem::path p = std::filesystem::absolute(*salida, ec); !p.empty() && !std::filesystem::exists(p, ec);
+             p = p.parent_path()) {
+            creadas.push_back(p);
+            if (p == p.parent_path()) break;
+        }
         if (!QDir().mkpath(QString::fromStdString(*salida))) {
             std::cerr << "No se puede crear la carpeta \"" << *salida << "\".\n";
             return 1;
@@ -101,8 +115,10 @@ int ejecutar_exportar(const std::vector<std::string>& args) {
         if (!ent.ejecutar([&] {
                 generar_bmp_impresion(s);
                 exportar_trozos_en(s, carpeta, *salida);
-            }))
+            })) {
+            for (const auto& c : creadas) std::filesystem::remove(c, ec);
             return 1;
+        }
         anunciar_escrito(s.e, *salida, true);
         return 0;
     }

@@ -13,6 +13,7 @@ namespace {
 int ejecutar_fidelidad(const std::vector<std::string>& args) {
     const Opciones op = leer_opciones(args, {}, {});
     if (op.sueltos.size() != 2) throw ErrorUso("Indica la imagen y el fichero de patrón.");
+    if (!existe_entrada(op.sueltos[0]) || !existe_entrada(op.sueltos[1])) return 1;
     Entorno ent;
     ent.dialogos.ficheros.push_back(op.sueltos[0]);
     if (!ent.ejecutar([&] { abrir_imagen(ent.sesion); })) return 1;

@@ -26,7 +26,7 @@ int ejecutar_paleta(const std::vector<std::string>& args) {
 const bool registrado = registrar({
     "paleta",
     "  puntocruz-lote paleta FICHERO [--catalogo DMC|ANCHOR] [--metodo 1|2]\n"
-    "      Escribe la paleta de colores del tapiz (fichero de patrón, o .pci): cada color con\n"
+    "      Escribe la paleta de colores del tapiz (fichero de patrón, .pci u .oxs): cada color con\n"
     "      su hilo del catálogo (DMC si no se indica) y su número de puntos, de más a menos usado.",
     ejecutar_paleta,
 });

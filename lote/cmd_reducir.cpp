@@ -6,6 +6,7 @@
 #include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
+#include "ordenes/ficheros/oxs.h"
 #include "ordenes/patron/paleta.h"
 
 namespace pc::lote {
@@ -38,7 +39,7 @@ int ejecutar_reducir(const std::vector<std::string>& args) {
     if (!ent.ejecutar(orden)) return 1;
     if (!grabar_patron(ent, salida)) return 1;
     if (!op.tiene("--tonos")) captura.escribir_cambios();
-    anunciar_escrito(*ent.estado, salida);
+    anunciar_escrito(*ent.estado, salida, es_oxs(salida));  // el .oxs lleva el perfilado
     return 0;
 }
 
@@ -48,7 +49,7 @@ const bool registrado = registrar({
     "                         [--metodo 1|2]\n"
     "      Reduce los colores del tapiz: deja los N más usados (--colores), junta los que\n"
     "      difieren en N o menos (--similares) o divide los tonos por N (--tonos). Escribe\n"
-    "      los cambios y su número, y graba SALIDA (.pci o fichero de patrón).",
+    "      los cambios y su número, y graba SALIDA (.pci, .oxs o fichero de patrón).",
     ejecutar_reducir,
 });
 

@@ -12,7 +12,11 @@ int colores_del_tapiz(const Estado& e, bool con_perfiles) {
 }
 
 std::string linea_escrito(const Estado& e, const std::string& salida, bool con_perfiles) {
-    return "Escrito " + salida + " (" + e.ancho + " x " + e.alto + " puntos, " +
+    // Los números que se usaron, no el texto tal como se tecleó ("+5", " 5").
+    int ancho = 0, alto = 0;
+    leer_entero(e.ancho, ancho);
+    leer_entero(e.alto, alto);
+    return "Escrito " + salida + " (" + std::to_string(ancho) + " x " + std::to_string(alto) + " puntos, " +
            std::to_string(colores_del_tapiz(e, con_perfiles)) + " colores)";
 }
 

@@ -1,11 +1,11 @@
 // puntocruz-lote: las órdenes del programa desde la línea de órdenes.
-#include <QtGlobal>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "lote/lote.h"
 #include "render/lector_imagenes.h"
+#include "render/mensajes_qt.h"
 
 namespace {
 
@@ -15,14 +15,10 @@ void uso(std::ostream& out) {
     out << "  puntocruz-lote --ayuda\n      Muestra esta ayuda.\n";
 }
 
-// La herramienta habla por su cuenta en la salida estándar y en la de errores; los avisos
-// internos de Qt (como "QStandardPaths: XDG_RUNTIME_DIR not set") no le dicen nada al usuario.
-void callar_qt(QtMsgType, const QMessageLogContext&, const QString&) {}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    qInstallMessageHandler(callar_qt);
+    pc::callar_avisos_qt();
     pc::preparar_lector_imagenes();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {

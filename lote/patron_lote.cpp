@@ -6,11 +6,16 @@
 #include "app/texto.h"
 #include "files/fichero_pc.h"
 #include "ordenes/ficheros/ficheros_patron.h"
+#include "ordenes/ficheros/oxs.h"
 
 namespace pc::lote {
 
 bool cargar_patron(Entorno& ent, const std::string& ruta, int formato) {
     Sesion& s = ent.sesion;
+    if (es_oxs(ruta)) {
+        bool leido = false;
+        return ent.ejecutar([&] { leido = cargar_oxs(s, ruta); }) && leido;
+    }
     if (!es_pci(ruta)) {
         bool leido = false;
         return ent.ejecutar([&] { leido = cargar_pc_leido(s, ruta, formato); }) && leido;
@@ -29,12 +34,18 @@ bool cargar_patron(Entorno& ent, const std::string& ruta, int formato) {
     return ok && leido;
 }
 
-bool grabar_patron(Entorno& ent, const std::string& ruta) {
+bool grabar_patron(Entorno& ent, const std::string& ruta, const std::string& titulo) {
     return ent.ejecutar([&] {
-        if (es_pci(ruta))
+        if (es_oxs(ruta)) {
+            exportar_oxs_en(ent.sesion, ruta, titulo);
+        } else if (es_pci(ruta)) {
             grabar_pci_en(ent.sesion, ruta);
-        else
+        } else {
+            // Sin nadie a quien preguntar, el aviso de la ventana va a stderr y se graba.
+            if (const int lados = lados_sin_guardar_pc(*ent.estado); lados > 0)
+                std::cerr << aviso_perfilado_pc(lados) << " Para conservarlo, conviértalo a .oxs.\n";
             grabar_pc_en(ent.sesion, ruta);
+        }
     });
 }
 

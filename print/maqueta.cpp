@@ -92,18 +92,10 @@ Color aclarar(Color c, int a) {
 void ordenar_paleta_imp(const TablaHilos& paleta, TablaHilos& paleta_imp) {
     paleta_imp = paleta;
     const int n = std::clamp(paleta_imp.total, 0, kMaxHilos);
-    auto luz = [](const Hilo& h) { return suma_componentes(h.color); };
-    // Burbuja: se cambian dos vecinos sólo si el segundo es estrictamente más claro.
-    for (int fin = n; fin > 1; --fin) {
-        bool cambio = false;
-        for (int i = 1; i < fin; ++i) {
-            if (luz(paleta_imp[i + 1]) > luz(paleta_imp[i])) {
-                std::swap(paleta_imp[i], paleta_imp[i + 1]);
-                cambio = true;
-            }
-        }
-        if (!cambio) break;
-    }
+    // La burbuja de la regla (se cambian dos vecinos sólo si el segundo es estrictamente más
+    // claro) es una ordenación estable de más a menos claro: ésta da lo mismo sin n² cambios.
+    std::stable_sort(paleta_imp.item.begin() + 1, paleta_imp.item.begin() + 1 + n,
+                     [](const Hilo& a, const Hilo& b) { return suma_componentes(a.color) > suma_componentes(b.color); });
 }
 
 std::vector<Rango> trozos_impresion(int ancho, int alto, int a, int b) {

@@ -1,5 +1,7 @@
 #include "render/dibujo_patron.h"
 
+#include <QPainter>
+#include <QPen>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -28,48 +30,47 @@ int tamano_dibujable(const std::string& texto) {
     return std::min(v, kMaxPuntos);
 }
 
-// Acceso al lienzo con recorte: las coordenadas van en 64 bits porque la celda puede ser
-// enorme si el usuario tecleó un tamaño de rejilla disparatado.
-class Lienzo {
+// Un punto que no es del color resaltado se ve a un cuarto de su color, sobre blanco.
+QRgb palido(QRgb c) {
+    const auto m = [](int v) { return v + (255 - v) * 3 / 4; };
+    return qRgb(m(qRed(c)), m(qGreen(c)), m(qBlue(c)));
+}
+
+// Acceso al trozo con recorte, en coordenadas del lienzo: el píxel (x, y) del lienzo es el
+// (x - ox, y - oy) del trozo. Van en 64 bits porque la celda puede ser enorme si el usuario
+// tecleó un tamaño de rejilla disparatado.
+class Trozo {
 public:
-    explicit Lienzo(QImage& img) : img_(img), an_(img.width()), al_(img.height()) {}
+    Trozo(QImage& img, QPoint origen)
+        : img_(img), ox_(origen.x()), oy_(origen.y()), an_(img.width()), al_(img.height()) {}
 
-    QRgb* fila(std::int64_t y) { return reinterpret_cast<QRgb*>(img_.scanLine(static_cast<int>(y))); }
+    // Primer y último píxel del lienzo que se ven.
+    std::int64_t x0() const { return ox_; }
+    std::int64_t y0() const { return oy_; }
+    std::int64_t x1() const { return ox_ + an_ - 1; }
+    std::int64_t y1() const { return oy_ + al_ - 1; }
 
-    // Línea horizontal de x1 a x2 (ambos incluidos) en la fila y.
-    void horizontal(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb c) {
-        if (y < 0 || y >= al_) return;
-        const std::int64_t a = std::max<std::int64_t>(x1, 0);
-        const std::int64_t b = std::min<std::int64_t>(x2, an_ - 1);
+    // La fila y del lienzo, desplazada para indexarla con x del lienzo.
+    QRgb* fila(std::int64_t y) { return reinterpret_cast<QRgb*>(img_.scanLine(static_cast<int>(y - oy_))) - ox_; }
+    void llenar(std::int64_t y, std::int64_t a, std::int64_t b, QRgb c) {
         if (a > b) return;
-        std::fill(fila(y) + a, fila(y) + b + 1, c);
+        QRgb* f = fila(y);
+        std::fill(f + a, f + b + 1, c);
     }
-    // Línea vertical de y1 a y2 (ambos incluidos) en la columna x.
-    void vertical(std::int64_t x, std::int64_t y1, std::int64_t y2, QRgb c) {
-        if (x < 0 || x >= an_) return;
-        const std::int64_t a = std::max<std::int64_t>(y1, 0);
-        const std::int64_t b = std::min<std::int64_t>(y2, al_ - 1);
-        for (std::int64_t y = a; y <= b; ++y) fila(y)[x] = c;
+
+    // Línea horizontal de xa a xb (ambos incluidos) en la fila y.
+    void horizontal(std::int64_t xa, std::int64_t xb, std::int64_t y, QRgb c) {
+        if (y < y0() || y > y1()) return;
+        llenar(y, std::max(xa, x0()), std::min(xb, x1()), c);
     }
-    // Cuadrado de (x1, y1) a (x2, y2), ambas esquinas incluidas: borde de un píxel en el
-    // color de la pluma y el interior en el de la brocha.
-    void cuadrado(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb pluma,
-                  QRgb brocha) {
-        horizontal(x1, x2, y1, pluma);
-        for (std::int64_t y = std::max<std::int64_t>(y1 + 1, 0); y < std::min<std::int64_t>(y2, al_); ++y) {
-            QRgb* f = fila(y);
-            if (x1 >= 0 && x1 < an_) f[x1] = pluma;
-            const std::int64_t a = std::max<std::int64_t>(x1 + 1, 0);
-            const std::int64_t b = std::min<std::int64_t>(x2 - 1, an_ - 1);
-            if (a <= b) std::fill(f + a, f + b + 1, brocha);
-            if (x2 >= 0 && x2 < an_ && x2 > x1) f[x2] = pluma;
-        }
-        if (y2 > y1) horizontal(x1, x2, y2, pluma);
+    // Línea vertical de ya a yb (ambos incluidos) en la columna x.
+    void vertical(std::int64_t x, std::int64_t ya, std::int64_t yb, QRgb c) {
+        if (x < x0() || x > x1()) return;
+        for (std::int64_t y = std::max(ya, y0()); y <= std::min(yb, y1()); ++y) fila(y)[x] = c;
     }
     // Borde k (1 arriba, 2 derecha, 3 abajo, 4 izquierda) del punto cuya esquina superior
     // izquierda es (px, py): una línea desde su primer punto hasta el segundo, sin éste.
     void borde(int k, std::int64_t px, std::int64_t py, std::int64_t s, QRgb c) {
-        if (s < 1) return;
         switch (k) {
             case kArriba: horizontal(px, px + s - 1, py, c); break;
             case kDerecha: vertical(px + s, py, py + s - 1, c); break;
@@ -79,15 +80,87 @@ public:
         }
     }
 
-    int ancho() const { return an_; }
-    int alto() const { return al_; }
-
 private:
     QImage& img_;
-    int an_, al_;
+    std::int64_t ox_, oy_, an_, al_;
 };
 
-bool celda_valida(int x, int y) { return x >= 1 && y >= 1 && x <= kMaxPuntos && y <= kMaxPuntos; }
+// Primer y último punto (1..n) cuyos píxeles de a a b (del lienzo) tocan el tramo visible; el
+// punto i ocupa de i·s a i·s + s. Vacío (primero > último) si ninguno.
+std::pair<int, int> puntos_visibles(std::int64_t a, std::int64_t b, std::int64_t s, int n) {
+    const std::int64_t primero = std::max<std::int64_t>(1, (std::max<std::int64_t>(a, 0) - s) / s);
+    const std::int64_t ultimo = std::min<std::int64_t>(n, b / s);
+    if (b < s || primero > ultimo) return {1, 0};
+    return {static_cast<int>(primero), static_cast<int>(ultimo)};
+}
+
+void dibujar_puntos(QImage& trozo, const Estado& e, QPoint origen, std::optional<Color> resaltado) {
+    limpiar_lienzo(trozo);
+    const int ancho = tamano_dibujable(e.ancho);
+    const int alto = tamano_dibujable(e.alto);
+    const std::int64_t s = e.tam_celda;
+    if (ancho == 0 || alto == 0 || s < 1 || trozo.isNull()) return;
+
+    Trozo l(trozo, origen);
+    // Con un píxel por punto no cabe la rejilla (sería todo negro): sólo a partir de 2.
+    const bool rejilla = e.ver_rejilla && s >= 2;
+    // Primera pasada. Se recorren las columnas por fuera y las filas por dentro, y cada
+    // cuadrado pisa los bordes que comparte con los anteriores: el píxel (px, py) del tapiz
+    // queda por tanto del color del punto (px div s, py div s), salvo el borde final de la
+    // última columna y la última fila, que es del último punto. Con la rejilla a la vista
+    // los bordes son todos negros y no importa el orden. Se escribe así fila a fila, sólo
+    // en el tramo visible: de ini a fin en cada sentido.
+    const std::int64_t ini_x = std::max(s, l.x0()), fin_x = std::min((ancho + 1) * s, l.x1());
+    const std::int64_t ini_y = std::max(s, l.y0()), fin_y = std::min((alto + 1) * s, l.y1());
+    if (ini_x > fin_x || ini_y > fin_y) return;
+    const int xa = static_cast<int>(std::min<std::int64_t>(ini_x / s, ancho));
+    const int xb = static_cast<int>(std::min<std::int64_t>(fin_x / s, ancho));
+    const int ya = static_cast<int>(std::min<std::int64_t>(ini_y / s, alto));
+    const int yb = static_cast<int>(std::min<std::int64_t>(fin_y / s, alto));
+    std::array<QRgb, kLadoRejilla> colores{};
+    for (int y = ya; y <= yb; ++y) {
+        const std::int64_t y0 = y * s;
+        for (int x = xa; x <= xb; ++x) {
+            const Color c = e.punto(x, y).color;
+            colores[static_cast<std::size_t>(x)] = resaltado && c != *resaltado ? palido(a_qrgb(c)) : a_qrgb(c);
+        }
+        // Filas de píxeles de este punto: y0..y0+s-1, y la de y0+s si es la última fila.
+        const std::int64_t py_fin = std::min<std::int64_t>(y == alto ? y0 + s : y0 + s - 1, fin_y);
+        for (std::int64_t py = std::max(y0, ini_y); py <= py_fin; ++py) {
+            if (rejilla && (py == y0 || py == y0 + s)) {
+                l.llenar(py, ini_x, fin_x, kQNegro);
+                continue;
+            }
+            QRgb* f = l.fila(py);
+            for (int x = xa; x <= xb; ++x) {
+                const std::int64_t x0 = x * s;
+                const std::int64_t x1 = x == ancho ? x0 + s : x0 + s - 1;
+                const QRgb c = colores[static_cast<std::size_t>(x)];
+                if (rejilla) {
+                    if (x0 >= ini_x) f[x0] = kQNegro;
+                    l.llenar(py, std::max(x0 + 1, ini_x), std::min(x1, fin_x), c);
+                    if (x == ancho && x0 + s <= fin_x) f[x0 + s] = kQNegro;
+                } else {
+                    l.llenar(py, std::max(x0, ini_x), std::min(x1, fin_x), c);
+                }
+            }
+        }
+    }
+
+    // Segunda pasada: los perfiles, en el mismo orden, lado 1 a 4, de los puntos cuyo
+    // cuadrado toca lo visible.
+    const auto [pxa, pxb] = puntos_visibles(l.x0(), l.x1(), s, ancho);
+    const auto [pya, pyb] = puntos_visibles(l.y0(), l.y1(), s, alto);
+    for (int x = pxa; x <= pxb; ++x) {
+        for (int y = pya; y <= pyb; ++y) {
+            const Punto& p = e.punto(x, y);
+            for (int k = 1; k <= 4; ++k) {
+                const Color c = p.lado(k);
+                if (c != kSinPerfil) l.borde(k, x * s, y * s, s, a_qrgb(c));
+            }
+        }
+    }
+}
 
 }  // namespace
 
@@ -102,103 +175,35 @@ void limpiar_lienzo(QImage& lienzo) {
     lienzo.fill(kQBlanco);
 }
 
-void dibujar_patron(QImage& lienzo, const Estado& e) {
-    limpiar_lienzo(lienzo);
-    const int ancho = tamano_dibujable(e.ancho);
-    const int alto = tamano_dibujable(e.alto);
-    const std::int64_t s = e.tam_celda;
-    if (ancho == 0 || alto == 0 || s < 1 || lienzo.isNull()) return;
+void dibujar_patron(QImage& trozo, const Estado& e, QPoint origen) { dibujar_puntos(trozo, e, origen, std::nullopt); }
 
-    Lienzo l(lienzo);
-    // Primera pasada. Se recorren las columnas por fuera y las filas por dentro, y cada
-    // cuadrado pisa los bordes que comparte con los anteriores: el píxel (px, py) del tapiz
-    // queda por tanto del color del punto (px div s, py div s), salvo el borde final de la
-    // última columna y la última fila, que es del último punto. Con la rejilla a la vista
-    // los bordes son todos negros y no importa el orden. Se escribe así fila a fila.
-    const std::int64_t fin_x = std::min<std::int64_t>((ancho + 1) * s, l.ancho() - 1);
-    const std::int64_t fin_y = std::min<std::int64_t>((alto + 1) * s, l.alto() - 1);
-    if (s > fin_x || s > fin_y) return;  // el primer punto ya cae fuera del lienzo
-    std::array<QRgb, kLadoRejilla> colores{};
-    for (int y = 1; y <= alto; ++y) {
-        const std::int64_t y0 = y * s;
-        if (y0 > fin_y) break;
-        for (int x = 1; x <= ancho; ++x) colores[static_cast<std::size_t>(x)] = a_qrgb(e.punto(x, y).color);
-        // Filas de píxeles de este punto: y0..y0+s-1, y la de y0+s si es la última fila.
-        const std::int64_t y1 = std::min<std::int64_t>(y == alto ? y0 + s : y0 + s - 1, fin_y);
-        for (std::int64_t py = y0; py <= y1; ++py) {
-            QRgb* f = l.fila(py);
-            const bool fila_de_rejilla = e.ver_rejilla && (py == y0 || py == y0 + s);
-            if (fila_de_rejilla) {
-                std::fill(f + s, f + fin_x + 1, kQNegro);
-                continue;
-            }
-            for (int x = 1; x <= ancho; ++x) {
-                const std::int64_t x0 = x * s;
-                if (x0 > fin_x) break;
-                const std::int64_t x1 = std::min<std::int64_t>(x == ancho ? x0 + s : x0 + s - 1, fin_x);
-                const QRgb c = colores[static_cast<std::size_t>(x)];
-                if (e.ver_rejilla) {
-                    f[x0] = kQNegro;
-                    if (x0 + 1 <= x1) std::fill(f + x0 + 1, f + x1 + 1, c);
-                    if (x == ancho && x0 + s <= fin_x) f[x0 + s] = kQNegro;
-                } else {
-                    std::fill(f + x0, f + x1 + 1, c);
-                }
-            }
-        }
-    }
-
-    // Segunda pasada: los perfiles, en el mismo orden, lado 1 a 4.
-    for (int x = 1; x <= ancho; ++x) {
-        const std::int64_t px = x * s;
-        if (px > fin_x) break;
-        for (int y = 1; y <= alto; ++y) {
-            const std::int64_t py = y * s;
-            if (py > fin_y) break;
-            const Punto& p = e.punto(x, y);
-            for (int k = 1; k <= 4; ++k) {
-                const Color c = p.lado(k);
-                if (c != kSinPerfil) l.borde(k, px, py, s, a_qrgb(c));
-            }
-        }
-    }
+QRect rectangulo_zona(const ZonaVista& z, int tam_celda) {
+    // Las esquinas se limitan a la rejilla (0..701) para que el cálculo no desborde.
+    const auto lim = [](int v) { return std::clamp(v, 0, kLadoRejilla); };
+    const int s = std::max(tam_celda, 1);
+    const int xa = lim(std::min(z.x1, z.x2)), xb = lim(std::max(z.x1, z.x2));
+    const int ya = lim(std::min(z.y1, z.y2)), yb = lim(std::max(z.y1, z.y2));
+    const std::int64_t x0 = std::int64_t{xa} * s, y0 = std::int64_t{ya} * s;
+    const std::int64_t x1 = (std::int64_t{xb} + 1) * s, y1 = (std::int64_t{yb} + 1) * s;
+    constexpr std::int64_t kMax = 1 << 30;
+    return QRect(QPoint(static_cast<int>(std::min(x0, kMax)), static_cast<int>(std::min(y0, kMax))),
+                 QPoint(static_cast<int>(std::min(x1, kMax)), static_cast<int>(std::min(y1, kMax))));
 }
 
-void dibujar_punto(QImage& lienzo, const Estado& e, int x, int y) {
-    const std::int64_t s = e.tam_celda;
-    if (s < 1 || !celda_valida(x, y) || lienzo.isNull()) return;
-    asegurar_formato(lienzo);
-    Lienzo l(lienzo);
-    const Punto& p = e.punto(x, y);
-    const QRgb color = a_qrgb(p.color);
-    const QRgb pluma = e.ver_rejilla ? kQNegro : color;
-    const std::int64_t px = x * s, py = y * s;
-    l.cuadrado(px, py, px + s, py + s, kQBlanco, kQBlanco);
-    l.cuadrado(px, py, px + s, py + s, pluma, color);
-    for (int k = 1; k <= 4; ++k) {
-        const Color c = p.lado(k);
-        l.borde(k, px, py, s, c != kSinPerfil ? a_qrgb(c) : pluma);
-    }
-}
-
-void dibujar_lado(QImage& lienzo, const Estado& e, int x, int y, int k) {
-    const std::int64_t s = e.tam_celda;
-    if (s < 1 || !celda_valida(x, y) || k < 1 || k > 4 || lienzo.isNull()) return;
-    const Color c = e.punto(x, y).lado(k);
-    if (c == kSinPerfil) return;
-    asegurar_formato(lienzo);
-    Lienzo l(lienzo);
-    l.borde(k, x * s, y * s, s, a_qrgb(c));
-}
-
-void pintar_celda(QImage& lienzo, const Estado& e, int x, int y) {
-    const std::int64_t s = e.tam_celda;
-    if (s < 1 || !celda_valida(x, y) || lienzo.isNull()) return;
-    asegurar_formato(lienzo);
-    Lienzo l(lienzo);
-    const QRgb color = a_qrgb(e.punto(x, y).color);
-    const std::int64_t px = x * s, py = y * s;
-    l.cuadrado(px, py, px + s, py + s, e.ver_rejilla ? kQNegro : color, color);
+void dibujar_vista(QImage& trozo, const Estado& e, QPoint origen, const Adornos& adornos) {
+    dibujar_puntos(trozo, e, origen, adornos.resaltado);
+    if (!adornos.zona || e.tam_celda < 1) return;
+    const QRect r = rectangulo_zona(*adornos.zona, e.tam_celda).translated(-origen);
+    if (!r.intersects(trozo.rect().adjusted(-2, -2, 2, 2))) return;
+    // Blanco debajo y trazos encima: se ve sobre cualquier color.
+    QPainter p(&trozo);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, 3));
+    p.drawRect(r);
+    QPen trazo(adornos.zona->invertida ? QColor(220, 0, 0) : QColor(Qt::black), 3, Qt::DashLine);
+    trazo.setDashPattern({3, 2});
+    p.setPen(trazo);
+    p.drawRect(r);
 }
 
 }  // namespace pc

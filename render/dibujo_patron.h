@@ -1,25 +1,34 @@
-// Dibujo del tapiz sobre el lienzo del patrón (una QImage de 1600 x 1600), escribiendo los
-// píxeles directamente. Geometría: con s = tam_celda, el punto (x, y) es el cuadrado de
-// (x·s, y·s) a (x·s + s, y·s + s), ambas esquinas incluidas.
+// Dibujo del tapiz sobre el lienzo del patrón, escribiendo los píxeles directamente.
+// Geometría: con s = tam_celda, el punto (x, y) es el cuadrado de (x·s, y·s) a (x·s + s,
+// y·s + s), ambas esquinas incluidas. El lienzo no existe entero: se dibuja sólo el trozo
+// que se ve, una imagen cuyo píxel (0, 0) es el píxel `origen` del lienzo.
 #pragma once
 #include <QImage>
+#include <QPoint>
+#include <optional>
 
 #include "app/estado.h"
+#include "ordenes/patron/zonas.h"
 
 namespace pc {
 
-// Crea el lienzo del patrón, blanco.
+// Crea una imagen blanca del lado del lienzo de partida (1600 x 1600).
 QImage crear_lienzo_patron();
-// Pinta todo el lienzo de blanco.
+// Pinta toda la imagen de blanco.
 void limpiar_lienzo(QImage& lienzo);
-// Redibujado completo del tapiz (sin comprobación de tamaño: ya la hizo la orden).
-void dibujar_patron(QImage& lienzo, const Estado& e);
-// Redibujado de un punto con sus cuatro bordes (pintura con el ratón).
-void dibujar_punto(QImage& lienzo, const Estado& e, int x, int y);
-// Una línea de perfilado: el lado k (1..4) del punto (x, y) en el color de su perfil.
-void dibujar_lado(QImage& lienzo, const Estado& e, int x, int y, int k);
-// Repintado de la celda como rectángulo relleno de su color, con el borde negro si se ve
-// la rejilla (reducciones y ajuste a hilos).
-void pintar_celda(QImage& lienzo, const Estado& e, int x, int y);
+// Dibuja en `trozo` el tapiz tal como queda en el lienzo tras un redibujado completo, desde
+// el píxel `origen` del lienzo (sin comprobación de tamaño: ya la hizo la orden).
+void dibujar_patron(QImage& trozo, const Estado& e, QPoint origen = {});
+
+// Lo que la vista dibuja sobre el tapiz.
+struct Adornos {
+    std::optional<Color> resaltado;  // los puntos de otro color se ven pálidos
+    std::optional<ZonaVista> zona;   // rectángulo discontinuo alrededor de la zona de trabajo
+};
+// El tapiz con sus adornos: los puntos resaltados y el rectángulo de la zona (rojo si está
+// invertida, de la esquina guardada primero a la segunda).
+void dibujar_vista(QImage& trozo, const Estado& e, QPoint origen, const Adornos& adornos);
+// Rectángulo del lienzo que ocupa la zona (sus puntos, con el borde final).
+QRect rectangulo_zona(const ZonaVista& z, int tam_celda);
 
 }  // namespace pc

@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include <QImageReader>
 #include <QString>
 
 #include "app/errores.h"
 #include "app/ficheros.h"
 #include "files/bmp.h"
+#include "files/medidas_imagen.h"
 #include "render/lector_imagenes.h"
 
 namespace pc {
@@ -73,9 +73,8 @@ QImage imagen_grande(int ancho, int alto) {
 // (que tarda varias veces más) y con el mismo resultado y el mismo límite de memoria.
 bool ImagenQt::cargar_bmp_directo(const std::string& fichero) {
     QImage nueva;
+    // La cabecera ya pasó la regla de los 100 megapíxeles (leer_bmp_fichero la aplica).
     const bool leida = leer_bmp_fichero(fichero, [&](const BmpDirecto& f) {
-        const qint64 limite = static_cast<qint64>(QImageReader::allocationLimit()) * 1024 * 1024;
-        if (limite > 0 && static_cast<qint64>(f.ancho) * f.alto * 4 > limite) return DestinoBmp{};
         nueva = imagen_grande(f.ancho, f.alto);
         if (nueva.isNull()) return DestinoBmp{};
         return DestinoBmp{reinterpret_cast<std::uint32_t*>(nueva.bits()), nueva.bytesPerLine() / 4};
@@ -88,6 +87,8 @@ bool ImagenQt::cargar_bmp_directo(const std::string& fichero) {
 }
 
 void ImagenQt::cargar(const std::string& fichero) {
+    // Qué es el fichero y cuánto mide, antes de leerlo entero y de reservar nada.
+    comprobar_tamano_imagen(fichero);
     if (cargar_bmp_directo(fichero)) return;
     const std::string bytes = leer_fichero(fichero, kMaxBytesImagen);
     comprobar_bmp(bytes, fichero);

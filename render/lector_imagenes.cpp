@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/errores.h"
@@ -48,7 +49,26 @@ private:
     int copia_ = -1;
 };
 
-std::string millones(long long pixeles) { return std::to_string((pixeles + 500'000) / 1'000'000); }
+// Mientras vive, el lector de Qt puede reservar la memoria que pide una imagen de esas medidas
+// en el formato en que la va a dar (ya comprobado que no pasa de 100 megapíxeles); después
+// vuelve el límite general, el de 4 bytes por píxel.
+class LimiteMemoria {
+public:
+    LimiteMemoria(QSize tam, QImage::Format formato) : anterior_(QImageReader::allocationLimit()) {
+        if (!tam.isValid()) return;
+        // Sin formato conocido, el mayor de los corrientes: 16 bits por canal con transparencia.
+        const int bits = formato == QImage::Format_Invalid ? 64 : QImage::toPixelFormat(formato).bitsPerPixel();
+        const long long bytes = static_cast<long long>(tam.width()) * tam.height() * std::max(4, (bits + 7) / 8);
+        const int megas = static_cast<int>((bytes >> 20) + 16);
+        if (anterior_ > 0 && megas > anterior_) QImageReader::setAllocationLimit(megas);
+    }
+    ~LimiteMemoria() { QImageReader::setAllocationLimit(anterior_); }
+    LimiteMemoria(const LimiteMemoria&) = delete;
+    LimiteMemoria& operator=(const LimiteMemoria&) = delete;
+
+private:
+    int anterior_;
+};
 
 }  // namespace
 
@@ -71,14 +91,8 @@ QImage decodificar_imagen(const std::string& bytes, const std::string& fichero) 
     buffer.open(QIODevice::ReadOnly);
     QImageReader lector(&buffer);
     const QSize tam = lector.size();
-    if (tam.isValid()) {
-        const long long pixeles = static_cast<long long>(tam.width()) * tam.height();
-        if (pixeles > kMaxPixelesImagen) {
-            throw ErrorFormato("La imagen \"" + fichero + "\" tiene " + std::to_string(tam.width()) + " x " +
-                               std::to_string(tam.height()) + " píxeles (" + millones(pixeles) +
-                               " megapíxeles); se pueden abrir imágenes de hasta 100 megapíxeles.");
-        }
-    }
+    if (tam.isValid()) comprobar_pixeles(tam.width(), tam.height());
+    const LimiteMemoria limite(tam, lector.imageFormat());
     QImage img;
     if (!lector.read(&img) || img.isNull()) {
         throw ErrorFormato("No se puede leer la imagen \"" + fichero +

@@ -56,7 +56,7 @@ foreach(linea "Name[es]=Punto de Cruz" "Exec=puntocruz %f" "Icon=puntocruz" "app
   endif()
 endforeach()
 file(READ "${raiz}/share/mime/packages/puntocruz.xml" mime)
-foreach(glob "*.pc" "*.pci")
+foreach(glob "*.pc" "*.pci" "*.oxs")
   string(FIND "${mime}" "<glob pattern=\"${glob}\"" pos)
   if(pos LESS 0)
     string(APPEND fallos "El tipo MIME no reconoce ${glob}\n")

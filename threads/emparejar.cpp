@@ -46,34 +46,49 @@ Color hilo_mas_proximo(Color c, const TablaHilos& tabla, int metodo) {
     return resultado;
 }
 
+std::string texto_numero_hilo(const std::string& marca, int numero) {
+    if (marca != "DMC" || numero >= 1) return std::to_string(numero);
+    switch (numero) {
+        case -3: return "Ecru";
+        case -2: return "Blanco";
+        case -1: return "B5200";
+        default: return "";
+    }
+}
+
 std::string nombre_hilo(const Estado& e, Color c) {
     const std::string desconocido = "HILO:????";
     const int i = buscar_color(c, e.hilos);
     if (i == 0) return desconocido;
-    const int numero = e.hilos[i].numero;
-    if (e.marca != "DMC" || numero >= 1) {
-        std::string n = std::to_string(numero);
-        if (n.size() < 4) n.insert(0, 4 - n.size(), ' ');
-        return e.marca + ":" + n;
-    }
-    switch (numero) {
-        case -3: return e.marca + ":Ecru";
-        case -2: return e.marca + ":Blanco";
-        case -1: return e.marca + ":B5200";
-        default: return desconocido;
-    }
+    std::string n = texto_numero_hilo(e.marca, e.hilos[i].numero);
+    if (n.empty()) return desconocido;
+    if (n.size() < 4) n.insert(0, 4 - n.size(), ' ');
+    return e.marca + ":" + n;
 }
 
-Color color_de_hilo(const Estado& e, const std::string& texto) {
+namespace {
+// El nombre de un hilo sin lo que va hasta los dos puntos ("DMC: 310" -> "310"), sin blancos.
+std::string sin_marca(const std::string& texto) {
     std::string t = texto;
     const std::size_t p = t.find(':');
     if (p != std::string::npos) t.erase(0, p + 1);
-    t = recortar(t);
-    int numero;
-    if (t == "B5200") numero = -1;
-    else if (t == "Blanco") numero = -2;
-    else if (t == "Ecru") numero = -3;
-    else numero = entero(t);
+    return recortar(t);
+}
+}  // namespace
+
+std::optional<int> numero_de_hilo(const std::string& texto) {
+    const std::string t = sin_marca(texto);
+    if (t == "B5200") return -1;
+    if (t == "Blanco") return -2;
+    if (t == "Ecru") return -3;
+    int numero = 0;
+    if (!leer_entero(t, numero)) return std::nullopt;
+    return numero;
+}
+
+Color color_de_hilo(const Estado& e, const std::string& texto) {
+    const std::optional<int> n = numero_de_hilo(texto);
+    const int numero = n ? *n : entero(sin_marca(texto));
     const int i = buscar_numero(numero, e.hilos);
     return i == 0 ? kNegro : e.hilos[i].color;
 }

@@ -1,5 +1,7 @@
 #include "threads/vista_paleta.h"
 
+#include <algorithm>
+
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -15,12 +17,13 @@ public:
         d.figuras.push_back({FiguraPaleta::Tipo::kTexto, x, y, 0, std::move(t)});
     }
     void figura(FiguraPaleta::Tipo tipo, int x, int y, Color c = 0) { d.figuras.push_back({tipo, x, y, c, {}}); }
-    // Pasa a la fila siguiente; al llegar al pie del lienzo, a otra columna de pantalla.
-    void siguiente_fila() {
+    // Pasa a la fila siguiente; al llegar al pie del lienzo, a otra columna de pantalla de
+    // ese ancho.
+    void siguiente_fila(int ancho_columna = kAnchoColumna) {
         ++fila;
         if (kAltoFila * (fila + 2) > alto_) {
             fila = 1;
-            x += kAnchoColumna;
+            x += ancho_columna;
         }
     }
     int y() const { return kAltoFila * fila; }
@@ -75,8 +78,10 @@ DibujoPaleta maquetar_paleta(const Estado& e, bool en_zona, int alto) {
         const Hilo& c = e.paleta[i];
         m.figura(T::kMuestra, m.x, m.y(), c.color);
         m.texto(m.x + 23, m.y() + 2, nombre_hilo(e, c.color) + " (" + std::to_string(c.numero) + ")");
-        m.siguiente_fila();
+        // Una columna más ancha que las del catálogo: los nombres no se pisan ni se cortan.
+        m.siguiente_fila(kAnchoColumnaColores);
     }
+    m.d.ancho = std::max(kLadoLienzoPaleta, m.x + (m.fila == 1 ? 0 : kAnchoColumnaColores));
     return std::move(m.d);
 }
 

@@ -14,6 +14,9 @@ inline constexpr int kLadoLienzoPaleta = 1200;
 // Unidades de la vista: una fila mide 20 píxeles y una columna de pantalla 60.
 inline constexpr int kAltoFila = 20;
 inline constexpr int kAnchoColumna = 60;
+// La lista de colores del tapiz sigue en otra columna, a la derecha, cuando llega abajo: una
+// columna de ésas mide lo que su texto más largo ("ANCHOR: 1234 (490000)") y la muestra.
+inline constexpr int kAnchoColumnaColores = 160;
 // Fila en que empiezan las columnas pares del catálogo, debajo de la impar anterior.
 inline constexpr int kFilaColumnaPar = 28;
 
@@ -32,6 +35,7 @@ struct FiguraPaleta {
 
 struct DibujoPaleta {
     std::vector<FiguraPaleta> figuras;  // en el orden en que se dibujan, sobre fondo blanco
+    int ancho = kLadoLienzoPaleta;      // lo que ocupa: más que el lienzo si la lista no cabe
 };
 
 // Maqueta la vista con la paleta del tapiz ya construida. `en_zona` sólo cambia el título de

@@ -18,7 +18,8 @@ struct Atajo {
 constexpr Atajo kAtajos[] = {
     {"AbrirImagenBMP1", "Ctrl+O"},
     {"CargarPuntoCruz1", "Ctrl+L"},
-    {"GrabarPuntoCruz1", "Ctrl+S"},
+    {"Grabar1", "Ctrl+S"},
+    {"GrabarPuntoCruz1", "Ctrl+Shift+S"},
     {"ImprimirPuntodeCruz1", "Ctrl+P"},
     {"GenerarPuntodeCruz1", "Ctrl+G"},
     {"DelaAplicacin1", "F1"},
@@ -27,6 +28,12 @@ constexpr Atajo kAtajos[] = {
     {"Rehacer1", "Ctrl+Y", "Ctrl+Shift+Z"},
     {"Acercar1", "Ctrl++", "Ctrl+="},
     {"Alejar1", "Ctrl+-"},
+    {"Ajustar1", "Ctrl+0"},
+    {"HerramientaPincel", "B"},
+    {"HerramientaRelleno", "F"},
+    {"HerramientaCuentagotas", "I"},
+    {"HerramientaZona", "Z"},
+    {"HerramientaPerfilar", "P"},
 };
 
 }  // namespace

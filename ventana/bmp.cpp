@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
@@ -96,9 +98,24 @@ void TForm1::a_la_esquina() {
     if (const QScreen* pantalla = screen()) move(pantalla->availableGeometry().right() + 1 - width(), 0);
 }
 
-void TForm1::memo_limpiar() { memo1_->clear(); }
+void TForm1::memo_limpiar() {
+    memo1_->clear();
+    lineas_memo_ = 0;
+}
 
-void TForm1::memo_linea(const std::string& linea) { memo1_->appendPlainText(QString::fromStdString(linea)); }
+void TForm1::memo_linea(const std::string& linea) {
+    // Un documento con una sola línea vacía cuenta como vacío y appendPlainText no empezaría
+    // línea nueva: si la primera línea escrita fue vacía, la segunda se pone detrás de ella.
+    if (lineas_memo_ == 1 && memo1_->document()->isEmpty()) {
+        QTextCursor c(memo1_->document());
+        c.movePosition(QTextCursor::End);
+        c.insertBlock();
+        c.insertText(QString::fromStdString(linea));
+    } else {
+        memo1_->appendPlainText(QString::fromStdString(linea));
+    }
+    ++lineas_memo_;
+}
 
 void TForm1::panel(int n, const std::string& texto) {
     if (n >= 0 && n < 2) paneles_[n]->poner(QString::fromStdString(texto));

@@ -59,6 +59,7 @@ private:
     QScrollBar* scrollbar1_ = nullptr;
     QScrollBar* scrollbar2_ = nullptr;
     QPlainTextEdit* memo1_ = nullptr;
+    int lineas_memo_ = 0;  // líneas escritas desde que se vació
     QSplitter* splitter1_ = nullptr;
     PanelEstado* paneles_[2] = {};
     Acciones acciones_;

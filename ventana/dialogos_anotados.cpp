@@ -25,6 +25,10 @@ bool DialogosAnotados::pregunta(const std::string& titulo, const std::string& te
     return d_.pregunta(titulo, texto);
 }
 
+RespuestaSalir DialogosAnotados::pregunta_con_grabar(const std::string& titulo, const std::string& texto) {
+    return d_.pregunta_con_grabar(titulo, texto);
+}
+
 std::optional<std::string> DialogosAnotados::anotar(std::optional<std::string> f) {
     fichero_ = f;
     return f;

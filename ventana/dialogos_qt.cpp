@@ -118,6 +118,17 @@ bool DialogosQt::pregunta(const std::string& titulo, const std::string& texto) {
     return caja.exec() == QMessageBox::Yes;
 }
 
+RespuestaSalir DialogosQt::pregunta_con_grabar(const std::string& titulo, const std::string& texto) {
+    QMessageBox caja(QMessageBox::Question, q(titulo), q(texto), QMessageBox::Yes | QMessageBox::No, padre_);
+    caja.button(QMessageBox::Yes)->setText(u(texto::kSi));
+    caja.button(QMessageBox::No)->setText(u(texto::kNo));
+    QPushButton* grabar = caja.addButton(u(texto::kGrabar), QMessageBox::AcceptRole);
+    caja.setDefaultButton(grabar);
+    const int r = caja.exec();
+    if (caja.clickedButton() == grabar) return RespuestaSalir::kGrabar;
+    return r == QMessageBox::Yes ? RespuestaSalir::kSi : RespuestaSalir::kNo;
+}
+
 std::optional<std::string> DialogosQt::abrir(const std::string& filtro, const std::string& extension) {
     const QString f = elegir_fichero(padre_, filtro, extension, false);
     if (f.isEmpty()) return std::nullopt;

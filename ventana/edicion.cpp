@@ -11,10 +11,13 @@
 #include <cstring>
 
 #include "ordenes/sesion/deshacer.h"
+#include "ordenes/sesion/herramientas.h"
+#include "ordenes/sesion/patron.h"
 #include "ordenes/sesion/zoom.h"
-#include "ventana/lienzo.h"
+#include "ventana/lienzo_patron.h"
 #include "ventana/pcruz.h"
 #include "ventana/preferencias.h"
+#include "ventana/recuperacion.h"
 #include "ventana/textos_ui.h"
 
 namespace pc::ui {
@@ -37,6 +40,8 @@ constexpr OrdenFichero kOrdenesFichero[] = {
     {"CargarPtoCruzFormatoVIEJO1", "CargarPtoCruzFormatoVIEJO1", true},
     {"CargarPtocRuzparaImprimirPCI1", "CargarPtocRuzparaImprimirPCI1", true},
     {"GrabarPtoCruzparaImprimir1", "CargarPtocRuzparaImprimirPCI1", true},
+    {"ImportarOXS1", "ImportarOXS1", true},
+    {"ExportarOXS1", "ImportarOXS1", true},
 };
 
 const OrdenFichero* orden_fichero(const char* entrada) {
@@ -73,8 +78,10 @@ void TForm2::crear_menu_edicion() {
     menu->addSeparator();
     QAction* acercar = entrada_edicion(menu, "Acercar1", "zoom-in", u(texto::kAcercar));
     QAction* alejar = entrada_edicion(menu, "Alejar1", "zoom-out", u(texto::kAlejar));
+    QAction* ajustar = entrada_edicion(menu, "Ajustar1", "zoom-fit-best", u(texto::kAjustar));
     connect(acercar, &QAction::triggered, this, [this] { zoom(1); });
     connect(alejar, &QAction::triggered, this, [this] { zoom(-1); });
+    connect(ajustar, &QAction::triggered, this, &TForm2::ajustar_zoom);
 }
 
 void TForm2::crear_menu_recientes() {
@@ -138,12 +145,14 @@ void TForm2::tras_orden(const std::string& nombre, const char* entrada) {
             llenar_recientes();
             if (of->patron) {
                 fichero_actual_ = f;
+                reabrir_actual_ = QLatin1String(of->reabrir);
                 historial_->marcar_grabado();
             }
         }
     }
     actualizar_edicion();
     actualizar_titulo();
+    recuperacion_->tras_orden();
 }
 
 void TForm2::actualizar_edicion() {
@@ -180,9 +189,13 @@ void TForm2::rehacer() {
 }
 
 void TForm2::al_soltar(Qt::MouseButton boton, QPoint) {
-    if (boton != Qt::LeftButton || !trazo_) return;
+    if (boton != Qt::LeftButton) return;
+    clic_consumido_ = false;
+    raton_soltado(*estado_);
+    if (!trazo_) return;
     trazo_ = false;
-    tras_orden(nombre_trazo(*estado_), nullptr);
+    tras_orden(nombre_uso(*estado_), nullptr);
+    sincronizar();
 }
 
 void TForm2::al_rodar(int pasos, bool control, QPoint p) {
@@ -210,6 +223,14 @@ void TForm2::zoom(int pasos, std::optional<QPoint> en_lienzo) {
     const double escala = static_cast<double>(estado_->tam_celda) / antes;
     scrollbar2_->setValue(static_cast<int>(std::lround(p.x() * escala)) - en_vista.x());
     scrollbar1_->setValue(static_cast<int>(std::lround(p.y() * escala)) - en_vista.y());
+    sincronizar();
+}
+
+void TForm2::ajustar_zoom() {
+    if (image1_->isHidden()) return;
+    ejecutar(anotados_, [&] { poner_zoom(sesion_, zoom_para_ajustar(*estado_, panel2_->width(), panel2_->height())); });
+    scrollbar2_->setValue(0);
+    scrollbar1_->setValue(0);
     sincronizar();
 }
 

@@ -12,6 +12,7 @@ namespace pc::ui {
 
 Lienzo::Lienzo(const QImage* imagen, QWidget* padre) : QWidget(padre), imagen_(imagen) {
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);  // un clic en el lienzo quita el teclado a los campos de texto
     setAttribute(Qt::WA_OpaquePaintEvent);
     ajustar();
 }

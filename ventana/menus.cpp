@@ -5,10 +5,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/datos_instalados.h"
 #include "ordenes/sesion/patron.h"
 #include "ordenes/sesion/principal.h"
 #include "ordenes/sesion/visor.h"
 #include "ordenes/ficheros/ficheros_patron.h"
+#include "ordenes/ficheros/oxs.h"
 #include "ordenes/patron/editar.h"
 #include "ordenes/patron/fiel.h"
 #include "ordenes/patron/generar.h"
@@ -20,6 +22,7 @@
 #include "ordenes/hilos/columnas.h"
 #include "ordenes/hilos/tonos.h"
 #include "ordenes/hilos/vista_paleta.h"
+#include "ventana/preferencias.h"
 
 namespace pc::ui {
 namespace {
@@ -57,11 +60,15 @@ void exportar_troceado(Sesion& s) {
     exportar_bmp_troceado(s, QCoreApplication::applicationDirPath().toStdString());
 }
 // Los rótulos que comparten el menú del lienzo del patrón y el de la paleta.
-const std::string& rotulo_seleccionar(const Estado& e) { return e.rotulos.seleccionar; }
-const std::string& rotulo_origen(const Estado& e) { return e.rotulos.origen; }
-const std::string& rotulo_destino(const Estado& e) { return e.rotulos.destino; }
+std::string rotulo_seleccionar(const Estado& e) { return e.rotulos.seleccionar; }
+std::string rotulo_origen(const Estado& e) { return e.rotulos.origen; }
+std::string rotulo_destino(const Estado& e) { return e.rotulos.destino; }
+// En la carpeta de datos del usuario (junto al programa instalado no se puede escribir); el
+// diálogo de leer catálogos se abrirá después allí.
 void graba_paleta(Sesion& s) {
-    graba_paleta_dmc(s, QCoreApplication::applicationDirPath().toStdString());
+    const std::string carpeta = carpeta_datos_usuario();
+    graba_paleta_dmc(s, carpeta);
+    recordar_carpeta(QStringLiteral("catalogos"), QString::fromStdString(carpeta + "/" + kFicheroDmcAux));
 }
 
 const std::vector<EntradaMenu>& tabla_principal() {
@@ -71,6 +78,8 @@ const std::vector<EntradaMenu>& tabla_principal() {
         orden(1, "CargarPuntoCruz1", "Cargar Punto Cruz", cargar_punto_cruz),
         orden(1, "GrabarPuntoCruz1", "Grabar Punto Cruz", grabar_punto_cruz),
         orden(1, "CargarPtocRuzparaImprimirPCI1", "Cargar Pto Cruz para Imprimir (*.PCI)", cargar_pci_orden),
+        orden(1, "ImportarOXS1", "Importar OXS...", importar_oxs),
+        orden(1, "ExportarOXS1", "Exportar OXS...", exportar_oxs),
         sep(1),
         orden(1, "AnchodelPuntodeCruz1", "Ancho del Punto de Cruz (Alto a escala)", ancho_a_escala),
         orden(1, "AltodelPuntodeCruzAnchoaescala1", "Alto del Punto de Cruz (Ancho a escala)", alto_a_escala),
@@ -131,9 +140,9 @@ const std::vector<EntradaMenu>& tabla_principal() {
               [](const Estado& e) { return e.metodo_color == 2; }),
         sep(1),
         rotulada(orden(1, "AclararelTAPIZ1", "Aclarar el TAPIZ", [](Sesion& s) { aclarar_tapiz(s, true); }),
-                 [](const Estado& e) -> const std::string& { return e.rotulos.aclarar_tapiz; }),
+                 [](const Estado& e) -> std::string { return e.rotulos.aclarar_tapiz; }),
         rotulada(orden(1, "OscurecerelTAPIZ1", "Oscurecer el TAPIZ", [](Sesion& s) { aclarar_tapiz(s, false); }),
-                 [](const Estado& e) -> const std::string& { return e.rotulos.oscurecer_tapiz; }),
+                 [](const Estado& e) -> std::string { return e.rotulos.oscurecer_tapiz; }),
         orden(1, "FactordeAclaradoOscurecimiento1", "Factor de Aclarado/Oscurecimiento", factor_aclarado),
         menu(1, "ComponenteRGBatratar1", "Componente RGB a tratar"),
         orden(2, "R1", "R", conmutar_r, [](const Estado& e) { return e.componente_r; }),
@@ -179,7 +188,7 @@ const std::vector<EntradaMenu>& tabla_lienzo() {
         rotulada(orden(0, "CopiarRGB11", "Copiar RGB a color ORIGEN", copiar_rgb_origen), rotulo_origen),
         rotulada(orden(0, "CopiarRGB21", "Copiar RGB a color DESTINO", copiar_rgb_destino), rotulo_destino),
         rotulada(orden(0, "CambiarColorORIGENporDESTINO1", "Cambiar Color ORIGEN por DESTINO", cambiar_color),
-                 [](const Estado& e) -> const std::string& { return e.rotulos.cambiar; }),
+                 [](const Estado& e) -> std::string { return e.rotulos.cambiar; }),
         menu(0, "ColorAvanzado1", "Color Avanzado"),
         orden(1, "RellenarColor1", "Rellenar Color (MACIZO)", rellenar_macizo),
         orden(1, "RellenarColorTRAMADO1", "Rellenar Color (TRAMADO)", rellenar_tramado),
@@ -191,10 +200,8 @@ const std::vector<EntradaMenu>& tabla_lienzo() {
         orden(1, "AclararColor1", "Aclara Color", [](Sesion& s) { aclarar_color(s, true); }),
         orden(1, "OscureceColor1", "Oscurece Color", [](Sesion& s) { aclarar_color(s, false); }),
         sep(0),
-        rotulada(orden(0, "MarcarX1Y11", "Marcar ZONA (X1,Y1)", marcar_x1y1),
-                 [](const Estado& e) -> const std::string& { return e.rotulos.marcar_x1y1; }),
-        rotulada(orden(0, "MarcarX2Y21", "Marcar ZONA (X2,Y2)", marcar_x2y2),
-                 [](const Estado& e) -> const std::string& { return e.rotulos.marcar_x2y2; }),
+        rotulada(orden(0, "MarcarX1Y11", "Marcar ZONA (X1,Y1)", marcar_x1y1), rotulo_marcar_x1y1),
+        rotulada(orden(0, "MarcarX2Y21", "Marcar ZONA (X2,Y2)", marcar_x2y2), rotulo_marcar_x2y2),
         sep(0),
         menu(0, "Perfilar2", "Perfilar"),
         orden(1, "HaciaAbajo1", "Hacia Abajo", perfilar_abajo),
@@ -242,26 +249,6 @@ const std::vector<EntradaMenu>& tabla_imagen() {
     return t;
 }
 
-// Crea la acción de una entrada y la conecta.
-QAction* crear_accion(QMenu* padre, const EntradaMenu& en, const AlElegir& al_elegir, Acciones& acciones,
-                      QActionGroup*& grupo) {
-    QAction* a = padre->addAction(QString::fromUtf8(en.texto));
-    a->setObjectName(QString::fromLatin1(en.nombre));
-    a->setEnabled(en.habilitada());
-    if (en.marca) a->setCheckable(true);
-    if (en.radio) {
-        if (!grupo) grupo = new QActionGroup(padre);
-        grupo->addAction(a);
-    } else {
-        grupo = nullptr;
-    }
-    if (en.habilitada()) {
-        QObject::connect(a, &QAction::triggered, a, [al_elegir, &en] { al_elegir(en); });
-    }
-    acciones.emplace_back(a, &en);
-    return a;
-}
-
 // Recorre la tabla: una entrada seguida de otras de más nivel es un submenú. `pila[n]` es
 // el menú que recibe las entradas de nivel n.
 void recorrer(std::vector<QMenu*>& pila, QMenuBar* barra, std::span<const EntradaMenu> tabla,
@@ -292,6 +279,45 @@ void recorrer(std::vector<QMenu*>& pila, QMenuBar* barra, std::span<const Entrad
 }
 
 }  // namespace
+
+// Crea la acción de una entrada y la conecta.
+QAction* crear_accion(QWidget* padre, const EntradaMenu& en, const AlElegir& al_elegir, Acciones& acciones,
+                      QActionGroup*& grupo) {
+    QAction* a = padre->addAction(QString::fromUtf8(en.texto));
+    a->setObjectName(QString::fromLatin1(en.nombre));
+    a->setEnabled(en.habilitada());
+    if (en.marca) a->setCheckable(true);
+    if (en.radio) {
+        if (!grupo) grupo = new QActionGroup(padre);
+        grupo->addAction(a);
+    } else {
+        grupo = nullptr;
+    }
+    if (en.habilitada()) {
+        QObject::connect(a, &QAction::triggered, a, [al_elegir, &en] { al_elegir(en); });
+    }
+    acciones.emplace_back(a, &en);
+    return a;
+}
+
+std::string nombre_paso(const EntradaMenu& en) {
+    const std::pair<std::span<const EntradaMenu>, bool> tablas[] = {
+        {tabla_principal(), true}, {tabla_lienzo(), false}, {tabla_paleta(), false}};
+    for (const auto& [tabla, barra] : tablas) {
+        if (tabla.empty() || &en < tabla.data() || &en >= tabla.data() + tabla.size()) continue;
+        std::string nombre = en.texto ? en.texto : "";
+        int nivel = en.nivel;
+        // Hacia atrás, cada entrada de menos nivel es el submenú que la contiene.
+        for (auto i = static_cast<std::size_t>(&en - tabla.data()); i-- > 0 && nivel > (barra ? 1 : 0);) {
+            const EntradaMenu& padre = tabla[i];
+            if (padre.nivel >= nivel || !padre.texto) continue;
+            nombre = std::string(padre.texto) + " " + nombre;
+            nivel = padre.nivel;
+        }
+        return nombre;
+    }
+    return en.texto ? en.texto : "";
+}
 
 std::span<const EntradaMenu> menu_principal() { return tabla_principal(); }
 std::span<const EntradaMenu> menu_lienzo() { return tabla_lienzo(); }

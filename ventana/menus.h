@@ -11,6 +11,7 @@
 #include "ordenes/sesion/sesion.h"
 
 class QAction;
+class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QWidget;
@@ -20,7 +21,7 @@ namespace pc::ui {
 using Orden = void (*)(Sesion&);
 using Marca = bool (*)(const Estado&);
 // Rótulo que cambia con el estado; vacío deja el rótulo de la tabla.
-using Rotulo = const std::string& (*)(const Estado&);
+using Rotulo = std::string (*)(const Estado&);
 
 // Lo que hace una entrada además de (o en vez de) una orden.
 enum class Accion { kNinguna, kSalir, kAcerca, kAyuda, kVerBmp, kCerrarVisor, kImprimir };
@@ -55,5 +56,12 @@ void construir(QMenu* menu, std::span<const EntradaMenu> tabla, const AlElegir& 
                Acciones& acciones);
 // Pone cada marca y cada rótulo variable según el estado del diseño.
 void sincronizar_marcas(const Acciones& acciones, const Estado& e);
+// Crea la acción de una entrada en `padre` (un menú o una barra de herramientas), la conecta y
+// la añade a `acciones`. Las entradas radio seguidas comparten `grupo`.
+QAction* crear_accion(QWidget* padre, const EntradaMenu& en, const AlElegir& al_elegir, Acciones& acciones,
+                      QActionGroup*& grupo);
+// Nombre del paso de deshacer de una entrada: su camino desde el primer submenú ("Perfilar
+// Todo" para "Perfilar" > "Todo"); los menús de la barra no cuentan.
+std::string nombre_paso(const EntradaMenu& en);
 
 }  // namespace pc::ui

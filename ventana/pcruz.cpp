@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 
 #include "app/datos_instalados.h"
@@ -16,17 +17,23 @@
 #include "ordenes/sesion/deshacer.h"
 #include "ordenes/sesion/patron.h"
 #include "ordenes/sesion/principal.h"
+#include "ordenes/patron/zonas.h"
+#include "ordenes/sesion/zoom.h"
 #include "ventana/acerca.h"
+#include "ventana/barra_herramientas.h"
+#include "ventana/colores_grafico.h"
+#include "ventana/lienzo_patron.h"
 #include "ventana/atajos.h"
 #include "ventana/bmp.h"
 #include "ventana/lienzo.h"
 #include "ventana/panel_estado.h"
 #include "ventana/preferencias.h"
+#include "ventana/recuperacion.h"
 #include "ventana/textos_ui.h"
 #include "app/texto.h"
 #include "ordenes/ficheros/ficheros_patron.h"
+#include "ordenes/ficheros/oxs.h"
 #include "ventana/impresion/imprime.h"
-#include "render/dibujo_patron.h"
 #include "threads/datos.h"
 #include "ventana/hilos/columnas.h"
 #include "ventana/hilos/lienzo_paleta.h"
@@ -37,6 +44,7 @@ namespace {
 constexpr int kAnchoVentana = 592, kAltoVentana = 395;
 constexpr int kLadoPaleta = 1200;
 constexpr int kAnchoPaneles[3] = {200, 150, 50};
+constexpr int kAnchoPanelPunto = 80;
 
 Boton boton_de(Qt::MouseButton b) {
     switch (b) {
@@ -70,25 +78,33 @@ TForm2::TForm2(Dialogos& dialogos, Imagen& imagen, const std::string& argumento,
     crear_menus();
     valores_iniciales(*estado_);
     poner_textos_incorporados(*estado_);
-    patron_ = crear_lienzo_patron();
-    image1_->ajustar();
     sincronizar();
+    // Un diseño que quedó sin grabar al caerse el programa se ofrece antes que nada; si se
+    // recupera, el fichero de la línea de órdenes no se abre encima.
+    recuperacion_ = std::make_unique<VigiaRecuperacion>(*this);
+    const std::optional<DatosRecuperacion> recuperado = recuperacion_->ofrecer();
     ejecutar(dialogos_, [this] { aviso_inicio(dialogos_); });
-    const std::string fichero = recortar(argumento);
+    const std::string fichero = recuperado ? std::string() : recortar(argumento);
     if (!fichero.empty()) {
         anotados_.empezar();
         const bool ok = ejecutar(dialogos_, [&] { abrir_al_arrancar(sesion_, fichero); });
         if (ok && !anotados_.fallo()) {
             fichero_actual_ = QFileInfo(QString::fromStdString(fichero)).absoluteFilePath();
-            anadir_reciente(es_pci(fichero) ? QStringLiteral("CargarPtocRuzparaImprimirPCI1")
-                                            : QStringLiteral("CargarPuntoCruz1"),
-                            fichero_actual_);
+            reabrir_actual_ = es_pci(fichero)   ? QStringLiteral("CargarPtocRuzparaImprimirPCI1")
+                              : es_oxs(fichero) ? QStringLiteral("ImportarOXS1")
+                                                : QStringLiteral("CargarPuntoCruz1");
+            anadir_reciente(reabrir_actual_, fichero_actual_);
             llenar_recientes();
         }
         sincronizar();
     }
     // Lo cargado al arrancar es el punto de partida: no se deshace.
     historial_->empezar(*estado_);
+    if (recuperado) {
+        fichero_actual_ = QString::fromStdString(recuperado->original);
+        historial_->marcar_sin_grabar();
+        recuperacion_->recuperado();
+    }
     actualizar_edicion();
     actualizar_titulo();
     if (!fichero.empty()) showMaximized();
@@ -110,7 +126,7 @@ void TForm2::crear_controles() {
     image2_ = new Lienzo(&paleta_, panel2_);
     image2_->setObjectName(QStringLiteral("Image2"));
     image2_->move(1, 1);
-    image1_ = new Lienzo(&patron_, panel2_);
+    image1_ = new LienzoPatron(*estado_, panel2_);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->move(1, 1);
     image1_->setToolTip(QString::fromUtf8(texto::kPistaLienzo));
@@ -124,6 +140,7 @@ void TForm2::crear_controles() {
     scrollbar2_ = crear_barra(Qt::Horizontal, "ScrollBar2", kLadoLienzo, central);
     connect(scrollbar1_, &QScrollBar::valueChanged, this, &TForm2::desplazar_vertical);
     connect(scrollbar2_, &QScrollBar::valueChanged, this, &TForm2::desplazar_horizontal);
+    panel2_->installEventFilter(this);  // al cambiar de tamaño, el lienzo y las barras lo siguen
     rejilla->addWidget(panel2_, 0, 0);
     rejilla->addWidget(scrollbar1_, 0, 1);
     rejilla->addWidget(scrollbar2_, 1, 0);
@@ -140,6 +157,14 @@ void TForm2::crear_controles() {
         if (n == 1) paneles_[n]->setFixedWidth(kAnchoPaneles[n]);
         else paneles_[n]->setMinimumWidth(kAnchoPaneles[n]);
         barra->addWidget(paneles_[n], n == 0 ? 1 : 0);
+        if (n == 0) {
+            // El punto bajo el puntero, junto al hilo que muestra el panel 0.
+            punto_ = new PanelEstado(barra);
+            punto_->setObjectName(QStringLiteral("PanelPunto"));
+            punto_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            punto_->setFixedWidth(kAnchoPanelPunto);
+            barra->addWidget(punto_);
+        }
     }
     setStatusBar(barra);
 }
@@ -159,8 +184,22 @@ void TForm2::crear_menus() {
     image2_->poner_menu(popup2);
     crear_menu_edicion();
     crear_menu_recientes();
+    crear_grabar();
+    herramientas_ = new BarraHerramientas(*this, al_elegir, acciones_);
+    addToolBar(Qt::TopToolBarArea, herramientas_);
+    colores_ = new DockColores(*this);
+    addDockWidget(Qt::LeftDockWidgetArea, colores_);
+    // Cerrada, se vuelve a abrir desde el menú Edición.
+    if (auto* edicion = findChild<QMenu*>(QStringLiteral("Edicin1"))) {
+        edicion->addSeparator();
+        QAction* ver = colores_->toggleViewAction();
+        ver->setObjectName(QStringLiteral("ColoresdelGrafico1"));
+        edicion->addAction(ver);
+    }
+    restoreState(disposicion_guardada());
     // Después de todos los menús, para que valga también con las entradas que se añadan.
     poner_atajos(this);
+    poner_mnemonicos();
 }
 
 void TForm2::conectar(TForm1* visor, TAboutBox* acerca) {
@@ -176,6 +215,12 @@ void TForm2::conectar_columnas(TForm3* columnas) {
 }
 
 QString TForm2::panel(int n) const { return n >= 0 && n < 3 ? paneles_[n]->text() : QString(); }
+
+QString TForm2::panel_punto() const { return punto_->text(); }
+
+Lienzo* TForm2::lienzo_patron() const { return image1_; }
+
+QRgb TForm2::pixel_patron(int x, int y) const { return image1_->pixel(x, y); }
 
 bool TForm2::pista_activa() const { return !image1_->toolTip().isEmpty(); }
 
@@ -194,12 +239,23 @@ void TForm2::elegir(const EntradaMenu& en) {
     historial_->antes(*estado_);
     anotados_.empezar();
     if (en.orden) ejecutar(anotados_, [&] { en.orden(sesion_); });
-    tras_orden(en.texto ? en.texto : "", en.nombre);
+    vista_.terminar_progreso();
+    tras_orden(nombre_paso(en), en.nombre);
     sincronizar();
 }
 
 void TForm2::ejecutar_orden(const std::function<void(Sesion&)>& orden) {
     ejecutar(dialogos_, [&] { orden(sesion_); });
+    vista_.terminar_progreso();
+    sincronizar();
+}
+
+void TForm2::ejecutar_paso(const std::string& nombre, const std::function<void(Sesion&)>& orden) {
+    historial_->antes(*estado_);
+    anotados_.empezar();
+    ejecutar(anotados_, [&] { orden(sesion_); });
+    vista_.terminar_progreso();
+    tras_orden(nombre, nullptr);
     sincronizar();
 }
 
@@ -209,6 +265,10 @@ void TForm2::sincronizar() {
     image1_->setVisible(!estado_->ver_bmp_exportado);
     image2_->setVisible(estado_->ver_bmp_exportado);
     image2_->update();
+    image1_->poner_zona(zona_a_la_vista(*estado_));
+    ajustar_lienzos();
+    if (herramientas_) herramientas_->sincronizar(*estado_);
+    if (colores_) colores_->sincronizar();
     if (visor_) visor_->sincronizar();
     if (columnas_) columnas_->sincronizar();
 }
@@ -217,7 +277,39 @@ void TForm2::poner_panel(int n, const std::string& texto) {
     if (n >= 0 && n < 3) paneles_[n]->poner(QString::fromStdString(texto));
 }
 
-void TForm2::repintar_patron() { image1_->update(); }
+void TForm2::repintar_patron() {
+    ajustar_lienzos();
+    image1_->update();
+}
+
+namespace {
+// Posición del lienzo para el valor de su barra: -valor, salvo en 0, donde el lienzo
+// recién creado se queda en su sitio de partida (1).
+int posicion_de(int actual, int valor) { return valor == 0 && actual == 1 ? 1 : -valor; }
+}  // namespace
+
+void TForm2::ajustar_lienzos() {
+    const Estado& e = *estado_;
+    const QSize vista = panel2_->size();
+    const QSize tapiz(extension_tapiz(e.ancho, e.tam_celda), extension_tapiz(e.alto, e.tam_celda));
+    image1_->setFixedSize(tapiz.expandedTo(vista));
+    // Las barras son del lienzo que se ve: su rango, lo que sobra de él, y su valor, donde está.
+    Lienzo* visible = e.ver_bmp_exportado ? image2_ : image1_;
+    const QPoint antes = visible->pos();
+    {
+        const QSignalBlocker b1(scrollbar1_), b2(scrollbar2_);
+        scrollbar2_->setRange(0, std::max(0, visible->width() - vista.width()));
+        scrollbar1_->setRange(0, std::max(0, visible->height() - vista.height()));
+        scrollbar2_->setValue(-antes.x());
+        scrollbar1_->setValue(-antes.y());
+    }
+    visible->move(posicion_de(antes.x(), scrollbar2_->value()), posicion_de(antes.y(), scrollbar1_->value()));
+}
+
+bool TForm2::eventFilter(QObject* objeto, QEvent* ev) {
+    if (objeto == panel2_ && ev->type() == QEvent::Resize) ajustar_lienzos();
+    return QMainWindow::eventFilter(objeto, ev);
+}
 
 // Las celdas repintadas se juntan en un rectángulo que se actualiza una sola vez al volver
 // al bucle de mensajes: un relleno de cientos de miles de puntos no hace otras tantas
@@ -244,6 +336,12 @@ void TForm2::poner_color_fondo(QRgb c) {
 }
 
 void TForm2::al_pulsar(Qt::MouseButton boton, QPoint p) {
+    // Con un color resaltado, el clic sólo lo quita (el derecho abre además su menú).
+    if (image1_->resaltado()) {
+        image1_->resaltar(std::nullopt);
+        clic_consumido_ = boton == Qt::LeftButton;
+        if (clic_consumido_) return;
+    }
     // Un trazo, de la pulsación a la suelta del botón izquierdo, es un solo paso.
     if (boton == Qt::LeftButton) {
         historial_->antes(*estado_);
@@ -255,35 +353,40 @@ void TForm2::al_pulsar(Qt::MouseButton boton, QPoint p) {
 }
 
 void TForm2::al_mover(Qt::MouseButtons botones, QPoint p) {
-    ejecutar(dialogos_, [&] { raton_movido(sesion_, botones.testFlag(Qt::LeftButton), p.x(), p.y()); });
+    const bool izquierdo = botones.testFlag(Qt::LeftButton) && !clic_consumido_;
+    ejecutar(dialogos_, [&] { raton_movido(sesion_, izquierdo, p.x(), p.y()); });
+    punto_->poner(QString::fromStdString(texto_posicion(*estado_, p.x(), p.y())));
+    if (izquierdo) image1_->poner_zona(zona_a_la_vista(*estado_));  // la herramienta Zona
 }
 
 // El desplazamiento mueve sólo los lienzos visibles; no redibuja.
 void TForm2::desplazar_vertical(int p) {
-    for (Lienzo* l : {image1_, image2_}) {
+    for (Lienzo* l : {static_cast<Lienzo*>(image1_), image2_}) {
         if (!l->isHidden()) l->move(l->x(), -p);
     }
 }
 
 void TForm2::desplazar_horizontal(int p) {
-    for (Lienzo* l : {image1_, image2_}) {
+    for (Lienzo* l : {static_cast<Lienzo*>(image1_), image2_}) {
         if (!l->isHidden()) l->move(-p, l->y());
     }
 }
 
 void TForm2::salir() {
-    if (!confirmar_salida_con_cambios(dialogos_, historial_->modificado())) return;
+    if (!puede_salir()) return;
     salida_confirmada_ = true;
     close();
 }
 
 void TForm2::closeEvent(QCloseEvent* ev) {
-    if (!salida_confirmada_ && !confirmar_salida_con_cambios(dialogos_, historial_->modificado())) {
+    if (!salida_confirmada_ && !puede_salir()) {
         ev->ignore();
         return;
     }
     salida_confirmada_ = true;
+    recuperacion_->al_salir();
     if (!isMinimized()) guardar_geometria(saveGeometry());
+    guardar_disposicion(saveState());
     ev->accept();
     QCoreApplication::quit();
 }

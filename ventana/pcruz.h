@@ -21,13 +21,17 @@ class QScrollBar;
 
 namespace pc::ui {
 
+class BarraHerramientas;
+class DockColores;
 class Lienzo;
+class LienzoPatron;
 class PanelEstado;
 class TForm1;
 class TForm3;
 class TAboutBox;
 class TForm4;
 class VentanaAyuda;
+class VigiaRecuperacion;
 
 class TForm2 : public QMainWindow {
     Q_OBJECT
@@ -46,13 +50,19 @@ public:
 
     Estado& estado() { return *estado_; }
     Sesion& sesion() { return sesion_; }
-    QImage& imagen_patron() { return patron_; }
+    // El píxel (x, y) del lienzo del patrón tal como se ve (el lienzo no es una imagen entera).
+    QRgb pixel_patron(int x, int y) const;
     QImage& imagen_paleta() { return paleta_; }
-    Lienzo* lienzo_patron() const { return image1_; }
+    Lienzo* lienzo_patron() const;
+    LienzoPatron* vista_patron() const { return image1_; }
+    BarraHerramientas* herramientas() const { return herramientas_; }
+    DockColores* colores() const { return colores_; }
     Lienzo* lienzo_paleta() const { return image2_; }
     QScrollBar* barra_vertical() const { return scrollbar1_; }
     QScrollBar* barra_horizontal() const { return scrollbar2_; }
     QString panel(int n) const;
+    // Panel con el punto bajo el puntero ("x, y").
+    QString panel_punto() const;
     bool pista_activa() const;
     VentanaAyuda* ayuda() const { return ayuda_; }
 
@@ -60,8 +70,11 @@ public:
     void elegir(const EntradaMenu& entrada);
     // Ejecuta una orden de otra ventana y refleja después el estado, como un menú.
     void ejecutar_orden(const std::function<void(Sesion&)>& orden);
-    // Marcas de los menús y lienzo visible según el estado del diseño.
+    // Marcas de los menús, herramientas, colores y lienzo visible según el estado del diseño.
     void sincronizar();
+    // Ejecuta una orden de la barra de herramientas o de la ventana de colores como un paso
+    // con nombre (se deshace como las de los menús).
+    void ejecutar_paso(const std::string& nombre, const std::function<void(Sesion&)>& orden);
 
     // Para la vista.
     void poner_panel(int n, const std::string& texto);
@@ -76,14 +89,28 @@ public:
     // Cambia el tamaño de celda en `pasos` (positivo: acercar) dejando en su sitio el punto
     // que está bajo `en_lienzo` (píxeles del lienzo), o el del centro de la vista.
     void zoom(int pasos, std::optional<QPoint> en_lienzo = std::nullopt);
+    // "Ajustar a la ventana": el tapiz entero a la vista.
+    void ajustar_zoom();
+    // Tamaño del lienzo del patrón y rango de las barras según el tapiz, el zoom y la vista.
+    void ajustar_lienzos();
     // Vuelve a abrir un archivo reciente con la orden que lo abrió (o la que abre lo grabado).
     void abrir_reciente(const QString& orden, const QString& fichero);
     QMenu* menu_recientes() const { return recientes_; }
     QString fichero_actual() const { return fichero_actual_; }
+    // Copias de recuperación del diseño sin grabar (recuperacion.cpp).
+    VigiaRecuperacion& recuperacion() { return *recuperacion_; }
+    // "Grabar" (Ctrl+S): al fichero del que vino el diseño sin preguntar; sin él (o si es de
+    // un formato viejo) pregunta como "Grabar Punto Cruz". true si quedó grabado.
+    bool grabar();
+    // Abre los ficheros soltados sobre la ventana, cada uno con la entrada de menú de su clase.
+    void abrir_soltados(const QStringList& ficheros);
 
 protected:
     void closeEvent(QCloseEvent* ev) override;
     void showEvent(QShowEvent* ev) override;
+    bool eventFilter(QObject* objeto, QEvent* ev) override;
+    void dragEnterEvent(QDragEnterEvent* ev) override;
+    void dropEvent(QDropEvent* ev) override;
 
 private:
     void crear_controles();
@@ -93,7 +120,12 @@ private:
     void desplazar_vertical(int p);
     void desplazar_horizontal(int p);
     void salir();
+    // La pregunta de salida (con "Grabar" si hay cambios): true si se puede cerrar.
+    bool puede_salir();
     void abrir_ayuda();
+    // costumbres.cpp: "Grabar", menús con Alt y F10.
+    void crear_grabar();
+    void poner_mnemonicos();
     // edicion.cpp
     void crear_menu_edicion();
     void crear_menu_recientes();
@@ -111,14 +143,16 @@ private:
     std::unique_ptr<Estado> estado_;
     VistaQt vista_;
     Sesion sesion_;
-    QImage patron_;
     QImage paleta_;
-    Lienzo* image1_ = nullptr;
+    LienzoPatron* image1_ = nullptr;
     Lienzo* image2_ = nullptr;
     QWidget* panel2_ = nullptr;
     QScrollBar* scrollbar1_ = nullptr;
     QScrollBar* scrollbar2_ = nullptr;
     PanelEstado* paneles_[3] = {};
+    PanelEstado* punto_ = nullptr;
+    BarraHerramientas* herramientas_ = nullptr;
+    DockColores* colores_ = nullptr;
     Acciones acciones_;
     TForm1* visor_ = nullptr;
     TAboutBox* acerca_ = nullptr;
@@ -131,10 +165,14 @@ private:
     // Deshacer y rehacer, archivos recientes y fichero abierto.
     std::unique_ptr<Historial> historial_;
     bool trazo_ = false;  // botón izquierdo pulsado sobre el lienzo
+    bool clic_consumido_ = false;  // el clic izquierdo sólo quitó el resaltado: no arrastra
     QAction* deshacer_ = nullptr;
     QAction* rehacer_ = nullptr;
     QMenu* recientes_ = nullptr;
     QString fichero_actual_;
+    QString reabrir_actual_;  // entrada que vuelve a abrir fichero_actual_ (dice su formato)
+    // La última: se destruye la primera, antes que el estado y el historial que mira.
+    std::unique_ptr<VigiaRecuperacion> recuperacion_;
 };
 
 }  // namespace pc::ui

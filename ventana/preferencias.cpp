@@ -1,15 +1,19 @@
 #include "ventana/preferencias.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include "app/datos_instalados.h"
 
 namespace pc::ui {
 
 namespace {
 const char* const kClaveRecientes = "recientes";
 const char* const kClaveGeometria = "ventana/geometria";
+const char* const kClaveDisposicion = "ventana/disposicion";
 }  // namespace
 
 std::unique_ptr<QSettings> abrir_preferencias() {
@@ -20,7 +24,8 @@ std::unique_ptr<QSettings> abrir_preferencias() {
 }
 
 QString clase_de_fichero(const std::string& extension) {
-    QString ext = QString::fromStdString(extension).toLower();
+    // De una lista ("*.dat;*.txt") cuenta la primera.
+    QString ext = QString::fromStdString(extension).toLower().section(QLatin1Char(';'), 0, 0);
     while (ext.startsWith(QLatin1Char('*')) || ext.startsWith(QLatin1Char('.'))) ext.remove(0, 1);
     if (ext == QLatin1String("bmp") || ext == QLatin1String("png") || ext == QLatin1String("jpg") ||
         ext == QLatin1String("jpeg"))
@@ -34,6 +39,12 @@ QString clase_de_fichero(const std::string& extension) {
 QString carpeta_de(const QString& clase) {
     const QString guardada = abrir_preferencias()->value(QStringLiteral("carpetas/") + clase).toString();
     if (!guardada.isEmpty() && QFileInfo(guardada).isDir()) return guardada;
+    // Los catálogos, donde esté el dmc_aux.dat grabado: en la carpeta de datos del usuario o,
+    // el de versiones anteriores, junto al programa.
+    if (clase == QLatin1String("catalogos")) {
+        const std::string dmc_aux = carpeta_dmc_aux(QCoreApplication::applicationDirPath().toStdString());
+        if (!dmc_aux.empty()) return QString::fromStdString(dmc_aux);
+    }
     const auto sitio = clase == QLatin1String("imagenes") ? QStandardPaths::PicturesLocation
                                                           : QStandardPaths::DocumentsLocation;
     const QString defecto = QStandardPaths::writableLocation(sitio);
@@ -85,6 +96,14 @@ QByteArray geometria_guardada() { return abrir_preferencias()->value(QLatin1Stri
 
 void guardar_geometria(const QByteArray& geometria) {
     abrir_preferencias()->setValue(QLatin1String(kClaveGeometria), geometria);
+}
+
+QByteArray disposicion_guardada() {
+    return abrir_preferencias()->value(QLatin1String(kClaveDisposicion)).toByteArray();
+}
+
+void guardar_disposicion(const QByteArray& disposicion) {
+    abrir_preferencias()->setValue(QLatin1String(kClaveDisposicion), disposicion);
 }
 
 }  // namespace pc::ui

@@ -1,5 +1,6 @@
 // Lo que el programa recuerda entre una ejecución y otra (QSettings): la última carpeta de
-// cada clase de fichero, los archivos recientes y el tamaño y sitio de la ventana principal.
+// cada clase de fichero, los archivos recientes, el tamaño y sitio de la ventana principal y
+// el de su barra de herramientas y su ventana de colores.
 // Con la variable de entorno PC_CONFIGURACION (una carpeta) se guardan ahí, en
 // "puntocruz.ini"; las pruebas la usan para no tocar los ajustes del usuario.
 #pragma once
@@ -34,5 +35,8 @@ void quitar_reciente(const QString& fichero);
 
 QByteArray geometria_guardada();
 void guardar_geometria(const QByteArray& geometria);
+// Sitio de la barra de herramientas y de la ventana de colores (abierta o cerrada).
+QByteArray disposicion_guardada();
+void guardar_disposicion(const QByteArray& disposicion);
 
 }  // namespace pc::ui

@@ -64,6 +64,21 @@ inline constexpr const char* kTipoFichero = "Tipo:";
 inline constexpr const char* kEdicion = "Edición";
 inline constexpr const char* kAcercar = "Acercar";
 inline constexpr const char* kAlejar = "Alejar";
+inline constexpr const char* kAjustar = "Ajustar a la ventana";
+inline constexpr const char* kGrabar = "Grabar";
+
+// Barra de herramientas y ventana de colores del gráfico.
+inline constexpr const char* kHerramientas = "Herramientas";
+inline constexpr const char* kColorActual = "Color actual";
+inline constexpr const char* kColoresGrafico = "Colores del gráfico";
+inline constexpr const char* kBuscarHilo = "Buscar hilo";
+inline constexpr const char* kBuscarHiloPista = "Número de hilo del catálogo activo y Intro";
+inline constexpr const char* kColumnaSimbolo = "Símb.";
+inline constexpr const char* kColumnaHilo = "Hilo";
+inline constexpr const char* kColumnaPuntos = "Puntos";
+inline constexpr const char* kPistaColores =
+    "Clic: color actual. Doble clic: resalta sus puntos en el gráfico hasta el siguiente clic. "
+    "Pincha en la cabecera para ordenar por número de hilo o por puntos.";
 inline constexpr const char* kRecientes = "Archivos recientes";
 inline constexpr const char* kSinTitulo = "Sin título";
 inline constexpr const char* kRecienteNoExiste = "El fichero \"%1\" ya no existe.";

@@ -11,7 +11,7 @@
 #include "ventana/pcruz.h"
 #include "ventana/hilos/columnas.h"
 #include "render/dibujo_paleta.h"
-#include "render/dibujo_patron.h"
+#include "threads/vista_paleta.h"
 #include "render/imagen_qt.h"
 #include "render/impresion.h"
 
@@ -52,39 +52,45 @@ void VistaQt::memo_linea(const std::string& linea) {
     else memo_pendiente_.push_back(linea);
 }
 
-void VistaQt::redibujar() {
-    dibujar_patron(principal_.imagen_patron(), principal_.estado());
-    principal_.repintar_patron();
-}
+// El lienzo del patrón se dibuja del estado al repintarse: redibujar es pedir que se repinte
+// lo que se ve, o sólo la celda que cambió.
+void VistaQt::redibujar() { principal_.repintar_patron(); }
 
-void VistaQt::redibujar_celda(int x, int y) {
-    dibujar_punto(principal_.imagen_patron(), principal_.estado(), x, y);
-    principal_.repintar_celda(x, y);
-}
+void VistaQt::redibujar_celda(int x, int y) { principal_.repintar_celda(x, y); }
 
-void VistaQt::repintar_celda(int x, int y) {
-    pintar_celda(principal_.imagen_patron(), principal_.estado(), x, y);
-    principal_.repintar_celda(x, y);
-}
+void VistaQt::repintar_celda(int x, int y) { principal_.repintar_celda(x, y); }
 
-void VistaQt::dibujar_lado(int x, int y, int k) {
-    pc::dibujar_lado(principal_.imagen_patron(), principal_.estado(), x, y, k);
-    principal_.repintar_celda(x, y);
-}
+void VistaQt::dibujar_lado(int x, int y, int) { principal_.repintar_celda(x, y); }
 
-void VistaQt::limpiar_lienzo() {
-    pc::limpiar_lienzo(principal_.imagen_patron());
-    principal_.repintar_patron();
-}
+void VistaQt::limpiar_lienzo() { principal_.repintar_patron(); }
 
 void VistaQt::mostrar_visor() {
+    if (minimizada_) visor_al_restaurar_ = true;
     if (visor_) visor_->mostrar();
     else mostrar_pendiente_ = true;
 }
 
-void VistaQt::minimizar() { principal_.showMinimized(); }
+void VistaQt::minimizar() {
+    // Al volver, la ventana recupera su estado (maximizada, por ejemplo) y el visor, que se
+    // esconde con ella, vuelve si estaba a la vista o si la orden lo mostró mientras tanto.
+    estado_ventana_ = principal_.windowState() & ~Qt::WindowMinimized;
+    visor_al_restaurar_ = visor_ && visor_->isVisible();
+    minimizada_ = true;
+    principal_.showMinimized();
+}
 
-void VistaQt::restaurar() { principal_.showNormal(); }
+void VistaQt::restaurar() {
+    minimizada_ = false;
+    principal_.setWindowState(estado_ventana_);
+    principal_.show();
+    if (visor_ && visor_al_restaurar_) visor_->mostrar();
+    visor_al_restaurar_ = false;
+}
+
+void VistaQt::terminar_progreso() {
+    if (progreso_puesto_) principal_.poner_panel(0, "");
+    progreso_puesto_ = false;
+}
 
 bool VistaQt::toca_actualizar() {
     const qint64 ahora = reloj_.elapsed();
@@ -102,6 +108,7 @@ void VistaQt::progreso(const std::string& texto) {
     // El texto se pone siempre (es barato), así queda el último; la pantalla sólo se
     // refresca unas pocas veces por segundo.
     principal_.poner_panel(0, texto);
+    progreso_puesto_ = true;
     if (toca_actualizar()) procesar_si_visible();
 }
 
@@ -120,6 +127,7 @@ void VistaQt::imprimir(const TrabajoImpresion& t) {
         // Mientras se dibuja no se ve ninguno de los dos lienzos; al acabar, la imagen.
         principal_.lienzo_patron()->hide();
         principal_.lienzo_paleta()->hide();
+        lienzo_paleta_de(kLadoLienzoPaleta);  // la imagen exportada mide siempre 1200 x 1200
         imprimir_en_imagen(principal_.imagen_paleta(), t, *this);
         principal_.lienzo_paleta()->show();
         principal_.lienzo_paleta()->update();
@@ -136,7 +144,17 @@ void VistaQt::imprimir(const TrabajoImpresion& t) {
 
 std::string VistaQt::bmp_impreso() { return codificar_bmp(principal_.imagen_paleta()); }
 
+void VistaQt::lienzo_paleta_de(int ancho) {
+    QImage& img = principal_.imagen_paleta();
+    if (img.width() == ancho) return;
+    img = QImage(ancho, kLadoLienzoPaleta, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    principal_.lienzo_paleta()->ajustar();
+}
+
 void VistaQt::dibujar_paleta(const DibujoPaleta& d) {
+    // Con muchos colores la lista sigue a la derecha del lienzo: se ensancha lo que haga falta.
+    lienzo_paleta_de(d.ancho);
     pc::dibujar_paleta(principal_.imagen_paleta(), d);
     principal_.lienzo_paleta()->update();
 }

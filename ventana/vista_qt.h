@@ -2,6 +2,7 @@
 // redibujados del lienzo del patrón, visor, minimizar y restaurar, progreso y color de fondo.
 #pragma once
 #include <QElapsedTimer>
+#include <Qt>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,9 @@ public:
     void al_frente() override;
     void mostrar_columnas() override;
 
+    // Al acabar una orden: si dejó un texto de progreso en el panel 0, lo quita.
+    void terminar_progreso();
+
     // Intervalo mínimo entre dos actualizaciones del progreso.
     static constexpr int kIntervaloMs = 250;
 
@@ -51,6 +55,8 @@ private:
     // true si ha pasado el intervalo desde la última actualización (y la anota).
     bool toca_actualizar();
     void procesar_si_visible();
+    // El lienzo de la paleta con ese ancho (y 1200 de alto), en blanco si cambia.
+    void lienzo_paleta_de(int ancho);
 
     TForm2& principal_;
     TForm1* visor_ = nullptr;
@@ -62,6 +68,11 @@ private:
     std::vector<std::string> memo_pendiente_;
     std::string paneles_visor_pendientes_[2];
     bool mostrar_pendiente_ = false;
+    // Minimizada por una orden larga: el estado al que vuelve y si vuelve el visor.
+    Qt::WindowStates estado_ventana_ = Qt::WindowNoState;
+    bool minimizada_ = false;
+    bool visor_al_restaurar_ = false;
+    bool progreso_puesto_ = false;
 };
 
 }  // namespace pc::ui

@@ -10,6 +10,8 @@
 #include "app/texto.h"
 #include "files/fichero_pc.h"
 #include "files/fichero_pci.h"
+#include "files/oxs.h"
+#include "ordenes/ficheros/oxs.h"
 #include "ordenes/patron/paleta.h"
 #include "ordenes/hilos/catalogo.h"
 
@@ -54,6 +56,7 @@ void cargar_con_dialogo(Sesion& s, int formato) {
 // que el tamaño de celda.
 void ajustar_rejilla(Sesion& s, int ancho, int alto) {
     Estado& e = s.e;
+    lienzo_de_partida(e);
     if (e.tam_celda <= 0) e.tam_celda = 4;
     int rejilla = entero(e.tam_rejilla);
     if (rejilla < 1) {
@@ -69,7 +72,8 @@ void ajustar_rejilla(Sesion& s, int ancho, int alto) {
     }
 }
 
-// Un diseño aparte, con la rejilla de `e` en blanco, donde leer un fichero sin tocar el abierto.
+}  // namespace
+
 std::unique_ptr<Estado> diseno_aparte(const Estado& e) {
     auto leido = crear_estado();
     leido->puntos = e.puntos;
@@ -77,14 +81,28 @@ std::unique_ptr<Estado> diseno_aparte(const Estado& e) {
     return leido;
 }
 
-}  // namespace
-
-bool es_pci(const std::string& fichero) {
-    if (fichero.size() < 4) return false;
-    std::string ext = fichero.substr(fichero.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".pci";
+void poner_diseno_leido(Sesion& s, const Estado& leido, const std::string& fichero) {
+    Estado& e = s.e;
+    e.puntos = leido.puntos;
+    e.ancho = leido.ancho;
+    e.alto = leido.alto;
+    zona_completa(e);
+    e.paleta.total = 0;
+    lienzo_de_partida(e);
+    redibujar_todo(s);
+    mostrar_fichero(s, fichero);
+    // El pie de la impresión nombra el patrón abierto, también el que llega por la línea de órdenes.
+    e.fichero_abierto = fichero;
 }
+
+bool con_extension(const std::string& fichero, std::string_view extension) {
+    if (fichero.size() < extension.size()) return false;
+    std::string ext = fichero.substr(fichero.size() - extension.size());
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == extension;
+}
+
+bool es_pci(const std::string& fichero) { return con_extension(fichero, ".pci"); }
 
 std::string mensaje_carga_fallida(const std::string& aviso, const Error& err) {
     if (const auto* lectura = dynamic_cast<const ErrorLectura*>(&err)) return aviso + "\n" + lectura->aviso();
@@ -101,9 +119,8 @@ void mostrar_fichero(Sesion& s, const std::string& fichero) {
 }
 
 bool cargar_pc_leido(Sesion& s, const std::string& fichero, int formato) {
-    Estado& e = s.e;
     // Se lee sobre un diseño aparte: si el fichero falla, el diseño abierto no cambia.
-    const auto leido = diseno_aparte(e);
+    const auto leido = diseno_aparte(s.e);
     try {
         leer_pc(*leido, leer_fichero(fichero), formato);
     } catch (const ErrorVersionPc& err) {
@@ -113,15 +130,7 @@ bool cargar_pc_leido(Sesion& s, const std::string& fichero, int formato) {
         s.d.mensaje(mensaje_carga_fallida("ERROR: Formato no reconocido", err));
         return false;
     }
-    e.puntos = leido->puntos;
-    e.ancho = leido->ancho;
-    e.alto = leido->alto;
-    zona_completa(e);
-    e.paleta.total = 0;
-    redibujar_todo(s);
-    mostrar_fichero(s, fichero);
-    // El pie de la impresión nombra el patrón abierto, también el que llega por la línea de órdenes.
-    e.fichero_abierto = fichero;
+    poner_diseno_leido(s, *leido, fichero);
     return true;
 }
 
@@ -141,12 +150,32 @@ bool abrir_al_arrancar(Sesion& s, const std::string& argumento) {
         }
         return true;
     }
+    if (es_oxs(fichero)) {
+        cargar_oxs(s, fichero);
+        return true;
+    }
     cargar_pc(s, fichero, kFormatoBinario);
     return true;
 }
 
+int lados_sin_guardar_pc(const Estado& e) {
+    return static_cast<int>(pespuntes_del_tapiz(e, ancho_tapiz(e), alto_tapiz(e)).size());
+}
+
+std::string aviso_perfilado_pc(int lados) {
+    return "El fichero .pc no guarda el perfilado (" +
+           (lados == 1 ? std::string("1 lado se perderá") : std::to_string(lados) + " lados se perderán") + ").";
+}
+
 void grabar_punto_cruz(Sesion& s) {
     construir_paleta(s, false);
+    // El formato no tiene sitio para el perfilado: antes de elegir el fichero se avisa de lo
+    // que se perdería, y con "No" no se graba.
+    if (const int lados = lados_sin_guardar_pc(s.e);
+        lados > 0 && !s.d.pregunta("Grabar Punto Cruz", aviso_perfilado_pc(lados) +
+                                                            " ¿Desea grabarlo igualmente? Para conservarlo, use "
+                                                            "Archivo → Exportar OXS."))
+        return;
     const auto fichero = s.d.guardar(kFiltroPc, kExtensionPc);
     if (!fichero) return;
     escribir_pc(s, *fichero);

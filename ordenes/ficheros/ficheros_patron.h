@@ -1,6 +1,8 @@
 // Órdenes de los ficheros de patrón (.pc) y de impresión (.pci).
 #pragma once
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "app/errores.h"
 #include "ordenes/sesion/sesion.h"
@@ -19,12 +21,27 @@ void cargar_pc(Sesion& s, const std::string& fichero, int formato);
 // Igual que cargar_pc, y además dice si el fichero se leyó entero: false cuando la carga
 // terminó con un aviso de error (la herramienta por lotes lo necesita para su código de salida).
 bool cargar_pc_leido(Sesion& s, const std::string& fichero, int formato);
+// true si la ruta termina en esa extensión (".pci", en minúsculas), sin distinguir mayúsculas.
+bool con_extension(const std::string& fichero, std::string_view extension);
 // true si la ruta termina en ".pci" (sin distinguir mayúsculas).
 bool es_pci(const std::string& fichero);
 // Fichero nombrado en la línea de órdenes: devuelve true si se abrió (argumento no vacío).
-// Uno terminado en ".pci" se lee como fichero de impresión; cualquier otro, como patrón.
+// Uno terminado en ".pci" se lee como fichero de impresión, uno en ".oxs" se importa y
+// cualquier otro se lee como patrón.
 bool abrir_al_arrancar(Sesion& s, const std::string& argumento);
 
+// Un diseño aparte, con la rejilla de `e` en blanco, donde leer un fichero sin tocar el abierto.
+std::unique_ptr<Estado> diseno_aparte(const Estado& e);
+// Pone en el diseño abierto lo leído en `leido` (rejilla y tamaño; la zona de trabajo vuelve a
+// ser el tapiz entero y no queda paleta), lo redibuja y muestra la ruta del fichero.
+void poner_diseno_leido(Sesion& s, const Estado& leido, const std::string& fichero);
+
+// Lados perfilados que se perderían al grabar el tapiz en un fichero .pc, que no los guarda.
+int lados_sin_guardar_pc(const Estado& e);
+// "El fichero .pc no guarda el perfilado (N lados se perderán)."
+std::string aviso_perfilado_pc(int lados);
+
+// Si el tapiz tiene perfilado, primero pregunta si se graba igualmente (con "No" no se graba).
 void grabar_punto_cruz(Sesion& s);   // "Grabar Punto Cruz"
 // Escribe el fichero de patrón binario en esa ruta, sin preguntar (tras reconstruir la
 // paleta como la orden de grabar). Lo usan la orden de grabar y la herramienta por lotes.

@@ -1,7 +1,10 @@
 #include "ordenes/hilos/catalogo.h"
 
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
+#include "app/datos_instalados.h"
 #include "app/ficheros.h"
 #include "app/texto.h"
 #include "threads/catalogo.h"
@@ -68,10 +71,14 @@ void lee_paleta_dmc(Sesion& s) { lee_paleta(s, s.e.texto_dmc, "DMC"); }
 
 void lee_paleta_anchor(Sesion& s) { lee_paleta(s, s.e.texto_anchor, "ANCHOR"); }
 
-void graba_paleta_dmc(Sesion& s, const std::string& carpeta_programa) {
-    std::string ruta = carpeta_programa;
+void graba_paleta_dmc(Sesion& s, const std::string& carpeta) {
+    // La carpeta de datos del usuario puede no existir todavía; si no se puede crear, lo dice
+    // el error de la grabación.
+    std::error_code ec;
+    std::filesystem::create_directories(carpeta, ec);
+    std::string ruta = carpeta;
     if (!ruta.empty() && ruta.back() != '/') ruta += '/';
-    ruta += "dmc_aux.dat";
+    ruta += kFicheroDmcAux;
     // Fichero de texto de Windows-1252 con fin de línea CR LF, como los catálogos que lee.
     std::string bytes;
     for (const std::string& l : s.e.texto_dmc) {

@@ -15,8 +15,9 @@ void asegurar_catalogo(Sesion& s);
 
 void lee_paleta_dmc(Sesion& s);     // "Lee Paleta de hilos DMC personalizada"
 void lee_paleta_anchor(Sesion& s);  // "Lee Paleta de hilos ANCHOR personalizada"
-// "Graba Paleta de Hilos DMC (dmc_aux.dat)" en la carpeta del ejecutable.
-void graba_paleta_dmc(Sesion& s, const std::string& carpeta_programa);
+// "Graba Paleta de Hilos DMC (dmc_aux.dat)" en esa carpeta (la de datos del usuario), que se
+// crea si falta.
+void graba_paleta_dmc(Sesion& s, const std::string& carpeta);
 void por_luminosidad(Sesion& s);    // "Por Luminosidad ABSOLUTA"
 void por_gama(Sesion& s);           // "Por GAMA de Color"
 

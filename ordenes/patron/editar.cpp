@@ -52,8 +52,27 @@ void cambiar_color(Sesion& s) {
 void seleccionar_color(Sesion& s) {
     Color c;
     if (!color_pulsado(s.e, c)) return;
+    elegir_color_actual(s, c);
+}
+
+void elegir_color_actual(Sesion& s, Color c) {
     s.e.color_actual = c;
     rotular_seleccion(s.e, c);
+}
+
+bool buscar_hilo(Sesion& s, const std::string& texto) {
+    Estado& e = s.e;
+    const std::string t = recortar(texto);
+    if (t.empty()) return false;
+    const std::optional<int> numero = numero_de_hilo(t);
+    const int i = numero ? buscar_numero(*numero, e.hilos) : 0;
+    if (i == 0) {
+        const std::string catalogo = e.marca.empty() ? std::string("activo") : e.marca;
+        s.d.mensaje("No hay ningún hilo \"" + t + "\" en el catálogo " + catalogo + ".");
+        return false;
+    }
+    elegir_color_actual(s, e.hilos[i].color);
+    return true;
 }
 
 void copiar_rgb_origen(Sesion& s) {

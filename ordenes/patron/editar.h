@@ -2,6 +2,8 @@
 // aclarado y oscurecimiento, y los tres rellenos. Las del menú del lienzo actúan sobre el
 // punto de la última pulsación (sel_x, sel_y); fuera del tapiz no hacen nada.
 #pragma once
+#include <string>
+
 #include "ordenes/sesion/sesion.h"
 
 namespace pc {
@@ -9,6 +11,11 @@ namespace pc {
 // "Cambiar un color por otro", "Cambiar Color ORIGEN por DESTINO".
 void cambiar_color(Sesion& s);
 void seleccionar_color(Sesion& s);   // "Seleccionar Color"
+// Lo que hace "Seleccionar Color" con un color dado: es el color actual y el rótulo lo nombra.
+void elegir_color_actual(Sesion& s, Color c);
+// "Buscar hilo": el hilo de ese número (o nombre) del catálogo activo pasa a ser el color
+// actual, lo use o no el tapiz. Si no está, lo dice y devuelve false.
+bool buscar_hilo(Sesion& s, const std::string& texto);
 void copiar_rgb_origen(Sesion& s);   // "Copiar RGB a color ORIGEN"
 void copiar_rgb_destino(Sesion& s);  // "Copiar RGB a color DESTINO"
 // "Aclara Color" (aclarar) y "Oscurece Color".

@@ -80,6 +80,7 @@ void ancho_y_alto(Sesion& s) {
 }
 
 void ajustar_celda_al_tapiz(Sesion& s, int ancho, int alto) {
+    lienzo_de_partida(s.e);
     const int m = std::max(ancho, alto);
     const int nueva = celda_ajustada(s.e.tam_celda, m, kLadoLienzo);
     if (nueva > 0) {

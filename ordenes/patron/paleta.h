@@ -12,6 +12,9 @@ void construir_paleta(Sesion& s, bool en_zona, ColoresContados* contados = nullp
 // Lista en Memo1 la paleta que hay (vaciándolo antes) y muestra el visor.
 void listar_paleta(Sesion& s);
 void ver_colores(Sesion& s);  // "Ver Paleta de Colores del Punto de Cruz"
+// Los colores del rango con sus puntos, de más a menos usado, como los cuenta construir_paleta
+// pero sin listarlos ni avisar y sin tocar paleta (para la ventana de colores del gráfico).
+void contar_paleta(const Estado& e, int x1, int y1, int x2, int y2, TablaHilos& paleta);
 
 void reducir_paleta(Sesion& s, bool interactivo);     // "Reducir Colores Paleta"
 void reducir_similares(Sesion& s, bool interactivo);  // "Reducir Colores Similares"

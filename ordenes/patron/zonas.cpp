@@ -1,6 +1,8 @@
 // Órdenes de la zona de trabajo, de la copia y el pegado, y del perfilado.
 #include "ordenes/patron/zonas.h"
 
+#include <algorithm>
+
 #include "ordenes/sesion/patron.h"
 #include "app/texto.h"
 #include "pattern/editar.h"
@@ -12,13 +14,20 @@ namespace pc {
 
 namespace {
 
+const char* const kMarcarX1Y1 = "Marcar (X1,Y1)--> (";
+const char* const kMarcarX2Y2 = "Marcar (X2,Y2)--> (";
+
+std::string rotulo_esquina(const char* prefijo, const std::string& zx, const std::string& zy) {
+    return std::string(prefijo) + zx + "," + zy + ")";
+}
+
 // Una esquina de la zona sólo se marca en un punto del tapiz.
 bool marcar(Sesion& s, std::string& zx, std::string& zy, std::string& rotulo, const char* prefijo) {
     Estado& e = s.e;
     if (!dentro_del_tapiz(e, e.sel_x, e.sel_y)) return false;
     zx = std::to_string(e.sel_x);
     zy = std::to_string(e.sel_y);
-    rotulo = std::string(prefijo) + zx + "," + zy + ")";
+    rotulo = rotulo_esquina(prefijo, zx, zy);
     return true;
 }
 
@@ -31,9 +40,48 @@ void perfilar_pulsado(Sesion& s, Sentido sentido) {
 
 }  // namespace
 
-void marcar_x1y1(Sesion& s) { marcar(s, s.e.zona_x1, s.e.zona_y1, s.e.rotulos.marcar_x1y1, "Marcar (X1,Y1)--> ("); }
+void marcar_x1y1(Sesion& s) { marcar(s, s.e.zona_x1, s.e.zona_y1, s.e.rotulos.marcar_x1y1, kMarcarX1Y1); }
 
-void marcar_x2y2(Sesion& s) { marcar(s, s.e.zona_x2, s.e.zona_y2, s.e.rotulos.marcar_x2y2, "Marcar (X2,Y2)--> ("); }
+void marcar_x2y2(Sesion& s) { marcar(s, s.e.zona_x2, s.e.zona_y2, s.e.rotulos.marcar_x2y2, kMarcarX2Y2); }
+
+void marcar_zona_entre(Sesion& s, int ax, int ay, int bx, int by) {
+    Estado& e = s.e;
+    const int sx = e.sel_x, sy = e.sel_y;
+    e.sel_x = std::min(ax, bx);
+    e.sel_y = std::min(ay, by);
+    marcar_x1y1(s);
+    e.sel_x = std::max(ax, bx);
+    e.sel_y = std::max(ay, by);
+    marcar_x2y2(s);
+    e.sel_x = sx;
+    e.sel_y = sy;
+}
+
+std::string rotulo_marcar_x1y1(const Estado& e) {
+    return e.rotulos.marcar_x1y1.empty() ? std::string() : rotulo_esquina(kMarcarX1Y1, e.zona_x1, e.zona_y1);
+}
+
+std::string rotulo_marcar_x2y2(const Estado& e) {
+    return e.rotulos.marcar_x2y2.empty() ? std::string() : rotulo_esquina(kMarcarX2Y2, e.zona_x2, e.zona_y2);
+}
+
+std::optional<ZonaVista> zona_a_la_vista(const Estado& e) {
+    ZonaVista z;
+    if (!leer_entero(e.zona_x1, z.x1) || !leer_entero(e.zona_y1, z.y1) || !leer_entero(e.zona_x2, z.x2) ||
+        !leer_entero(e.zona_y2, z.y2))
+        return std::nullopt;
+    z.invertida = z.x1 > z.x2 || z.y1 > z.y2;
+    int ancho = 0, alto = 0;
+    const bool entera = leer_entero(e.ancho, ancho) && leer_entero(e.alto, alto) && z.x1 == 1 && z.y1 == 1 &&
+                        z.x2 == ancho && z.y2 == alto;
+    if (entera && !e.en_zona) return std::nullopt;
+    return z;
+}
+
+std::string pista_zona_invertida() {
+    return "La zona de trabajo está vacía: su primera esquina (X1,Y1) queda a la derecha o debajo "
+           "de la segunda (X2,Y2).";
+}
 
 void conmutar_zona(Sesion& s) {
     s.e.en_zona = !s.e.en_zona;

@@ -15,11 +15,6 @@ std::string rotulo_deshacer(const Historial& h) { return con_nombre("Deshacer", 
 
 std::string rotulo_rehacer(const Historial& h) { return con_nombre("Rehacer", h.nombre_rehacer()); }
 
-std::string nombre_trazo(const Estado& e) {
-    if (!e.perfilando) return "Pintar";
-    return e.borrar_perfilado ? "Borrar Perfilado" : "Perfilar";
-}
-
 bool deshacer(Sesion& s, Historial& h) {
     if (!h.deshacer(s.e)) return false;
     redibujar_todo(s);
@@ -32,9 +27,9 @@ bool rehacer(Sesion& s, Historial& h) {
     return true;
 }
 
-bool confirmar_salida_con_cambios(Dialogos& d, bool cambios) {
-    if (!cambios) return confirmar_salida(d);
-    return d.pregunta("Punto de Cruz", "Hay cambios sin grabar.\n¿Desea Salir?");
+RespuestaSalir preguntar_salida(Dialogos& d, bool cambios) {
+    if (!cambios) return confirmar_salida(d) ? RespuestaSalir::kSi : RespuestaSalir::kNo;
+    return d.pregunta_con_grabar("Punto de Cruz", "Hay cambios sin grabar.\n¿Desea Salir?");
 }
 
 }  // namespace pc

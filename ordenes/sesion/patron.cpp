@@ -5,6 +5,7 @@
 
 #include "app/errores.h"
 #include "app/texto.h"
+#include "ordenes/sesion/herramientas.h"
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -15,12 +16,7 @@ const char* const kTituloRejilla = "Tamaño de la cuadrícula a Generar";
 const char* const kTituloPincel = "Tamaño del Pincel";
 const char* const kRejillaNoValida = "El tamaño de la rejilla debe ser 1 o mayor.";
 
-// Ancho y alto del tapiz sin avisos (para el movimiento del ratón, que no debe llenar la
-// pantalla de mensajes): false si alguno no es un tamaño válido.
-bool tamano_silencioso(const Estado& e, int& ancho, int& alto) {
-    return leer_entero(e.ancho, ancho) && leer_entero(e.alto, alto) && ancho >= 1 && alto >= 1 &&
-           ancho <= kMaxPuntos && alto <= kMaxPuntos;
-}
+}  // namespace
 
 // Pinta un punto del tapiz con el ratón: el color actual, o los lados marcados del
 // perfilado (o los borra), y lo redibuja.
@@ -38,41 +34,53 @@ void pintar_punto(Sesion& s, int x, int y) {
     s.v.redibujar_celda(x, y);
 }
 
-}  // namespace
-
 void redibujar_todo(Sesion& s) {
     Estado& e = s.e;
     const int m = std::max(ancho_tapiz(e), alto_tapiz(e));
     const int rejilla = tam_rejilla_valor(e);
-    if (kLadoLienzo / rejilla < m) {
-        e.tam_celda = kLadoLienzo / m;
+    const int lado = std::max(e.lado_lienzo, kLadoLienzo);
+    if (lado / rejilla < m) {
+        e.tam_celda = lado / m;
         e.tam_rejilla = std::to_string(e.tam_celda);
         s.d.mensaje("Se cambia el tamaño de la rejilla " + e.tam_rejilla);
     }
     s.v.redibujar();
 }
 
+void lienzo_de_partida(Estado& e) { e.lado_lienzo = kLadoLienzo; }
+
 bool raton_pulsado(Sesion& s, Boton boton, int X, int Y) {
     Estado& e = s.e;
     if (e.tam_celda < 1) return false;  // sin tamaño de celda no hay punto bajo el ratón
     e.sel_x = X / e.tam_celda;
     e.sel_y = Y / e.tam_celda;
+    // El trazo empieza aquí aunque sea fuera del tapiz: al entrar arrastrando se pinta desde el borde.
+    if (boton == Boton::kIzquierdo) e.trazo = {true, e.sel_x, e.sel_y};
     const int ancho = ancho_tapiz(e);
     const int alto = alto_tapiz(e);
     if (e.sel_y > alto || e.sel_x > ancho || e.sel_x < 0 || e.sel_y < 0) return false;
     if (boton == Boton::kDerecho) return true;
     if (boton != Boton::kIzquierdo) return false;
+    usar_herramienta(s);
+    return false;
+}
 
+void pintar_pincel(Sesion& s) {
+    Estado& e = s.e;
     // El pincel: un cuadrado de 2c + 1 puntos de lado centrado en el pulsado (vacío si
     // c es negativo); sólo se pintan los puntos que caen dentro del tapiz.
     const std::int64_t c = entero(e.tam_pincel) / 2;
     const std::int64_t x1 = std::max<std::int64_t>(e.sel_x - c, 1);
-    const std::int64_t x2 = std::min<std::int64_t>(e.sel_x + c, ancho);
+    const std::int64_t x2 = std::min<std::int64_t>(e.sel_x + c, ancho_tapiz(e));
     const std::int64_t y1 = std::max<std::int64_t>(e.sel_y - c, 1);
-    const std::int64_t y2 = std::min<std::int64_t>(e.sel_y + c, alto);
+    const std::int64_t y2 = std::min<std::int64_t>(e.sel_y + c, alto_tapiz(e));
     for (std::int64_t x = x1; x <= x2; ++x)
         for (std::int64_t y = y1; y <= y2; ++y) pintar_punto(s, static_cast<int>(x), static_cast<int>(y));
-    return false;
+}
+
+bool tamano_silencioso(const Estado& e, int& ancho, int& alto) {
+    return leer_entero(e.ancho, ancho) && leer_entero(e.alto, alto) && ancho >= 1 && alto >= 1 &&
+           ancho <= kMaxPuntos && alto <= kMaxPuntos;
 }
 
 void raton_movido(Sesion& s, bool boton_izquierdo, int X, int Y) {
@@ -81,12 +89,20 @@ void raton_movido(Sesion& s, bool boton_izquierdo, int X, int Y) {
     const int x = X / e.tam_celda;
     const int y = Y / e.tam_celda;
     if (boton_izquierdo) {
-        int ancho = 0, alto = 0;
-        if (tamano_silencioso(e, ancho, alto) && x >= 1 && x <= ancho && y >= 1 && y <= alto)
-            pintar_punto(s, x, y);
+        arrastrar_herramienta(s, x, y);
         return;
     }
     s.v.panel(0, texto_bajo_puntero(e, x, y));
+}
+
+void raton_soltado(Estado& e) { soltar_herramienta(e); }
+
+std::string texto_posicion(const Estado& e, int X, int Y) {
+    int ancho = 0, alto = 0;
+    if (e.tam_celda < 1 || X < 0 || Y < 0 || !tamano_silencioso(e, ancho, alto)) return "";
+    const int x = X / e.tam_celda, y = Y / e.tam_celda;
+    if (x < 1 || y < 1 || x > ancho || y > alto) return "";
+    return std::to_string(x) + ", " + std::to_string(y);
 }
 
 std::string texto_bajo_puntero(const Estado& e, int x, int y) {

@@ -6,8 +6,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -148,12 +150,152 @@ TEST(GrabarFichero, UnaGrabacionInterrumpidaNoDejaRastro) {
     EXPECT_EQ(prueba::leer_bytes(ruta), "versión buena");
     EXPECT_EQ(nombres(c.ruta()), std::vector<std::string>{"diseno.pc"});
 
-    { std::ofstream(c / ".pc-viejo1") << "resto"; }
-    { std::ofstream(c / ".pc-nuevo1") << "en curso"; }
-    const auto hace_una_hora = fs::last_write_time(c / ".pc-viejo1") - std::chrono::hours(1);
-    fs::last_write_time(c / ".pc-viejo1", hace_una_hora);
-    escribir_fichero(ruta, "otra");
-    EXPECT_EQ(nombres(c.ruta()), (std::vector<std::string>{".pc-nuevo1", "diseno.pc"}));
+}
+
+// Hace una hora: más de lo que tarda cualquier grabación viva.
+void envejecer(const std::string& ruta) {
+    const timespec tiempos[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    ::utimensat(AT_FDCWD, ruta.c_str(), tiempos, AT_SYMLINK_NOFOLLOW);
+}
+
+// La limpieza de temporales abandonados sólo borra lo que este programa pudo dejar: el nombre
+// exacto de sus temporales, un fichero normal y de este usuario. Los ficheros del usuario que se
+// parecen (".pc-backup", el nombre de los temporales de antes) no se tocan.
+TEST(GrabarFichero, LaLimpiezaDeTemporalesSoloBorraLosPropios) {
+    Carpeta c;
+    const std::vector<std::string> ajenos = {".pc-backup", ".pc-viejo1", ".~puntocruz-ABCDEFGHIJKL", ".~puntocruz-abc",
+                                             ".~puntocruz-abcdefghijklm", ".~puntocruz-abcdefghij.k"};
+    for (const std::string& n : ajenos) {
+        std::ofstream(c / n) << "notas";
+        envejecer(c / n);
+    }
+    std::ofstream(c / ".~puntocruz-resto0000001") << "resto";
+    envejecer(c / ".~puntocruz-resto0000001");
+    std::ofstream(c / ".~puntocruz-encurso00001") << "en curso";
+    fs::create_symlink("diseno.pc", c.ruta() / ".~puntocruz-enlace000001");
+    envejecer(c / ".~puntocruz-enlace000001");
+    fs::create_directory(c.ruta() / ".~puntocruz-carpeta00001");
+    envejecer(c / ".~puntocruz-carpeta00001");
+    std::ofstream(c / ".~puntocruz-deotro000001") << "de otro";
+    envejecer(c / ".~puntocruz-deotro000001");
+    const bool otro = ::geteuid() == 0 && ::chown((c / ".~puntocruz-deotro000001").c_str(), 65534, 65534) == 0;
+
+    escribir_fichero(c / "diseno.pc", "nuevo");
+    std::vector<std::string> quedan = ajenos;
+    quedan.insert(quedan.end(), {".~puntocruz-carpeta00001", ".~puntocruz-encurso00001", ".~puntocruz-enlace000001",
+                                 "diseno.pc"});
+    if (otro) quedan.push_back(".~puntocruz-deotro000001");
+    std::sort(quedan.begin(), quedan.end());
+    EXPECT_EQ(nombres(c.ruta()), quedan);
+    for (const std::string& n : ajenos) EXPECT_EQ(prueba::leer_bytes(c / n), "notas");
+}
+
+// Un enlace en una carpeta compartida con bit pegajoso (como /tmp) cuyo dueño no es ni quien
+// graba ni el de la carpeta: otro usuario pudo ponerlo para que se escriba sobre un fichero
+// ajeno. No se sigue; en una carpeta normal, sí.
+TEST(GrabarFichero, UnEnlaceDeOtroUsuarioEnUnaCarpetaCompartidaNoSeSigue) {
+    if (::geteuid() != 0) GTEST_SKIP() << "Hace falta ser root para dar el enlace a otro usuario.";
+    Carpeta c;
+    const std::string victima = c / "victima.pc";
+    escribir_fichero(victima, "no tocar");
+    const std::string compartida = c / "compartida";
+    fs::create_directory(compartida);
+    ::chmod(compartida.c_str(), 01777);
+    const std::string enlace = compartida + "/trampa.pc";
+    fs::create_symlink(victima, enlace);
+    ASSERT_EQ(::lchown(enlace.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(mensaje_de_grabar(enlace, "patrón"),
+              "No se puede grabar \"" + enlace +
+                  "\": es un enlace simbólico de otro usuario en una carpeta compartida. Grábalo con otro nombre.");
+    EXPECT_EQ(prueba::leer_bytes(victima), "no tocar");
+    EXPECT_TRUE(fs::is_symlink(enlace));
+
+    // El mismo enlace en una carpeta sin el bit pegajoso se sigue.
+    ::chmod(compartida.c_str(), 0777);
+    EXPECT_EQ(mensaje_de_grabar(enlace, "patrón"), "");
+    EXPECT_EQ(prueba::leer_bytes(victima), "patrón");
+}
+
+// Graba como otro usuario (nobody) en un proceso aparte, con un límite de tamaño de fichero,
+// y devuelve el mensaje de error ("" si fue bien).
+std::string grabar_como_otro(const std::string& ruta, const std::string& bytes, rlim_t limite = RLIM_INFINITY) {
+    int tubo[2];
+    if (::pipe(tubo) != 0) return "sin tubería";
+    const pid_t hijo = ::fork();
+    if (hijo == 0) {
+        ::close(tubo[0]);
+        std::string m = "no se pudo cambiar de usuario";
+        if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            rlimit r{limite, limite};
+            ::setrlimit(RLIMIT_FSIZE, &r);
+            m = mensaje_de_grabar(ruta, bytes);
+        }
+        if (::write(tubo[1], m.data(), m.size()) < 0) ::_exit(2);
+        ::_exit(0);
+    }
+    ::close(tubo[1]);
+    std::string m;
+    char b[512];
+    for (ssize_t n; (n = ::read(tubo[0], b, sizeof b)) > 0;) m.append(b, static_cast<std::size_t>(n));
+    ::close(tubo[0]);
+    ::waitpid(hijo, nullptr, 0);
+    return m;
+}
+
+// Un fichero que se puede escribir en una carpeta en la que no (o compartida, y el fichero de
+// otro): sin temporal posible se escribe en su sitio, conservando su dueño; si la escritura
+// falla, vuelve su contenido anterior.
+TEST(GrabarFichero, SinTemporalPosibleSeEscribeEnSuSitioYSiFallaSeRepone) {
+    if (::geteuid() != 0) GTEST_SKIP() << "Hace falta ser root para grabar como otro usuario.";
+    Carpeta c;
+    ::chmod(c.ruta().c_str(), 0755);
+    const std::string ajena = c / "ajena";
+    fs::create_directory(ajena);
+    ::chmod(ajena.c_str(), 0755);  // de root: nobody no crea nada en ella
+    const std::string ruta = ajena + "/diseno.pc";
+    escribir_fichero(ruta, "anterior");
+    ::chmod(ruta.c_str(), 0666);
+    EXPECT_EQ(grabar_como_otro(ruta, "nuevo contenido"), "");
+    EXPECT_EQ(prueba::leer_bytes(ruta), "nuevo contenido");
+    EXPECT_EQ(nombres(ajena), std::vector<std::string>{"diseno.pc"});
+
+    // La escritura falla a mitad (límite de tamaño): el contenido anterior vuelve.
+    EXPECT_EQ(grabar_como_otro(ruta, std::string(1000, 'x'), 100),
+              "Cannot create file \"" + ruta + "\". File too large");
+    EXPECT_EQ(prueba::leer_bytes(ruta), "nuevo contenido");
+
+    // Carpeta compartida con bit pegajoso: el temporal se crea, pero no se puede renombrar
+    // sobre un fichero de otro usuario.
+    const std::string compartida = c / "compartida";
+    fs::create_directory(compartida);
+    ::chmod(compartida.c_str(), 01777);
+    const std::string deroot = compartida + "/comun.pc";
+    escribir_fichero(deroot, "anterior");
+    ::chmod(deroot.c_str(), 0666);
+    EXPECT_EQ(grabar_como_otro(deroot, "de nobody"), "");
+    EXPECT_EQ(prueba::leer_bytes(deroot), "de nobody");
+    struct stat st {};
+    ::stat(deroot.c_str(), &st);
+    EXPECT_EQ(st.st_uid, 0u);
+    EXPECT_EQ(nombres(compartida), std::vector<std::string>{"comun.pc"});
+}
+
+// Una ruta del máximo de 4095 bytes con un nombre de un solo carácter: el nombre del temporal
+// no la alarga (antes bastaban 4087 bytes para que no se pudiera grabar).
+TEST(GrabarFichero, UnaRutaDelMaximoSeGraba) {
+    Carpeta c;
+    std::string carpeta = c.ruta().string();
+    while (carpeta.size() + 1 + 200 < 4093) carpeta += "/" + std::string(200, 'd');
+    carpeta += "/" + std::string(4093 - carpeta.size() - 1, 'e');
+    fs::create_directories(carpeta);
+    const std::string ruta = carpeta + "/x";
+    ASSERT_EQ(ruta.size(), 4095u);
+    EXPECT_EQ(mensaje_de_grabar(ruta, "largo"), "");
+    EXPECT_EQ(leer_fichero(ruta), "largo");
+    EXPECT_EQ(mensaje_de_grabar(ruta, "otra vez"), "");
+    EXPECT_EQ(leer_fichero(ruta), "otra vez");
+    EXPECT_EQ(std::distance(fs::directory_iterator(carpeta), {}), 1);
 }
 
 // Cien grabaciones fallidas (límite de tamaño del proceso: vale para cualquier usuario) no dejan

@@ -5,6 +5,7 @@
 
 #include "app/historial.h"
 #include "ordenes/sesion/deshacer.h"
+#include "ordenes/sesion/patron.h"
 #include "ordenes/sesion/zoom.h"
 #include "tests/comun/banco.h"
 
@@ -160,30 +161,45 @@ TEST(Historial, OrdenesDeshacerRedibujanYLaPreguntaDeSalidaAvisaDeLosCambios) {
     EXPECT_TRUE(rehacer(b.s, h));
     EXPECT_EQ(b.v.redibujados, 2);
 
-    b.d.contestar(false).contestar(true);
-    EXPECT_FALSE(confirmar_salida_con_cambios(b.d, true));
-    EXPECT_TRUE(confirmar_salida_con_cambios(b.d, false));
+    b.d.contestar(false).contestar(true).contestar_grabar();
+    EXPECT_EQ(preguntar_salida(b.d, true), RespuestaSalir::kNo);
+    EXPECT_EQ(preguntar_salida(b.d, false), RespuestaSalir::kSi);
+    EXPECT_EQ(preguntar_salida(b.d, true), RespuestaSalir::kGrabar);
     EXPECT_EQ(b.d.llamadas()[0].texto, "Hay cambios sin grabar.\n¿Desea Salir?");
     EXPECT_EQ(b.d.llamadas()[1].texto, "¿Desea Salir?");
     EXPECT_EQ(b.d.llamadas()[1].titulo, "Punto de Cruz");
 }
 
-TEST(Zoom, LimitadoA1y40YAlTapizDentroDelLienzo) {
-    Banco b;  // 60 × 60: caben 1600 / 60 = 26 píxeles por punto
-    EXPECT_EQ(zoom_maximo(b.e), 26);
+TEST(Zoom, De1a40ParaCualquierTapizYTrasCargarDecideElLienzo) {
+    Banco b;
+    b.e.ancho = b.e.alto = "700";
     EXPECT_TRUE(poner_zoom(b.s, 100));
-    EXPECT_EQ(b.e.tam_celda, 26);
-    EXPECT_EQ(b.e.tam_rejilla, "26");
+    EXPECT_EQ(b.e.tam_celda, 40);
+    EXPECT_EQ(b.e.tam_rejilla, "40");
+    EXPECT_EQ(b.e.lado_lienzo, 702 * 40);
     EXPECT_EQ(b.v.redibujados, 1);
-    EXPECT_FALSE(poner_zoom(b.s, 27));
+    EXPECT_FALSE(poner_zoom(b.s, 41));
+    // Otro redibujado (deshacer, "Ver Rejilla") respeta el zoom: el lienzo ya es así de grande.
+    redibujar_todo(b.s);
+    EXPECT_EQ(b.e.tam_celda, 40);
+    EXPECT_TRUE(b.d.mensajes().empty());  // el zoom nunca provoca el aviso de tamaño
+    // Tras una carga o una generación decide el lienzo de partida, con su aviso.
+    lienzo_de_partida(b.e);
+    redibujar_todo(b.s);
+    EXPECT_EQ(b.e.tam_celda, 2);
+    EXPECT_EQ(b.d.mensajes(), (std::vector<std::string>{"Se cambia el tamaño de la rejilla 2"}));
     EXPECT_TRUE(poner_zoom(b.s, -3));
     EXPECT_EQ(b.e.tam_celda, 1);
+    EXPECT_EQ(b.e.lado_lienzo, 1600);
+
+    // Ajustar a la vista: el tapiz y su margen de un punto caben enteros.
+    EXPECT_EQ(zoom_para_ajustar(b.e, 1404, 900), 1);
     b.e.ancho = "20";
     b.e.alto = "10";
-    EXPECT_EQ(zoom_maximo(b.e), 40);
-    b.e.ancho = "700";
-    EXPECT_EQ(zoom_maximo(b.e), 2);
-    EXPECT_TRUE(b.d.mensajes().empty());  // el zoom nunca provoca el aviso de tamaño
+    EXPECT_EQ(zoom_para_ajustar(b.e, 1000, 300), 25);  // 300 / 12
+    EXPECT_EQ(zoom_para_ajustar(b.e, 5000, 5000), 40);
+    b.e.ancho = "x";
+    EXPECT_EQ(zoom_para_ajustar(b.e, 5000, 5000), 1);
 }
 
 }  // namespace

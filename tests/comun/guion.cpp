@@ -31,6 +31,10 @@ DialogosGuion& DialogosGuion::contestar(bool si) {
     respuestas_.push_back({Tipo::kPregunta, std::nullopt, si});
     return *this;
 }
+DialogosGuion& DialogosGuion::contestar_grabar() {
+    respuestas_.push_back({Tipo::kPregunta, std::nullopt, false, true});
+    return *this;
+}
 DialogosGuion& DialogosGuion::fichero(std::optional<std::string> f) {
     respuestas_.push_back({Tipo::kAbrir, std::move(f)});
     return *this;
@@ -64,6 +68,13 @@ void DialogosGuion::mensaje(const std::string& texto) { llamadas_.push_back({Tip
 bool DialogosGuion::pregunta(const std::string& titulo, const std::string& texto) {
     llamadas_.push_back({Tipo::kPregunta, titulo, texto});
     return siguiente(Tipo::kPregunta, titulo + " / " + texto).si;
+}
+
+RespuestaSalir DialogosGuion::pregunta_con_grabar(const std::string& titulo, const std::string& texto) {
+    llamadas_.push_back({Tipo::kPregunta, titulo, texto});
+    const Respuesta r = siguiente(Tipo::kPregunta, titulo + " / " + texto);
+    if (r.grabar) return RespuestaSalir::kGrabar;
+    return r.si ? RespuestaSalir::kSi : RespuestaSalir::kNo;
 }
 
 std::optional<std::string> DialogosGuion::abrir(const std::string& filtro, const std::string& extension) {

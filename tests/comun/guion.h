@@ -31,6 +31,7 @@ public:
     DialogosGuion& responder(std::string texto);          // a una entrada
     DialogosGuion& cancelar_entrada();                    // la entrada devuelve el defecto
     DialogosGuion& contestar(bool si);                    // a una pregunta
+    DialogosGuion& contestar_grabar();                    // "Grabar" a la pregunta de salir
     DialogosGuion& fichero(std::optional<std::string> f); // a abrir o guardar (nullopt: cancelar)
     DialogosGuion& carpeta(std::optional<std::string> c); // a elegir carpeta (nullopt: cancelar)
 
@@ -38,6 +39,7 @@ public:
                         const std::string& defecto) override;
     void mensaje(const std::string& texto) override;
     bool pregunta(const std::string& titulo, const std::string& texto) override;
+    RespuestaSalir pregunta_con_grabar(const std::string& titulo, const std::string& texto) override;
     std::optional<std::string> abrir(const std::string& filtro, const std::string& extension) override;
     std::optional<std::string> guardar(const std::string& filtro, const std::string& extension) override;
     void error(const std::string& texto) override;
@@ -58,6 +60,7 @@ private:
         Tipo tipo;
         std::optional<std::string> texto;
         bool si = false;
+        bool grabar = false;
     };
     Respuesta siguiente(Tipo tipo, const std::string& que);
     std::deque<Respuesta> respuestas_;

@@ -8,6 +8,7 @@
 #include "app/errores.h"
 #include "app/ficheros.h"
 #include "files/bmp.h"
+#include "files/medidas_imagen.h"
 
 namespace pc {
 namespace {
@@ -70,6 +71,38 @@ TEST(BmpCabecera, FicherosCorrectosYOtrosFormatosPasan) {
     EXPECT_EQ(motivo(leer_fichero(PC_DATOS_PRUEBA "/coffee.png")), "");
     EXPECT_EQ(motivo("GIF89a"), "");
 
+}
+
+// Las medidas de la cabecera de cada formato, con las que se aplica la regla de los 100
+// megapíxeles antes de leer el fichero entero.
+TEST(MedidasImagen, DeLaCabeceraDeCadaFormatoYLaRegla) {
+    const auto medidas = [](const std::string& b) {
+        const auto m = medidas_imagen(b);
+        return m ? std::to_string(m->ancho) + "x" + std::to_string(m->alto) : std::string("-");
+    };
+    EXPECT_EQ(medidas(leer_fichero(PC_DATOS_PRUEBA "/coffee.bmp")), "600x400");
+    EXPECT_EQ(medidas(leer_fichero(PC_DATOS_PRUEBA "/coffee.png")), "600x400");
+    EXPECT_EQ(medidas(bmp(3, -2, 24)), "3x2");
+    EXPECT_EQ(medidas(std::string("GIF89a\x2C\x01\x0A\x00", 10)), "300x10");
+    // JPEG: un bloque APP0, relleno y el SOF2 (progresivo) con alto 0x1234 y ancho 0x0102.
+    const std::string jpeg("\xFF\xD8\xFF\xE0\x00\x04" "ab\xFF\xFF\xC2\x00\x11\x08\x12\x34\x01\x02", 19);
+    EXPECT_EQ(medidas(jpeg), "258x4660");
+    EXPECT_EQ(medidas(jpeg.substr(0, 15)), "-");  // cortado antes de las medidas
+    EXPECT_EQ(medidas(std::string("\xFF\xD8\xFF\xDA\x00\x02", 6)), "-");  // datos sin medidas
+    EXPECT_EQ(medidas("texto cualquiera"), "-");
+
+    EXPECT_NO_THROW(comprobar_pixeles(10000, 10000));
+    try {
+        comprobar_pixeles(10000, 10001);
+        ADD_FAILURE() << "100.010.000 píxeles pasan de 100 megapíxeles";
+    } catch (const ErrorFormato& err) {
+        EXPECT_EQ(std::string(err.what()), "La imagen es demasiado grande: 101 megapíxeles; el máximo es 100");
+    }
+    // La comprobación de la cabecera BMP aplica la misma regla, antes de mirar los datos.
+    std::string grande = bmp(3, 2, 24);
+    poner32(grande, 18, 20000);
+    poner32(grande, 22, 6000);
+    EXPECT_EQ(motivo(grande), "La imagen es demasiado grande: 120 megapíxeles; el máximo es 100");
 }
 
 TEST(BmpCabecera, CualquierCorteDelFicheroSeRechazaConElMensajeDelFichero) {

@@ -1,6 +1,10 @@
 // La paleta del tapiz: recuento, orden, listado en el visor, límite de 600 colores y zona.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <utility>
+#include <vector>
+
 #include "ordenes/patron/paleta.h"
 #include "pattern/paleta.h"
 #include "tests/comun/paleta_apoyo.h"
@@ -129,3 +133,50 @@ TEST(PaletaTapiz, ElIndiceDeColoresDistingueColoresQueCompartenCasilla) {
 
 }  // namespace
 }  // namespace pc::prueba
+
+namespace pc {
+namespace {
+
+// La cuenta recorre la rejilla columna a columna (deprisa) pero deja la tabla como la regla
+// por filas: mismo orden de primera aparición, mismas cuentas, perfiles incluidos.
+TEST(PaletaTapiz, LaCuentaRapidaDejaLaTablaDelOrdenPorFilas) {
+    std::mt19937 azar(11);
+    auto e = crear_estado();
+    for (int vuelta = 0; vuelta < 40; ++vuelta) {
+        const int colores = 1 + static_cast<int>(azar() % 12);
+        for (int x = 0; x <= 60; ++x)
+            for (int y = 0; y <= 60; ++y) {
+                Punto& p = e->punto(x, y);
+                // Tiras del mismo color por columnas, para que el recuerdo del anterior cuente.
+                p.color = azar() % 3 == 0 ? static_cast<Color>(azar() % colores) : (y > 0 ? e->punto(x, y - 1).color : 0);
+                for (int k = 1; k <= 4; ++k) p.lado(k) = azar() % 9 == 0 ? static_cast<Color>(100 + azar() % 6) : -1;
+            }
+        const Rango r{1 + static_cast<int>(azar() % 5), 1 + static_cast<int>(azar() % 5),
+                      20 + static_cast<int>(azar() % 40), 20 + static_cast<int>(azar() % 40)};
+        // La regla, tal cual.
+        std::vector<std::pair<Color, int>> esperada;
+        const auto ver = [&](Color c, int cuenta) {
+            for (auto& [col, n] : esperada)
+                if (col == c) return void(n += cuenta);
+            esperada.emplace_back(c, cuenta);
+        };
+        for (int y = r.y1; y <= r.y2; ++y)
+            for (int x = r.x1; x <= r.x2; ++x) {
+                ver(e->punto(x, y).color, 1);
+                for (int k = 1; k <= 4; ++k)
+                    if (e->punto(x, y).lado(k) != -1) ver(e->punto(x, y).lado(k), 0);
+            }
+        TablaHilos t;
+        MapaColores indice;
+        EXPECT_EQ(contar_colores(*e, r, t, indice), 0);
+        ASSERT_EQ(t.total, static_cast<int>(esperada.size())) << vuelta;
+        for (int i = 1; i <= t.total; ++i) {
+            EXPECT_EQ(t[i].color, esperada[static_cast<std::size_t>(i - 1)].first) << vuelta << " " << i;
+            EXPECT_EQ(t[i].numero, esperada[static_cast<std::size_t>(i - 1)].second) << vuelta << " " << i;
+            EXPECT_EQ(indice.buscar(t[i].color), i);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pc

@@ -1,5 +1,5 @@
-// Dibujo del tapiz sobre el lienzo: píxeles exactos de unas pocas celdas, perfiles,
-// redibujado de un punto y recorte en el borde del lienzo.
+// Dibujo del tapiz sobre el lienzo: píxeles exactos de unas pocas celdas, perfiles, recorte
+// en el borde del lienzo, trozos sueltos del lienzo y los adornos de la vista.
 #include "render/dibujo_patron.h"
 
 #include <gtest/gtest.h>
@@ -122,54 +122,6 @@ TEST(DibujoPatron, PerfilesSinSuPuntoFinalYEnOrden) {
     EXPECT_EQ(px(img, 8, 12), kNegroT);
 }
 
-TEST(DibujoPatron, RedibujarUnPuntoReponeLosBordesBorrados) {
-    for (const bool rejilla : {true, false}) {
-        SCOPED_TRACE(rejilla ? "con rejilla" : "sin rejilla");
-        auto e = tapiz_3x2(rejilla);
-        constexpr Color kPerfil = 0x0A0B0C, kOtro = 0x0D0E0F;
-        e->punto(1, 1).perfil = {kPerfil, kPerfil, -1, -1};
-        QImage img = crear_lienzo_patron();
-        dibujar_patron(img, *e);
-        ASSERT_EQ(px(img, 5, 4), kPerfil);
-
-        // Se borra el perfil de arriba y se cambia el de la derecha.
-        e->punto(1, 1).lado(kArriba) = -1;
-        e->punto(1, 1).lado(kDerecha) = kOtro;
-        dibujar_punto(img, *e, 1, 1);
-        const Color borde = rejilla ? kNegroT : kA;
-        for (int x = 4; x <= 7; ++x) EXPECT_EQ(px(img, x, 4), borde) << x;
-        for (int y = 4; y <= 7; ++y) EXPECT_EQ(px(img, 8, y), kOtro) << y;
-        EXPECT_EQ(px(img, 8, 8), borde);
-        EXPECT_EQ(px(img, 4, 8), borde);
-        EXPECT_EQ(px(img, 6, 6), kA);
-        // Fuera de su cuadrado no cambia nada.
-        EXPECT_EQ(px(img, 9, 6), kB);
-        EXPECT_EQ(px(img, 3, 6), kBlancoT);
-        EXPECT_EQ(px(img, 6, 9), kD);
-    }
-}
-
-TEST(DibujoPatron, PintarCeldaEsUnRectanguloSinPerfiles) {
-    auto e = tapiz_3x2(true);
-    e->punto(2, 2).perfil = {0x123456, 0x123456, 0x123456, 0x123456};
-    QImage img = crear_lienzo_patron();
-    dibujar_patron(img, *e);
-    ASSERT_EQ(px(img, 9, 8), 0x123456);
-    e->punto(2, 2).color = kC;
-    pintar_celda(img, *e, 2, 2);
-    EXPECT_EQ(px(img, 9, 8), kNegroT);
-    EXPECT_EQ(px(img, 12, 10), kNegroT);
-    EXPECT_EQ(px(img, 10, 10), kC);
-
-    e->ver_rejilla = false;
-    e->punto(2, 2).color = kA;
-    pintar_celda(img, *e, 2, 2);
-    EXPECT_EQ(px(img, 8, 8), kA);
-    EXPECT_EQ(px(img, 12, 12), kA);
-    EXPECT_EQ(px(img, 10, 10), kA);
-    EXPECT_EQ(px(img, 13, 10), kF);
-}
-
 TEST(DibujoPatron, RecorteEnElBordeDelLienzoYDatosMalos) {
     auto e = crear_estado();
     e->ancho = "400";
@@ -182,14 +134,6 @@ TEST(DibujoPatron, RecorteEnElBordeDelLienzoYDatosMalos) {
     dibujar_patron(img, *e);  // la columna y la fila 400 caen en 1600..1604
     EXPECT_EQ(px(img, 1599, 1599), kB);
     EXPECT_EQ(px(img, 1596, 1598), kA);
-    dibujar_punto(img, *e, 400, 400);
-    dibujar_punto(img, *e, 399, 399);
-    pintar_celda(img, *e, 400, 1);
-    dibujar_punto(img, *e, 700, 700);
-    dibujar_punto(img, *e, 701, 5);   // fuera de la rejilla: nada
-    dibujar_punto(img, *e, -1, 5);
-    pintar_celda(img, *e, 0, 800);
-    EXPECT_EQ(px(img, 1599, 1599), kB);
 
     // Celdas enormes: sólo cabe un trozo del primer punto, o ninguno.
     e->tam_celda = 1000;
@@ -199,7 +143,6 @@ TEST(DibujoPatron, RecorteEnElBordeDelLienzoYDatosMalos) {
     EXPECT_EQ(px(img, 1500, 1500), kB);
     e->tam_celda = 2000000000;
     dibujar_patron(img, *e);
-    dibujar_punto(img, *e, 700, 700);
     EXPECT_EQ(px(img, 1599, 1599), kBlancoT);
 
     // Un tamaño que no es un número no dibuja nada; uno mayor que 700 se limita a la rejilla.
@@ -230,7 +173,7 @@ QImage referencia(const Estado& e, int ancho, int alto) {
     for (int x = 1; x <= ancho; ++x)
         for (int y = 1; y <= alto; ++y) {
             const Color c = e.punto(x, y).color;
-            const Color pluma = e.ver_rejilla ? 0 : c;
+            const Color pluma = e.ver_rejilla && s >= 2 ? 0 : c;  // a un píxel por punto, sin rejilla
             for (long i = 0; i <= s; ++i)
                 for (long j = 0; j <= s; ++j) {
                     const bool borde = i == 0 || j == 0 || i == s || j == s;
@@ -283,8 +226,55 @@ TEST(DibujoPatron, CoincideConElDibujoCuadradoACuadrado) {
                         ADD_FAILURE() << "píxel (" << x << "," << y << ")";
                         ++distintos;
                     }
+            // Cualquier trozo del lienzo, dibujado solo, es igual a esa parte del dibujo entero.
+            for (int t = 0; t < 6 && distintos < 5; ++t) {
+                const int an = 1 + static_cast<int>(azar() % 90), al = 1 + static_cast<int>(azar() % 90);
+                const QPoint o(static_cast<int>(azar() % (1600 - an)), static_cast<int>(azar() % (1600 - al)));
+                const QPoint en_tapiz(static_cast<int>(azar() % (c.ancho * c.s + 1)), static_cast<int>(azar() % (c.alto * c.s + 1)));
+                for (const QPoint origen : {o, QPoint(std::min(en_tapiz.x(), 1600 - an), std::min(en_tapiz.y(), 1600 - al))}) {
+                    QImage trozo(an, al, QImage::Format_RGB32);
+                    dibujar_patron(trozo, *e, origen);
+                    for (int y = 0; y < al && distintos < 5; ++y)
+                        for (int x = 0; x < an && distintos < 5; ++x)
+                            if (trozo.pixel(x, y) != ref.pixel(origen.x() + x, origen.y() + y)) {
+                                ADD_FAILURE() << "trozo en (" << origen.x() << "," << origen.y() << "), píxel (" << x << "," << y << ")";
+                                ++distintos;
+                            }
+                }
+            }
         }
     }
+}
+
+TEST(DibujoPatron, ResaltadoPalidoYZonaDiscontinuaRojaSiEstaInvertida) {
+    auto e = tapiz_3x2(false);
+    QImage img(40, 40, QImage::Format_RGB32);
+    Adornos a;
+    a.resaltado = kB;
+    dibujar_vista(img, *e, {}, a);
+    EXPECT_EQ(px(img, 10, 6), kB);                   // (2,1), del color resaltado
+    EXPECT_EQ(img.pixel(6, 6), qRgb(241, 191, 191));  // (1,1): rojo 200 a un cuarto sobre blanco
+
+    // La zona (2,1)-(3,2) rodea sus puntos: de (8,4) a (16,12); invertida, en rojo.
+    const auto colores_del_borde = [&](bool invertida) {
+        a = {};
+        a.zona = ZonaVista{invertida ? 3 : 2, 1, invertida ? 2 : 3, 2, invertida};
+        dibujar_vista(img, *e, {}, a);
+        int negros = 0, rojos = 0;
+        for (int x = 9; x < 16; ++x) {
+            const QRgb q = img.pixel(x, 4);
+            negros += q == qRgb(0, 0, 0);
+            rojos += qRed(q) > 200 && qGreen(q) < 40;
+        }
+        return std::pair(negros, rojos);
+    };
+    EXPECT_EQ(rectangulo_zona(ZonaVista{3, 1, 2, 2, true}, 4), QRect(QPoint(8, 4), QPoint(16, 12)));
+    const auto [negros, rojos] = colores_del_borde(false);
+    EXPECT_GT(negros, 2);
+    EXPECT_EQ(rojos, 0);
+    const auto [negros_inv, rojos_inv] = colores_del_borde(true);
+    EXPECT_EQ(negros_inv, 0);
+    EXPECT_GT(rojos_inv, 2);
 }
 
 }  // namespace

@@ -115,6 +115,22 @@ TEST(VistaPaleta, ColumnasLargasSeParten_AnchorSeSolapaYSinHilosSoloTitulos) {
     EXPECT_EQ(std::make_pair(m[57].x, m[57].y), std::make_pair(61, 20));
     EXPECT_NE(texto(maquetar_paleta(e, true), "Colores de la ZONA MARCADA (de + a - uso)"), nullptr);
 
+    // 130 colores en el tapiz: la lista sigue en columnas de 160 píxeles (con las de 60 del
+    // catálogo los nombres se pisaban) y la vista se ensancha si la tercera no cabe.
+    e.paleta.total = 130;
+    for (int i = 1; i <= 130; ++i) e.paleta[i] = Hilo{rgb(0, i, 0), 1000 - i, 0, true, false};
+    const DibujoPaleta larga = maquetar_paleta(e, false);
+    const auto colores = de_tipo(larga, T::kMuestra);
+    ASSERT_EQ(colores.size(), 190u);
+    EXPECT_EQ(std::make_pair(colores[60 + 57].x, colores[60 + 57].y), std::make_pair(151, 1160));  // fila 58
+    EXPECT_EQ(std::make_pair(colores[60 + 58].x, colores[60 + 58].y), std::make_pair(311, 20));
+    EXPECT_EQ(colores[60 + 116].x, 471);
+    EXPECT_EQ(larga.ancho, 1200);
+    e.paleta.total = 600;
+    for (int i = 131; i <= 600; ++i) e.paleta[i] = Hilo{rgb(1, i % 256, i / 256), 1, 0, true, false};
+    EXPECT_EQ(maquetar_paleta(e, false).ancho, 151 + 10 * 160 + 160);  // 11 columnas
+    e.paleta.total = 0;
+
     // ANCHOR: la columna 2 empieza en la fila 28 sobre la parte baja de la 1 (39 hilos).
     prueba::Banco b;
     b.e.marca = "ANCHOR";

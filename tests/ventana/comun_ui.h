@@ -30,6 +30,8 @@ inline QApplication& aplicacion() {
         // Los ajustes que el programa recuerda van a una carpeta temporal, nunca a los del usuario.
         static QTemporaryDir configuracion;
         qputenv("PC_CONFIGURACION", configuracion.path().toUtf8());
+        // Las copias de recuperación y dmc_aux.dat, tampoco en la carpeta de datos del usuario.
+        qputenv("XDG_DATA_HOME", configuracion.path().toUtf8());
         return new QApplication(argc, argv);
     }();
     return *app;
@@ -44,7 +46,8 @@ inline void describir(const QList<QAction*>& acciones, int nivel, QStringList& l
             lineas << l + QStringLiteral("---");
             continue;
         }
-        l += a->text() + QStringLiteral(" #") + a->objectName();
+        // El rótulo que se ve: sin el "&" de la letra subrayada de los menús de la barra.
+        l += QString(a->text()).remove(QLatin1Char('&')) + QStringLiteral(" #") + a->objectName();
         if (a->isCheckable()) l += a->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
         if (!a->isEnabled()) l += QStringLiteral(" (off)");
         lineas << l;

@@ -62,7 +62,7 @@ TEST(Escritorio, DeshacerYRehacerOrdenesYTrazosConTituloYPregunta) {
     EXPECT_EQ(e.ancho, "60");
     EXPECT_EQ(e.punto(1, 1).color, 0);
     // El lienzo se redibuja: el primer punto vuelve a ser negro.
-    EXPECT_EQ(f.imagen_patron().pixel(e.tam_celda + 2, e.tam_celda + 2), qRgb(0, 0, 0));
+    EXPECT_EQ(f.pixel_patron(e.tam_celda + 2, e.tam_celda + 2), qRgb(0, 0, 0));
     EXPECT_EQ(f.windowTitle().toStdString(), "Punto de Cruz by Tarvelo");
     EXPECT_FALSE(deshacer->isEnabled());
 
@@ -80,7 +80,7 @@ TEST(Escritorio, DeshacerYRehacerOrdenesYTrazosConTituloYPregunta) {
     e.color_actual = 0x0000FF;
     accion(&f, "RellenarColor1")->trigger();
     ASSERT_EQ(e.punto(19, 30).color, 0x0000FF);
-    EXPECT_EQ(texto(deshacer), "Deshacer Rellenar Color (MACIZO)");
+    EXPECT_EQ(texto(deshacer), "Deshacer Color Avanzado Rellenar Color (MACIZO)");
     deshacer->trigger();
     EXPECT_EQ(e.punto(19, 30).color, antes);
     rehacer->trigger();
@@ -103,7 +103,8 @@ TEST(Escritorio, GrabarQuitaElAsteriscoYLosRecientesVuelvenAAbrir) {
     accion(&f, "PintarPALETA1")->trigger();
 
     const std::string fichero = dir.filePath(QStringLiteral("muestras.pc")).toStdString();
-    g.fichero(fichero);
+    // La carta se pinta sobre la rejilla de arranque, cuyos lados llevan perfil negro: se graba igualmente.
+    g.contestar(true).fichero(fichero);
     accion(&f, "GrabarPuntoCruz1")->trigger();
     EXPECT_EQ(f.windowTitle().toStdString(), "muestras.pc - Punto de Cruz by Tarvelo");
     abrir_imagen(p, g);
@@ -144,6 +145,8 @@ TEST(Escritorio, ZoomConControlYRuedaDejaElPuntoBajoElPuntero) {
     ui::TForm2& f = p.principal();
     f.show();
     Estado& e = f.estado();
+    e.ancho = e.alto = "200";  // sitio de sobra para desplazar alrededor del punto
+    f.sincronizar();
     ui::Lienzo* l = f.lienzo_patron();
     ASSERT_EQ(e.tam_celda, 4);
     const QPoint en_lienzo(161, 121);  // el punto (40, 30)
@@ -160,8 +163,8 @@ TEST(Escritorio, ZoomConControlYRuedaDejaElPuntoBajoElPuntero) {
     EXPECT_EQ(ahora.x() / e.tam_celda, 40);
     EXPECT_EQ(ahora.y() / e.tam_celda, 30);
     // Y ya está dibujado con el tamaño nuevo.
-    EXPECT_EQ(f.imagen_patron().pixel(7 * 40 + 3, 7 * 30 + 3), qRgb(0, 0, 0));
-    EXPECT_EQ(f.imagen_patron().pixel(7 * 61 + 3, 7 * 30 + 3), qRgb(255, 255, 255));
+    EXPECT_EQ(f.pixel_patron(7 * 40 + 3, 7 * 30 + 3), qRgb(0, 0, 0));
+    EXPECT_EQ(f.pixel_patron(7 * 201 + 3, 7 * 30 + 3), qRgb(255, 255, 255));
 
     accion(&f, "Alejar1")->trigger();
     EXPECT_EQ(e.tam_celda, 6);
@@ -187,7 +190,12 @@ TEST(Escritorio, AtajosPanelesVisorYTextosDeQtEnCastellano) {
     };
     EXPECT_EQ(atajos("AbrirImagenBMP1"), "Ctrl+O");
     EXPECT_EQ(atajos("CargarPuntoCruz1"), "Ctrl+L");
-    EXPECT_EQ(atajos("GrabarPuntoCruz1"), "Ctrl+S");
+    EXPECT_EQ(atajos("Grabar1"), "Ctrl+S");
+    EXPECT_EQ(atajos("GrabarPuntoCruz1"), "Ctrl+Shift+S");
+    EXPECT_EQ(atajos("Ajustar1"), "Ctrl+0");
+    EXPECT_EQ(atajos("HerramientaPincel") + atajos("HerramientaRelleno") + atajos("HerramientaCuentagotas") +
+                  atajos("HerramientaZona") + atajos("HerramientaPerfilar"),
+              "BFIZP");
     EXPECT_EQ(atajos("GenerarPuntodeCruz1"), "Ctrl+G");
     EXPECT_EQ(atajos("DelaAplicacin1"), "F1");
     EXPECT_EQ(atajos("Salir1"), "Ctrl+Q");

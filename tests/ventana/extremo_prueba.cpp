@@ -44,10 +44,10 @@ TEST(DePuntaAPunta, AbrirGenerarListarGrabarYCargar) {
     const int s = e.tam_celda;
     for (const auto& [x, y] : {std::pair{1, 1}, {50, 33}, {100, 67}}) {
         const Color c = e.punto(x, y).color;
-        EXPECT_EQ(f.imagen_patron().pixel(x * s + 2, y * s + 2), qRgb(rojo(c), verde(c), azul(c))) << x << "," << y;
+        EXPECT_EQ(f.pixel_patron(x * s + 2, y * s + 2), qRgb(rojo(c), verde(c), azul(c))) << x << "," << y;
     }
     EXPECT_EQ(e.punto(100, 67).perfil[0], kSinPerfil);
-    EXPECT_EQ(f.imagen_patron().pixel(102 * s, 30 * s), qRgb(255, 255, 255));
+    EXPECT_EQ(f.pixel_patron(102 * s, 30 * s), qRgb(255, 255, 255));
 
     elegir(&f, "VerColores1");
     EXPECT_TRUE(p.visor().isVisible());
@@ -72,7 +72,7 @@ TEST(DePuntaAPunta, AbrirGenerarListarGrabarYCargar) {
     EXPECT_EQ(e.alto, "67");
     EXPECT_EQ(e.punto(50, 33).color, original);
     EXPECT_EQ(e.punto(100, 67).color, esquina);
-    EXPECT_EQ(f.imagen_patron().pixel(50 * s + 2, 33 * s + 2),
+    EXPECT_EQ(f.pixel_patron(50 * s + 2, 33 * s + 2),
               qRgb(rojo(original), verde(original), azul(original)));
     EXPECT_NE(f.panel(2).indexOf(QStringLiteral("cafe.pc")), -1) << f.panel(2).toStdString();
     EXPECT_EQ(g.pendientes(), 0u);

@@ -19,8 +19,11 @@ namespace {
 const char* const kMenuPrincipal = R"(Archivo #Archivo1
   Abrir Imagen BMP #AbrirImagenBMP1
   Cargar Punto Cruz #CargarPuntoCruz1
+  Grabar #Grabar1
   Grabar Punto Cruz #GrabarPuntoCruz1
   Cargar Pto Cruz para Imprimir (*.PCI) #CargarPtocRuzparaImprimirPCI1
+  Importar OXS... #ImportarOXS1
+  Exportar OXS... #ExportarOXS1
   Archivos recientes #Archivosrecientes1 (off)
   ---
   Ancho del Punto de Cruz (Alto a escala) #AnchodelPuntodeCruz1
@@ -38,6 +41,9 @@ Edición #Edicin1
   ---
   Acercar #Acercar1
   Alejar #Alejar1
+  Ajustar a la ventana #Ajustar1
+  ---
+  Colores del gráfico #ColoresdelGrafico1 [ ]
 Opciones #Opciones1
   Ver Paleta de Colores del Punto de Cruz #VerColores1
   Fidelidad del Punto de Cruz #FidelidaddelPuntodeCruz1

@@ -53,8 +53,7 @@ TEST(Arranque, VentanasEnOrdenAvisoYPaletaAlMostrarse) {
     EXPECT_EQ(f.estado().ancho, "60");
     EXPECT_TRUE(f.estado().marca.empty());
     EXPECT_EQ(f.panel(1).toStdString(), "");
-    EXPECT_EQ(f.imagen_patron().size(), QSize(1600, 1600));
-    EXPECT_EQ(f.imagen_patron().pixel(800, 800), qRgb(255, 255, 255));
+    EXPECT_EQ(f.pixel_patron(800, 800), qRgb(255, 255, 255));
     EXPECT_EQ(f.imagen_paleta().size(), QSize(1200, 1200));
     EXPECT_EQ(f.lienzo_patron()->toolTip().toStdString(), "Pulsa Botón Derecho para ver menú POP-UP");
     EXPECT_FALSE(f.isMaximized());
@@ -139,31 +138,54 @@ TEST(Salida, CasillaDeCierreConSi) {
     EXPECT_EQ(preguntas(g), 1);
 }
 
-TEST(Desplazamiento, MueveSoloElLienzoVisible) {
+TEST(Desplazamiento, LasBarrasSiguenAlLienzoVisibleYCadaUnoGuardaSuSitio) {
     aplicacion();
     DialogosGuion g;
     ui::Programa p(g, "");
     ui::TForm2& f = p.principal();
+    f.show();
+    f.resize(900, 700);
+    QCoreApplication::processEvents();
     QScrollBar* v = f.barra_vertical();
     QScrollBar* h = f.barra_horizontal();
-    EXPECT_EQ(v->minimum(), 0);
-    EXPECT_EQ(v->maximum(), 1600);
     EXPECT_EQ(v->singleStep(), 10);
     EXPECT_EQ(h->pageStep(), 100);
-
     EXPECT_EQ(f.lienzo_patron()->pos(), QPoint(1, 1));
+
+    // 300 x 300 puntos de 4 píxeles y un margen de un punto: el lienzo mide 1208 y las barras
+    // llegan justo a su final.
+    f.estado().ancho = f.estado().alto = "300";
+    f.sincronizar();
+    const QSize vista = f.lienzo_patron()->parentWidget()->size();
+    EXPECT_EQ(f.lienzo_patron()->size(), QSize(1208, 1208));
+    EXPECT_EQ(v->maximum(), 1208 - vista.height());
+    EXPECT_EQ(h->maximum(), 1208 - vista.width());
     v->setValue(100);
     h->setValue(250);
     EXPECT_EQ(f.lienzo_patron()->pos(), QPoint(-250, -100));
     EXPECT_EQ(f.lienzo_paleta()->pos(), QPoint(1, 1));
-    EXPECT_EQ(f.lienzo_patron()->size(), QSize(1600, 1600));
 
-    // Con la paleta a la vista sólo se mueve ella; el patrón guarda su sitio.
+    // Con la paleta a la vista las barras son suyas y sólo se mueve ella; el patrón guarda su
+    // sitio y lo recupera al volver.
     f.estado().ver_bmp_exportado = true;
     f.sincronizar();
+    EXPECT_EQ(v->maximum(), 1200 - vista.height());
+    EXPECT_EQ(v->value(), 0);
     v->setValue(300);
     EXPECT_EQ(f.lienzo_paleta()->pos(), QPoint(1, -300));
     EXPECT_EQ(f.lienzo_patron()->pos(), QPoint(-250, -100));
+    f.estado().ver_bmp_exportado = false;
+    f.sincronizar();
+    EXPECT_EQ(v->value(), 100);
+    EXPECT_EQ(h->value(), 250);
+
+    // Un tapiz pequeño: el lienzo ocupa la vista entera y no hay nada que desplazar.
+    f.estado().ancho = f.estado().alto = "20";
+    f.sincronizar();
+    EXPECT_EQ(f.lienzo_patron()->size(), vista);
+    EXPECT_EQ(v->maximum(), 0);
+    EXPECT_EQ(f.lienzo_patron()->pos(), QPoint(0, 0));
+    f.hide();
 }
 
 TEST(Pintura, PaletaDmcYPuntosPintadosConElRaton) {
@@ -183,7 +205,7 @@ TEST(Pintura, PaletaDmcYPuntosPintadosConElRaton) {
     EXPECT_EQ(e.punto(19, 1).color, blanco);
     EXPECT_NE(e.punto(1, 1).color, blanco);
     // El lienzo muestra el interior del punto (1, 1) con su color.
-    const QRgb c11 = f.imagen_patron().pixel(s + 2, s + 2);
+    const QRgb c11 = f.pixel_patron(s + 2, s + 2);
     EXPECT_EQ(c11, qRgb(rojo(e.punto(1, 1).color), verde(e.punto(1, 1).color), azul(e.punto(1, 1).color)));
 
     // Un clic izquierdo pinta el punto con el color actual, en el estado y en el lienzo.
@@ -191,7 +213,7 @@ TEST(Pintura, PaletaDmcYPuntosPintadosConElRaton) {
     ui::Lienzo* lienzo = f.lienzo_patron();
     pulsar(lienzo, Qt::LeftButton, QPoint(10 * s + 1, 5 * s + 2));
     EXPECT_EQ(e.punto(10, 5).color, rgb(200, 10, 20));
-    EXPECT_EQ(f.imagen_patron().pixel(10 * s + 2, 5 * s + 2), qRgb(200, 10, 20));
+    EXPECT_EQ(f.pixel_patron(10 * s + 2, 5 * s + 2), qRgb(200, 10, 20));
     EXPECT_NE(e.punto(11, 5).color, rgb(200, 10, 20));
 
     // Arrastrar con el botón izquierdo pinta cada punto por el que pasa.

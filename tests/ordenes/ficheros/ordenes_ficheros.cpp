@@ -50,10 +50,11 @@ TEST(OrdenesPatron, GrabarYVolverACargar) {
     {
         Sesiones a;
         diseno_pequeno(*a.e);
-        a.d.fichero(std::nullopt);  // primero se cancela: no se escribe nada
+        // Tiene un lado perfilado: se graba igualmente. Primero se cancela: no se escribe nada.
+        a.d.contestar(true).fichero(std::nullopt);
         grabar_punto_cruz(a.s);
         EXPECT_FALSE(std::filesystem::exists(ruta));
-        a.d.fichero(ruta);
+        a.d.contestar(true).fichero(ruta);
         grabar_punto_cruz(a.s);
         const auto& g = a.d.llamadas().back();
         EXPECT_EQ(g.tipo, Tipo::kGuardar);
@@ -178,7 +179,7 @@ TEST(OrdenesPatron, GrabacionFallidaConservaElFicheroAnterior) {
     rlimit poco = antes;
     poco.rlim_cur = 100;
     setrlimit(RLIMIT_FSIZE, &poco);
-    a.d.fichero(ruta);
+    a.d.contestar(true).fichero(ruta);
     const bool ok = ejecutar(a.d, [&] { grabar_punto_cruz(a.s); });
     setrlimit(RLIMIT_FSIZE, &antes);
     signal(SIGXFSZ, senal);

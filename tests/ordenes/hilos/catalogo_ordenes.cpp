@@ -164,24 +164,28 @@ TEST(CatalogoOrdenes, PaletaDeMasDe600Hilos) {
 
 TEST(CatalogoOrdenes, GrabaDmcAuxEnWindows1252YSeReLee) {
     Sesion_ t;
-    graba_paleta_dmc(t.s, t.carpeta.string());
+    // La carpeta de datos del usuario se crea si todavía no existe.
+    const auto datos = t.carpeta / "datos" / "puntocruz";
+    graba_paleta_dmc(t.s, datos.string());
     EXPECT_TRUE(t.d.llamadas().empty());  // sin mensaje si va bien
-    const std::string bytes = t.leer(t.carpeta / "dmc_aux.dat");
+    const std::string bytes = t.leer(datos / "dmc_aux.dat");
     EXPECT_EQ(bytes.substr(0, 57), "; Palera de Hilos DMC sacada del cat\xE1logo de hilos DMC.\r\n");
     EXPECT_NE(bytes.find("\r\n; A\xF1o 2000. Scanner HP ScanJet Series II\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n3712  R:212 G:84  B:92\r\n"), std::string::npos);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 488);
 
     // Se vuelve a leer con la orden de lectura y da lo mismo.
-    t.d.fichero((t.carpeta / "dmc_aux.dat").string());
+    t.d.fichero((datos / "dmc_aux.dat").string());
     lee_paleta_dmc(t.s);
     EXPECT_EQ(t.e->texto_dmc, lineas_dmc_incorporado());
     EXPECT_EQ(t.e->hilos.total, 420);
 
-    const std::string mala = (t.carpeta / "no" / "hay").string();
+    // Una carpeta que no se puede crear (en su sitio hay un fichero): error de la grabación.
+    t.escribir("fichero", "x");
+    const std::string mala = (t.carpeta / "fichero" / "hay").string();
     EXPECT_FALSE(ejecutar(t.d, [&] { graba_paleta_dmc(t.s, mala); }));
     EXPECT_EQ(t.d.errores(), std::vector<std::string>{"Cannot create file \"" + mala +
-                                                      "/dmc_aux.dat\". No such file or directory"});
+                                                      "/dmc_aux.dat\". Not a directory"});
 }
 
 TEST(Principal, AvisoSalidaYPrimeraCarga) {

@@ -153,9 +153,12 @@ TEST(VistaPatron, ArrastrarPintaUnSoloPuntoYPerfila) {
     EXPECT_EQ(b.v.celdas, (Celdas{{4, 4}}));
     EXPECT_EQ(b.e.punto(4, 4).color, kPincel);
     EXPECT_EQ(b.e.punto(4, 5).color, kFondo);
+    raton_soltado(b.e);
     raton_movido(b.s, true, b.centro(61), b.centro(4));  // fuera: nada
+    raton_soltado(b.e);
     raton_movido(b.s, true, b.centro(0), b.centro(4));
     EXPECT_EQ(b.v.celdas.size(), 1u);
+    raton_soltado(b.e);
 
     // Perfilando con Borrar y sólo Arriba: se quita el perfil de arriba de cada punto.
     constexpr Color kP = 0x00AA00;
@@ -166,6 +169,7 @@ TEST(VistaPatron, ArrastrarPintaUnSoloPuntoYPerfila) {
     b.v.celdas.clear();
     for (int x = 1; x <= 3; ++x) raton_movido(b.s, true, b.centro(x), b.centro(2));
     EXPECT_EQ(b.v.celdas, (Celdas{{1, 2}, {2, 2}, {3, 2}}));
+    raton_soltado(b.e);
     for (int x = 1; x <= 3; ++x) {
         const Punto& p = b.e.punto(x, 2);
         EXPECT_EQ(p.perfil, (std::array<Color, 4>{-1, kP, kP, kP}));

@@ -1,0 +1,74 @@
+// El fichero de intercambio Open Cross Stitch (.oxs): un XML con la paleta, los puntos enteros
+// y los pespuntes, que leen y escriben otros programas de diseño y de bordado en tableta.
+//
+// Se escribe el tapiz entero (cada punto es un punto, también los blancos) y el perfilado como
+// pespuntes sobre los lados de las celdas. Al leer, los colores salen del propio fichero (nada
+// depende de nuestros catálogos); lo que el modelo no puede mostrar (medios puntos, pespuntes
+// diagonales, nudos, cuentas...) se omite y se cuenta. El lector nunca escribe fuera del tapiz
+// que declara el fichero y, si lo rechaza, no ha escrito nada.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/estado.h"
+
+namespace pc {
+
+// Un lado perfilado, en coordenadas de esquinas de la rejilla: la esquina superior izquierda del
+// tapiz es (0, 0) y el lado de arriba del punto (i, j) va de (i - 1, j - 1) a (i, j - 1).
+struct Pespunte {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Color color = 0;
+};
+
+// Los lados perfilados del tapiz de ancho × alto puntos en orden de filas. Un lado que comparten
+// dos puntos con el mismo color de perfil sale una sola vez; con colores distintos, dos.
+std::vector<Pespunte> pespuntes_del_tapiz(const Estado& e, int ancho, int alto);
+
+// Codifica el tapiz como OXS (UTF-8). Los hilos se nombran con el catálogo de e.hilos y
+// e.marca ("DMC 310"); un color que no es de ningún hilo, "RGB" y su hexadecimal.
+std::string codificar_oxs(const Estado& e, int ancho, int alto, const std::string& titulo);
+
+// Un color de la paleta de un fichero leído.
+struct ColorOxs {
+    int indice = 0;
+    std::string marca;   // lo que va antes del último blanco de `number` ("DMC")
+    std::string numero;  // lo que va detrás ("310")
+    std::string nombre;
+    Color color = 0;
+};
+
+// Lo que el lector no pudo poner en el tapiz, por clases.
+struct OmitidosOxs {
+    int medios_puntos = 0;
+    int pespuntes_diagonales = 0;
+    int pespuntes_fuera_de_rejilla = 0;  // rectos, pero con algún extremo fraccionario
+    int nudos = 0;
+    int cuentas = 0;
+    int otros_objetos = 0;
+    int puntos_fuera = 0;
+    int pespuntes_fuera = 0;
+    int puntos_repetidos = 0;  // el último manda
+    int indices_desconocidos = 0;
+    int no_numeros = 0;
+    int colores_sin_rgb = 0;  // se pintan en magenta
+};
+
+struct LecturaOxs {
+    int ancho = 0, alto = 0;
+    std::vector<ColorOxs> paleta;  // sin la tela (índice 0)
+    OmitidosOxs omitidos;
+};
+
+// Lee un OXS en e: pone e.ancho y e.alto y los puntos 1..ancho × 1..alto (blancos donde no hay
+// punto, perfiles sólo donde hay pespuntes). Lanza ErrorFormato, sin haber escrito nada, si el
+// XML está mal formado (con la línea y la columna), si no hay <chart> o si el tamaño no está
+// en 1..700.
+LecturaOxs leer_oxs(Estado& e, std::string_view bytes);
+
+// Mensaje de lo omitido ("Se omitieron: 12 medios puntos, 3 pespuntes diagonales, 4 nudos");
+// vacío si no se omitió nada.
+std::string texto_omitidos(const OmitidosOxs& o);
+
+}  // namespace pc

@@ -1,0 +1,177 @@
+#include "ventana/colores_grafico.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/errores.h"
+#include "ordenes/patron/editar.h"
+#include "render/muestras.h"
+#include "ventana/lienzo_patron.h"
+#include "ventana/pcruz.h"
+#include "ventana/textos_ui.h"
+
+namespace pc::ui {
+
+namespace {
+
+constexpr int kLadoIcono = 26;
+enum Columna { kColColor, kColSimbolo, kColHilo, kColPuntos, kColumnas };
+constexpr int kClave = Qt::UserRole;       // orden de la columna
+constexpr int kColor = Qt::UserRole + 1;   // color de la fila
+
+// Una celda que se ordena por su clave numérica, no por su texto.
+class Celda : public QTableWidgetItem {
+public:
+    Celda(const QString& texto, qlonglong clave) : QTableWidgetItem(texto) {
+        setData(kClave, clave);
+        setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    }
+    bool operator<(const QTableWidgetItem& otra) const override {
+        return data(kClave).toLongLong() < otra.data(kClave).toLongLong();
+    }
+};
+
+bool iguales(const ColorGrafico& a, const ColorGrafico& b) {
+    return a.color == b.color && a.puntos == b.puntos && a.hilo == b.hilo && a.marca == b.marca &&
+           a.simbolo == b.simbolo;
+}
+
+}  // namespace
+
+DockColores::DockColores(TForm2& principal)
+    : QDockWidget(QString::fromUtf8(texto::kColoresGrafico), &principal), principal_(principal) {
+    setObjectName(QStringLiteral("ColoresDelGrafico"));
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    auto* contenido = new QWidget(this);
+    auto* columna = new QVBoxLayout(contenido);
+    columna->setContentsMargins(4, 4, 4, 4);
+    auto* rotulo = new QLabel(QString::fromUtf8(texto::kBuscarHilo), contenido);
+    buscar_ = new QLineEdit(contenido);
+    buscar_->setObjectName(QStringLiteral("BuscarHilo"));
+    buscar_->setPlaceholderText(QString::fromUtf8(texto::kBuscarHiloPista));
+    buscar_->setClearButtonEnabled(true);
+    rotulo->setBuddy(buscar_);
+    tabla_ = new QTableWidget(0, kColumnas, contenido);
+    tabla_->setObjectName(QStringLiteral("TablaColores"));
+    tabla_->setHorizontalHeaderLabels({QString(), QString::fromUtf8(texto::kColumnaSimbolo),
+                                       QString::fromUtf8(texto::kColumnaHilo), QString::fromUtf8(texto::kColumnaPuntos)});
+    tabla_->setToolTip(QString::fromUtf8(texto::kPistaColores));
+    tabla_->verticalHeader()->hide();
+    tabla_->verticalHeader()->setDefaultSectionSize(kLadoIcono + 4);
+    tabla_->setIconSize(QSize(kLadoIcono, kLadoIcono));
+    tabla_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabla_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabla_->setShowGrid(false);
+    tabla_->setWordWrap(false);
+    QHeaderView* cabecera = tabla_->horizontalHeader();
+    cabecera->setSectionResizeMode(QHeaderView::ResizeToContents);
+    cabecera->setSectionResizeMode(kColHilo, QHeaderView::Stretch);
+    for (const int c : {kColColor, kColSimbolo}) {
+        cabecera->setSectionResizeMode(c, QHeaderView::Fixed);
+        tabla_->setColumnWidth(c, kLadoIcono + 14);
+    }
+    tabla_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabla_->setSortingEnabled(true);
+    tabla_->sortByColumn(kColPuntos, Qt::DescendingOrder);
+    columna->addWidget(rotulo);
+    columna->addWidget(buscar_);
+    columna->addWidget(tabla_, 1);
+    setWidget(contenido);
+    setMinimumWidth(270);
+
+    connect(tabla_, &QTableWidget::cellClicked, this, [this](int fila, int) { elegir_fila(fila); });
+    connect(tabla_, &QTableWidget::cellDoubleClicked, this, [this](int fila, int) { resaltar_fila(fila); });
+    connect(buscar_, &QLineEdit::returnPressed, this, &DockColores::buscar_hilo);
+}
+
+Color DockColores::color_fila(int fila) const {
+    const QTableWidgetItem* it = tabla_->item(fila, kColColor);
+    return it ? static_cast<Color>(it->data(kColor).toLongLong()) : 0;
+}
+
+void DockColores::elegir_fila(int fila) {
+    if (fila < 0 || fila >= tabla_->rowCount()) return;
+    const Color c = color_fila(fila);
+    principal_.vista_patron()->resaltar(std::nullopt);  // un clic quita el resaltado
+    principal_.ejecutar_paso("", [c](Sesion& s) { elegir_color_actual(s, c); });
+}
+
+void DockColores::resaltar_fila(int fila) {
+    if (fila < 0 || fila >= tabla_->rowCount()) return;
+    principal_.vista_patron()->resaltar(color_fila(fila));
+}
+
+void DockColores::buscar_hilo() {
+    const std::string texto = buscar_->text().toStdString();
+    bool hallado = false;
+    principal_.ejecutar_paso("", [&](Sesion& s) { hallado = pc::buscar_hilo(s, texto); });
+    // Hallado, el teclado vuelve al gráfico (las teclas de las herramientas van a él).
+    if (hallado) principal_.lienzo_patron()->setFocus();
+}
+
+void DockColores::showEvent(QShowEvent* ev) {
+    QDockWidget::showEvent(ev);
+    sincronizar();
+}
+
+void DockColores::sincronizar() {
+    if (!isVisible()) return;  // al volver a verse se cuenta de nuevo
+    if (!simbolos_leidos_) {
+        simbolos_leidos_ = true;
+        try {
+            const std::string ruta = ruta_simbolos(QCoreApplication::applicationDirPath().toStdString());
+            simbolos_ = leer_fichero_simbolos(ruta, [](const std::string&) {});
+        } catch (const Error&) {
+            simbolos_.reset();  // sin fichero de símbolos, la columna queda vacía
+        }
+    }
+    llenar(colores_del_grafico(principal_.estado()));
+    // La fila del color actual, elegida.
+    const Color actual = principal_.estado().color_actual;
+    for (int f = 0; f < tabla_->rowCount(); ++f) {
+        if (color_fila(f) != actual) continue;
+        if (tabla_->currentRow() != f) tabla_->selectRow(f);
+        return;
+    }
+    tabla_->clearSelection();
+}
+
+void DockColores::llenar(const ColoresGrafico& c) {
+    // Sin cambios en la lista no se toca la tabla (tras cada orden se vuelve a contar).
+    if (c.colores_impresion == colores_impresion_ && c.colores.size() == mostrados_.size() &&
+        std::equal(c.colores.begin(), c.colores.end(), mostrados_.begin(), iguales))
+        return;
+    mostrados_ = c.colores;
+    colores_impresion_ = c.colores_impresion;
+    std::optional<TablaSimbolos> repartidos = simbolos_;
+    if (repartidos) asignar_simbolos(*repartidos, c.colores_impresion);
+
+    tabla_->setSortingEnabled(false);
+    tabla_->setRowCount(static_cast<int>(c.colores.size()));
+    int fila = 0;
+    for (const ColorGrafico& g : c.colores) {
+        auto* muestra = new Celda(QString(), suma_componentes(g.color));
+        muestra->setIcon(QPixmap::fromImage(imagen_muestra(g.color, kLadoIcono)));
+        muestra->setData(kColor, static_cast<qlonglong>(g.color));
+        tabla_->setItem(fila, kColColor, muestra);
+        auto* simbolo = new Celda(QString(), g.simbolo);
+        if (repartidos && g.simbolo > 0)
+            simbolo->setIcon(QPixmap::fromImage(imagen_simbolo(repartidos->item[static_cast<std::size_t>(g.simbolo)], kLadoIcono)));
+        tabla_->setItem(fila, kColSimbolo, simbolo);
+        tabla_->setItem(fila, kColHilo, new Celda(QString::fromStdString(g.marca + " " + g.hilo), g.numero));
+        auto* puntos = new Celda(QString::number(g.puntos), g.puntos);
+        puntos->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        tabla_->setItem(fila, kColPuntos, puntos);
+        ++fila;
+    }
+    tabla_->setSortingEnabled(true);
+}
+
+}  // namespace pc::ui

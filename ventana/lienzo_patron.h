@@ -1,0 +1,38 @@
+// El lienzo del patrón (Image1). El tapiz no se guarda en una imagen entera (a 40 píxeles
+// por punto uno de 700 puntos mide 28.000 píxeles de lado): cada repintado dibuja, a partir
+// del estado del diseño, sólo el trozo que se ve. El widget mide lo que ocupa el tapiz (y
+// como poco lo que se ve) y las barras lo mueven, como al lienzo de la paleta.
+#pragma once
+#include <QImage>
+#include <optional>
+
+#include "app/estado.h"
+#include "ordenes/patron/zonas.h"
+#include "ventana/lienzo.h"
+
+namespace pc::ui {
+
+class LienzoPatron : public Lienzo {
+    Q_OBJECT
+public:
+    LienzoPatron(const Estado& e, QWidget* padre = nullptr);
+    // Resalta los puntos de un color (los demás se ven pálidos) hasta que se quite.
+    void resaltar(std::optional<Color> c);
+    std::optional<Color> resaltado() const { return resaltado_; }
+    // La zona que se dibuja; repinta si cambió desde la última vez.
+    void poner_zona(std::optional<ZonaVista> z);
+    // El píxel (x, y) del lienzo tal como se ve.
+    QRgb pixel(int x, int y) const;
+
+protected:
+    void paintEvent(QPaintEvent* ev) override;
+    bool event(QEvent* ev) override;
+
+private:
+    const Estado& e_;
+    std::optional<Color> resaltado_;
+    std::optional<ZonaVista> zona_;
+    QImage memoria_;  // se reutiliza de un repintado a otro
+};
+
+}  // namespace pc::ui
