@@ -74,8 +74,6 @@ constexpr int kBitsCubito = 3;  // cubitos de 8 valores por canal
 constexpr int kBitsCubo = 5;    // cubos de 32
 constexpr int kCubitos = 1 << (3 * (8 - kBitsCubito));
 constexpr int kCubos = 1 << (3 * (8 - kBitsCubo));
-// Buscar un color ya filtrado cuesta poco: el recuerdo sólo vale si cabe en la caché.
-constexpr std::size_t kCasillasRecuerdo = std::size_t{1} << 16;
 
 inline int indice_de(int r, int g, int b, int bits) {
     const int n = 8 - bits;  // bits del índice por canal
@@ -83,8 +81,8 @@ inline int indice_de(int r, int g, int b, int bits) {
 }
 }  // namespace
 
-Emparejador::Emparejador(const TablaHilos& tabla, int metodo, std::size_t previstos)
-    : metodo_(metodo), generico_(metodo != 1 && metodo != 2), tabla_(&tabla), recuerdo_(previstos, kCasillasRecuerdo) {
+Emparejador::Emparejador(const TablaHilos& tabla, int metodo)
+    : metodo_(metodo), generico_(metodo != 1 && metodo != 2), tabla_(&tabla) {
     if (generico_) return;
     const int total = std::clamp(tabla.total, 0, kMaxHilos);
     entradas_.reserve(static_cast<std::size_t>(total));
@@ -203,10 +201,8 @@ void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool i
     constexpr int kFilasBloque = 16;
     const auto por_fila = static_cast<std::size_t>(ancho);
     PorPlaza<Emparejador> emparejadores;
-    const std::size_t previstos = ajustar ? static_cast<std::size_t>(alto) * por_fila : 0;
     repartir(static_cast<std::size_t>(alto), filas_por_tramo(ancho), [&](int, std::size_t desde, std::size_t hasta) {
-        Emparejador& emparejador =
-            emparejadores.de_esta([&] { return Emparejador(e.hilos, e.metodo_color, previstos); });
+        Emparejador& emparejador = emparejadores.de_esta([&] { return Emparejador(e.hilos, e.metodo_color); });
         std::vector<Color> bloque(kFilasBloque * por_fila);
         for (int y0 = static_cast<int>(desde) + 1; y0 <= static_cast<int>(hasta); y0 += kFilasBloque) {
             const int filas = std::min(kFilasBloque, static_cast<int>(hasta) - y0 + 1);

@@ -31,12 +31,11 @@ Color media_parecidos(const Imagen& img, int cx, int cy, int mx, int my);
 // cubitos de 8 x 8 x 8; la primera vez que un color cae en un cubito se apuntan los hilos
 // que pueden ser el más próximo de algún color de ese cubito (en el orden de la tabla,
 // buscándolos entre los de su cubo de 32 x 32 x 32, preparado igual), y después sólo se
-// miran ésos; y cada color ya buscado se recuerda. Se prepara una vez por generación (la
+// miran ésos; y los colores buscados hace poco se recuerdan. Se prepara una vez por generación (la
 // tabla no debe cambiar mientras se usa); cada hilo de cálculo usa el suyo.
 class Emparejador {
 public:
-    // previstos: cuántos colores se le van a preguntar, para el tamaño del recuerdo.
-    Emparejador(const TablaHilos& tabla, int metodo, std::size_t previstos = 0);
+    Emparejador(const TablaHilos& tabla, int metodo);
     Color mas_proximo(Color c) {
         return recuerdo_.obtener(c, [this](Color q) { return buscar(q); });
     }
@@ -64,7 +63,7 @@ private:
     std::vector<std::int32_t> inicio_cubo_, inicio_;
     std::vector<std::uint16_t> cuantas_cubo_, cuantas_;
     std::vector<std::uint16_t> candidatas_;
-    RecuerdoColores<Color> recuerdo_;
+    RecuerdoCercano<Color, 15> recuerdo_;  // 256 KB: cabe en la caché
 };
 
 // Escribe en la rejilla los puntos 1..ancho × 1..alto a partir de la imagen, borrando los

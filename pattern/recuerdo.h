@@ -10,16 +10,14 @@
 
 namespace pc {
 
-// Tabla de direccionamiento abierto del tamaño de lo previsto, sin pasar de "tope" casillas
-// (una tabla que no cabe en la caché del procesador cuesta más de lo que ahorra cuando los
-// colores apenas se repiten); si se llena más de la mitad se vacía entera. El color -1 no se
-// recuerda.
+// Tabla de direccionamiento abierto del tamaño de lo previsto; si se llena más de la mitad se
+// vacía entera (sólo ocurre si se pasa de lo previsto). El color -1 no se recuerda.
 template <class Valor>
 class RecuerdoColores {
 public:
-    explicit RecuerdoColores(std::size_t previstos = 0, std::size_t tope = std::size_t{1} << 22) {
+    explicit RecuerdoColores(std::size_t previstos = 0) {
         std::size_t cap = 1024;
-        while (cap < 2 * previstos + 16 && cap < tope) cap <<= 1;
+        while (cap < 2 * previstos + 16) cap <<= 1;
         casilla_.assign(cap, Casilla{});
     }
 
@@ -52,6 +50,32 @@ private:
     };
     std::vector<Casilla> casilla_;
     std::size_t ocupadas_ = 0;
+};
+
+// Recuerdo de tamaño fijo que guarda en cada casilla el último color que cayó en ella: una
+// sola mirada por color, sin vaciarse nunca. Para cuando calcular cuesta poco más que buscar
+// en una tabla grande: se queda con lo que se repite cerca. El color -1 no se recuerda.
+template <class Valor, int kBits>
+class RecuerdoCercano {
+public:
+    RecuerdoCercano() : casilla_(std::size_t{1} << kBits) {}
+
+    template <class Calcular>
+    Valor obtener(Color c, Calcular&& calcular) {
+        Casilla& k = casilla_[(static_cast<std::uint32_t>(c) * 2654435761u) >> (32 - kBits)];
+        if (k.clave == c && c != kLibre) return k.valor;
+        const Valor v = calcular(c);
+        k = Casilla{c, v};
+        return v;
+    }
+
+private:
+    static constexpr Color kLibre = -1;
+    struct Casilla {
+        Color clave = kLibre;
+        Valor valor{};
+    };
+    std::vector<Casilla> casilla_;
 };
 
 }  // namespace pc
