@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdlib>
+#include <memory>
+#include <new>
 #include <cstdint>
 #include <vector>
 
@@ -201,9 +204,13 @@ void poner_en_orden_de_encuentro(std::vector<ColorContado>& colores, TablaHilos&
 
 int colores_distintos(const Estado& e, Rango r, bool con_perfiles) {
     r = limitar_rango(r);
-    // Los colores de 24 bits se marcan en un mapa de bits (2 MB); los demás, que sólo pueden
-    // venir de ficheros raros, se cuentan aparte.
-    std::vector<std::uint64_t> visto(std::size_t{1} << 18);
+    // Los colores de 24 bits se marcan en un mapa de bits (2 MB, que el sistema da ya a cero y
+    // sólo en las páginas que se tocan); los demás, que sólo pueden venir de ficheros raros, se
+    // cuentan aparte.
+    constexpr std::size_t kPalabras = std::size_t{1} << 18;
+    const std::unique_ptr<std::uint64_t, decltype(&std::free)> visto(
+        static_cast<std::uint64_t*>(std::calloc(kPalabras, sizeof(std::uint64_t))), &std::free);
+    if (!visto) throw std::bad_alloc();
     std::vector<Color> otros;
     auto marcar = [&](Color c) {
         if ((c & ~0xFFFFFF) != 0) {
@@ -211,18 +218,21 @@ int colores_distintos(const Estado& e, Rango r, bool con_perfiles) {
             return;
         }
         const auto u = static_cast<std::uint32_t>(c);
-        visto[u >> 6] |= std::uint64_t{1} << (u & 63);
+        visto.get()[u >> 6] |= std::uint64_t{1} << (u & 63);
     };
-    for (int x = r.x1; x <= r.x2; ++x)
+    for (int x = r.x1; x <= r.x2; ++x) {
+        Color anterior = kSinPerfil;  // el de arriba: en un tapiz se repite a menudo
         for (int y = r.y1; y <= r.y2; ++y) {
             const Punto& p = e.punto(x, y);
-            marcar(p.color);
+            if (p.color != anterior || y == r.y1) marcar(p.color);
+            anterior = p.color;
             if (!con_perfiles) continue;
             for (Color c : p.perfil)
                 if (c != kSinPerfil) marcar(c);
         }
+    }
     long n = 0;
-    for (std::uint64_t v : visto) n += std::popcount(v);
+    for (std::size_t i = 0; i < kPalabras; ++i) n += std::popcount(visto.get()[i]);
     std::sort(otros.begin(), otros.end());
     n += std::unique(otros.begin(), otros.end()) - otros.begin();
     return static_cast<int>(n);
