@@ -160,6 +160,12 @@ void tramo(std::size_t n, int tramos, int t, std::size_t& inicio, std::size_t& f
 
 int repartir(std::size_t n, std::size_t minimo, const std::function<void(int, std::size_t, std::size_t)>& tarea) {
     const int tramos = tramos_de(n, minimo);
+    repartir_en(n, tramos, tarea);
+    return tramos;
+}
+
+void repartir_en(std::size_t n, int tramos, const std::function<void(int, std::size_t, std::size_t)>& tarea) {
+    tramos = std::max(tramos, 1);
     std::vector<std::exception_ptr> fallo(static_cast<std::size_t>(tramos));
     const std::function<void(int)> hacer = [&](int t) {
         std::size_t a = 0, b = 0;
@@ -178,7 +184,6 @@ int repartir(std::size_t n, std::size_t minimo, const std::function<void(int, st
     }
     for (const std::exception_ptr& e : fallo)
         if (e) std::rethrow_exception(e);
-    return tramos;
 }
 
 }  // namespace pc

@@ -30,6 +30,9 @@ void tramo(std::size_t n, int tramos, int t, std::size_t& inicio, std::size_t& f
 // Vuelve cuando han acabado todos; si alguno lanzó, relanza la excepción del primero de ellos.
 // Devuelve el número de tramos. Un reparto dentro de un tramo se hace entero en su hilo.
 int repartir(std::size_t n, std::size_t minimo, const std::function<void(int, std::size_t, std::size_t)>& tarea);
+// Lo mismo en un número de tramos dado (el que se pidió a tramos_de para guardar un resultado
+// por tramo).
+void repartir_en(std::size_t n, int tramos, const std::function<void(int, std::size_t, std::size_t)>& tarea);
 
 // Llama a f(i) para cada i de [0, n), repartido como repartir: para recorridos cuyos
 // elementos no dependen unos de otros.

@@ -43,7 +43,7 @@ long aplicar_cambios(Estado& e, const ListaCambios& cambios, int ancho, int alto
     std::vector<std::uint8_t> cambiado(repintar ? static_cast<std::size_t>(w) * static_cast<std::size_t>(h) : 0);
     const std::size_t minimo = filas_por_tramo(h);
     std::vector<Tramo> tramos(static_cast<std::size_t>(tramos_de(static_cast<std::size_t>(w), minimo)));
-    repartir(static_cast<std::size_t>(w), minimo, [&](int t, std::size_t desde, std::size_t hasta) {
+    repartir_en(static_cast<std::size_t>(w), static_cast<int>(tramos.size()), [&](int t, std::size_t desde, std::size_t hasta) {
         Tramo& r = tramos[static_cast<std::size_t>(t)];
         for (int x = static_cast<int>(desde) + 1; x <= static_cast<int>(hasta); ++x) {
             for (int y = 1; y <= h; ++y) {

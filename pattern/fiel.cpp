@@ -495,7 +495,7 @@ std::vector<int> asignar_hilos(const Celdas& c, const std::vector<HiloLab>& eleg
         const std::uint32_t resumen = static_cast<std::uint32_t>(c.color[k]) * 2654435761u;
         parte[k] = static_cast<std::uint8_t>((resumen >> 24) % static_cast<std::uint32_t>(partes));
     });
-    repartir(static_cast<std::size_t>(partes), 1, [&](int, std::size_t desde, std::size_t hasta) {
+    repartir_en(static_cast<std::size_t>(partes), partes, [&](int, std::size_t desde, std::size_t hasta) {
         for (std::size_t p = desde; p < hasta; ++p) {
             Asignador a(elegidos, n / static_cast<std::size_t>(partes));
             for (std::size_t k = 0; k < n; ++k)

@@ -156,7 +156,7 @@ long contar_colores(const Estado& e, Rango r, TablaHilos& paleta, MapaColores& i
     const auto columnas = static_cast<std::size_t>(r.x2 - r.x1 + 1);
     const std::size_t minimo = filas_por_tramo(r.y2 - r.y1 + 1);
     std::vector<ColoresTramo> tramos(static_cast<std::size_t>(tramos_de(columnas, minimo)));
-    repartir(columnas, minimo, [&](int t, std::size_t desde, std::size_t hasta) {
+    repartir_en(columnas, static_cast<int>(tramos.size()), [&](int t, std::size_t desde, std::size_t hasta) {
         contar_columnas(e, r, r.x1 + static_cast<int>(desde), r.x1 + static_cast<int>(hasta) - 1,
                         tramos[static_cast<std::size_t>(t)]);
     });
