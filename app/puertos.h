@@ -59,6 +59,9 @@ public:
     virtual void redibujar_celda(int x, int y) = 0;
     // Repintado de la celda como un rectángulo relleno de su color (reducciones, ajuste).
     virtual void repintar_celda(int x, int y) = 0;
+    // Si pinta las celdas una a una; una vista sin lienzo no, y las órdenes se ahorran llamarla
+    // por cada celda.
+    virtual bool pinta_celdas() const { return true; }
     // Pinta de blanco todo el lienzo del patrón.
     virtual void limpiar_lienzo() = 0;
     virtual void mostrar_visor() = 0;

@@ -16,6 +16,7 @@ public:
     void redibujar() override {}
     void redibujar_celda(int, int) override {}
     void repintar_celda(int, int) override {}
+    bool pinta_celdas() const override { return false; }
     void limpiar_lienzo() override {}
     void mostrar_visor() override {}
     void minimizar() override {}

@@ -22,27 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 using pc::medir::Mesa;
 
-const fs::path kCarpeta = fs::temp_directory_path() / "pc_bench_fiel";
-
-// La foto de paisaje ampliada a 4000 x 3000 con un poco de ruido de cámara.
-const QImage& foto_grande() {
-    static const QImage img = [] {
-        QImage f = QImage(QString::fromStdString(pc::medir::dato("bench/datos/rocket.jpg")))
-                       .convertToFormat(QImage::Format_RGB32)
-                       .scaled(4000, 3000, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        std::uint32_t s = 2463534242u;
-        for (int y = 0; y < f.height(); ++y) {
-            auto* l = reinterpret_cast<QRgb*>(f.scanLine(y));
-            for (int x = 0; x < f.width(); ++x) {
-                s ^= s << 13, s ^= s >> 17, s ^= s << 5;
-                const int r = static_cast<int>(s % 9) - 4;
-                l[x] = qRgb(pc::limitar(qRed(l[x]) + r), pc::limitar(qGreen(l[x]) + r), pc::limitar(qBlue(l[x]) - r));
-            }
-        }
-        return f;
-    }();
-    return img;
-}
+const fs::path kCarpeta = pc::medir::carpeta_temporal();
+using pc::medir::foto_grande;
 
 // BMP de 32 bits con cabecera de 40 bytes (el escritor de Qt los graba de 24).
 void grabar_bmp32(const QImage& img, const std::string& ruta) {
@@ -62,11 +43,10 @@ void grabar_bmp32(const QImage& img, const std::string& ruta) {
 }
 
 std::string bmp(int bits) {
+    if (bits == 24) return pc::medir::bmp_foto_grande();
     const std::string ruta = (kCarpeta / ("foto" + std::to_string(bits) + ".bmp")).string();
     if (!fs::exists(ruta)) {
-        fs::create_directories(kCarpeta);
-        if (bits == 24) foto_grande().save(QString::fromStdString(ruta), "BMP");
-        else if (bits == 32) grabar_bmp32(foto_grande(), ruta);
+        if (bits == 32) grabar_bmp32(foto_grande(), ruta);
         else foto_grande().convertToFormat(QImage::Format_Indexed8).save(QString::fromStdString(ruta), "BMP");
     }
     return ruta;
@@ -74,13 +54,15 @@ std::string bmp(int bits) {
 
 void BM_LeerBmpDirecto(benchmark::State& st) {
     const std::string ruta = bmp(static_cast<int>(st.range(0)));
+    pc::medir::ConHilos hilos(static_cast<int>(st.range(1)));
     pc::ImagenQt img;
     for (auto _ : st) {
         img.cargar(ruta);
         benchmark::DoNotOptimize(img.qimage().constBits());
     }
 }
-BENCHMARK(BM_LeerBmpDirecto)->Arg(24)->Arg(32)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LeerBmpDirecto)->ArgNames({"bits", "hilos"})->ArgsProduct({{24, 32, 8}, {1, 0}})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // El lector general de Qt, como antes: para comparar.
 void BM_LeerBmpGeneral(benchmark::State& st) {
@@ -94,10 +76,12 @@ void BM_LeerBmpGeneral(benchmark::State& st) {
 }
 BENCHMARK(BM_LeerBmpGeneral)->Arg(24)->Unit(benchmark::kMillisecond);
 
-// Proceso entero, como "puntocruz-lote generar FOTO -o SALIDA --fiel --ancho N [--alto N]".
+// Proceso entero, como "puntocruz-lote generar FOTO -o SALIDA --fiel --ancho N [--alto N]",
+// con los hilos de cálculo dados (0: todos los núcleos).
 void BM_FielCompleto(benchmark::State& st) {
     const std::string ruta = bmp(24), salida = (kCarpeta / "fiel.pc").string();
     const int lado = static_cast<int>(st.range(0));
+    pc::medir::ConHilos hilos(static_cast<int>(st.range(1)));
     for (auto _ : st) {
         Mesa m;
         m.img.cargar(ruta);
@@ -107,10 +91,12 @@ void BM_FielCompleto(benchmark::State& st) {
         pc::grabar_pc_en(m.s, salida);
     }
 }
-BENCHMARK(BM_FielCompleto)->Arg(700)->Arg(120)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_FielCompleto)->ArgNames({"lado", "hilos"})->ArgsProduct({{700, 120}, {1, 0}})
+    ->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
-// Los pasos a 700 x 700, por separado.
+// Los pasos a 700 x 700, por separado, con 1 hilo de cálculo o con todos los núcleos.
 void BM_FielPasos(benchmark::State& st) {
+    pc::medir::ConHilos hilos(static_cast<int>(st.range(1)));
     Mesa m;
     m.img.cargar(bmp(24));
     const auto activos = pc::hilos_activos(m.estado->hilos);
@@ -129,7 +115,8 @@ void BM_FielPasos(benchmark::State& st) {
         }
     }
 }
-BENCHMARK(BM_FielPasos)->ArgName("promediar0_elegir1_asignar2_limpiar3")->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FielPasos)->ArgNames({"promediar0_elegir1_asignar2_limpiar3", "hilos"})
+    ->ArgsProduct({{0, 1, 2, 3}, {1, 0}})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

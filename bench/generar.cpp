@@ -1,6 +1,10 @@
 // Medición de la generación de un tapiz de 700 x 700 a partir de una foto de 4000 x 3000
 // emparejada con los hilos DMC: la generación completa, el mero muestreo (el mínimo que
-// cuesta recorrer los puntos) y el emparejamiento sin la búsqueda rápida, para comparar.
+// cuesta recorrer los puntos) y el emparejamiento sin la búsqueda rápida, para comparar;
+// con una imagen de ruido (casi cada muestra un color distinto, el peor caso del recuerdo
+// de colores) y con una foto; con un hilo de cálculo y con todos los núcleos (hilos 0).
+// Y el proceso entero de "puntocruz-lote generar FOTO.bmp -o SALIDA --ancho 700 --alto 700"
+// frente a leer la foto y muestrearla en 10 x 10 puntos.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -10,6 +14,9 @@
 #include "app/estado.h"
 #include "app/imagen_memoria.h"
 #include "bench/comun_estado.h"
+#include "bench/comun_fiel.h"
+#include "ordenes/ficheros/ficheros_patron.h"
+#include "ordenes/patron/generar.h"
 #include "pattern/generar.h"
 #include "threads/catalogo.h"
 #include "threads/datos.h"
@@ -53,6 +60,7 @@ void Generar(benchmark::State& st) {
     const auto& img = foto();
     auto e = estado_dmc(static_cast<int>(st.range(0)));
     const bool interpolar = st.range(1) != 0;
+    pc::medir::ConHilos hilos(static_cast<int>(st.range(2)));
     for (auto _ : st) {
         pc::muestrear_rejilla(*e, img, kLado, kLado, interpolar, true);
         benchmark::DoNotOptimize(e->punto(kLado, kLado).color);
@@ -60,8 +68,43 @@ void Generar(benchmark::State& st) {
     st.counters["hilos"] = e->hilos.total;
     st.SetItemsProcessed(st.iterations() * kLado * kLado);
 }
-BENCHMARK(Generar)->ArgNames({"metodo", "interpolar"})->Args({1, 0})->Args({2, 0})->Args({1, 1})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(Generar)->ArgNames({"metodo", "interpolar", "hilos"})
+    ->ArgsProduct({{1, 2}, {0, 1}, {1, 0}})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// La foto grande (ya leída): los colores se repiten y el recuerdo ahorra búsquedas.
+void GenerarFoto(benchmark::State& st) {
+    pc::medir::Mesa m;
+    m.img.cargar(pc::medir::bmp_foto_grande());
+    pc::Estado& e = *m.estado;
+    pc::medir::ConHilos hilos(static_cast<int>(st.range(0)));
+    for (auto _ : st) {
+        pc::muestrear_rejilla(e, m.img, kLado, kLado, false, true);
+        benchmark::DoNotOptimize(e.punto(kLado, kLado).color);
+    }
+    std::unordered_set<pc::Color> distintos;
+    for (int x = 1; x <= kLado; ++x)
+        for (int y = 1; y <= kLado; ++y) distintos.insert(e.punto(x, y).color);
+    st.counters["hilos_usados"] = static_cast<double>(distintos.size());
+    st.SetItemsProcessed(st.iterations() * kLado * kLado);
+}
+BENCHMARK(GenerarFoto)->ArgName("hilos")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Como la herramienta por lotes: leer el BMP, generar (lado x lado) y grabar el patrón.
+void ProcesoEntero(benchmark::State& st) {
+    const std::string ruta = pc::medir::bmp_foto_grande();
+    const std::string salida = (pc::medir::carpeta_temporal() / "generar.pc").string();
+    const int lado = static_cast<int>(st.range(0));
+    pc::medir::ConHilos hilos(static_cast<int>(st.range(1)));
+    for (auto _ : st) {
+        pc::medir::Mesa m;
+        m.img.cargar(ruta);
+        m.estado->ancho = m.estado->alto = std::to_string(lado);
+        pc::generar_punto_de_cruz(m.s);
+        pc::grabar_pc_en(m.s, salida);
+    }
+}
+BENCHMARK(ProcesoEntero)->ArgNames({"lado", "hilos"})->ArgsProduct({{700, 10}, {1, 0}})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Sólo muestrear y escribir los puntos, sin emparejar: la referencia del recorrido.
 void SoloMuestreo(benchmark::State& st) {

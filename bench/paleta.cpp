@@ -1,4 +1,5 @@
-// La paleta del tapiz y las reducciones sobre un tapiz de 700 x 700 con 600 colores, y la
+// La paleta del tapiz, las reducciones y el ajuste a hilos sobre un tapiz de 700 x 700 con 300
+// y con 600 colores, con un hilo de cálculo y con todos los núcleos (hilos 0), y la
 // generación automatizada completa de 700 x 700 desde una imagen de 4000 x 3000.
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,8 @@
 #include "app/imagen_memoria.h"
 #include "ordenes/sesion/sesion.h"
 #include "bench/comun_estado.h"
+#include "bench/comun_fiel.h"
+#include "ordenes/hilos/ajuste.h"
 #include "ordenes/patron/paleta.h"
 
 namespace {
@@ -34,8 +37,8 @@ struct Banco {
     decltype(pc::Estado::puntos)* original = nullptr;
     std::unique_ptr<decltype(pc::Estado::puntos)> copia;
 
-    // 700 x 700 puntos repartidos al azar entre 600 colores distintos, sin perfiles.
-    void tapiz_600() {
+    // 700 x 700 puntos repartidos al azar entre n colores distintos (hasta 600), sin perfiles.
+    void tapiz(int n) {
         pc::Estado& e = *estado;
         e.ancho = "700";
         e.alto = "700";
@@ -43,7 +46,7 @@ struct Banco {
         for (int y = 1; y <= 700; ++y)
             for (int x = 1; x <= 700; ++x) {
                 semilla = semilla * 1103515245u + 12345u;
-                const int i = static_cast<int>((semilla >> 8) % 600);
+                const int i = static_cast<int>((semilla >> 8) % static_cast<unsigned>(n));
                 pc::Punto& p = e.punto(x, y);
                 p.color = pc::rgb(i % 256, (i / 256) * 80 + (i * 7) % 64, (i * 13) % 256);
                 p.perfil.fill(pc::kSinPerfil);
@@ -58,31 +61,39 @@ struct Banco {
 
 void BM_ConstruirPaleta(benchmark::State& st) {
     Banco b;
-    b.tapiz_600();
+    b.tapiz(static_cast<int>(st.range(0)));
+    pc::medir::ConHilos hilos(static_cast<int>(st.range(1)));
     for (auto _ : st) {
         pc::construir_paleta(b.s, false);
         benchmark::DoNotOptimize(b.estado->paleta.total);
     }
     st.counters["colores"] = b.estado->paleta.total;
 }
-BENCHMARK(BM_ConstruirPaleta)->Unit(benchmark::kMillisecond);
 
-template <void (*Reduccion)(pc::Sesion&, bool)>
+template <void (*Orden)(pc::Sesion&, bool)>
 void BM_Reduccion(benchmark::State& st) {
     Banco b;
-    b.tapiz_600();
+    b.tapiz(static_cast<int>(st.range(0)));
+    pc::medir::ConHilos hilos(static_cast<int>(st.range(1)));
     for (auto _ : st) {
         st.PauseTiming();
         b.reponer();
         st.ResumeTiming();
-        Reduccion(b.s, false);
+        Orden(b.s, false);
     }
     pc::construir_paleta(b.s, false);
     st.counters["colores_final"] = b.estado->paleta.total;
 }
-BENCHMARK(BM_Reduccion<pc::reducir_paleta>)->Name("BM_ReducirPaleta/35")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Reduccion<pc::reducir_similares>)->Name("BM_ReducirSimilares/30")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Reduccion<pc::reducir_tonos>)->Name("BM_ReducirTonos/10")->Unit(benchmark::kMillisecond);
+
+void ajustar(pc::Sesion& s, bool) { pc::ajustar_a_hilos(s, false); }
+
+#define PC_MEDIR(...) \
+    __VA_ARGS__->ArgNames({"colores", "hilos"})->ArgsProduct({{300, 600}, {1, 0}})->Unit(benchmark::kMillisecond)->UseRealTime()
+PC_MEDIR(BENCHMARK(BM_ConstruirPaleta));
+PC_MEDIR(BENCHMARK(BM_Reduccion<pc::reducir_paleta>)->Name("BM_ReducirPaleta/35"));
+PC_MEDIR(BENCHMARK(BM_Reduccion<pc::reducir_similares>)->Name("BM_ReducirSimilares/30"));
+PC_MEDIR(BENCHMARK(BM_Reduccion<pc::reducir_tonos>)->Name("BM_ReducirTonos/10"));
+PC_MEDIR(BENCHMARK(BM_Reduccion<ajustar>)->Name("BM_AjustarAHilos"));
 
 void BM_GeneracionAutomatizada(benchmark::State& st) {
     Banco b;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <vector>
@@ -12,6 +13,7 @@
 
 #include "app/errores.h"
 #include "app/ficheros.h"
+#include "app/paralelo.h"
 #include "files/enteros_le.h"
 #include "files/medidas_imagen.h"
 
@@ -366,16 +368,21 @@ bool leer_bmp_trozos(std::size_t tam, const LeerTrozoBmp& leer, const std::strin
     if (!dst.pixeles) return false;
 
     // Trozos de unas cuantas filas (alrededor de 1 MB, o la imagen entera si es menor), en el
-    // orden en que están guardadas.
-    const std::size_t por_trozo = std::min<std::size_t>(
-        static_cast<std::size_t>(f->alto), std::max<std::size_t>(1, (std::size_t{1} << 20) / f->fila));
-    std::vector<unsigned char> trozo(por_trozo * f->fila);
-    for (std::size_t k0 = 0; k0 < static_cast<std::size_t>(f->alto); k0 += por_trozo) {
-        const std::size_t n = std::min(por_trozo, static_cast<std::size_t>(f->alto) - k0);
-        if (!leer(f->datos + k0 * f->fila, reinterpret_cast<char*>(trozo.data()), n * f->fila)) return false;
-        if (!decodificar_filas(*f, trozo.data(), k0, n, dst.pixeles, dst.paso)) return false;
-    }
-    return true;
+    // orden en que están guardadas; las filas se reparten entre los hilos de cálculo.
+    const auto filas = static_cast<std::size_t>(f->alto);
+    const std::size_t por_trozo =
+        std::min<std::size_t>(filas, std::max<std::size_t>(1, (std::size_t{1} << 20) / f->fila));
+    std::atomic<bool> bien{true};
+    repartir(filas, por_trozo, [&](int, std::size_t desde, std::size_t hasta) {
+        std::vector<unsigned char> trozo(std::min(por_trozo, hasta - desde) * f->fila);
+        for (std::size_t k0 = desde; k0 < hasta && bien.load(std::memory_order_relaxed); k0 += por_trozo) {
+            const std::size_t n = std::min(por_trozo, hasta - k0);
+            if (!leer(f->datos + k0 * f->fila, reinterpret_cast<char*>(trozo.data()), n * f->fila) ||
+                !decodificar_filas(*f, trozo.data(), k0, n, dst.pixeles, dst.paso))
+                bien = false;
+        }
+    });
+    return bien;
 }
 
 }  // namespace pc

@@ -54,7 +54,8 @@ struct DestinoBmp {
 // pudo leer entero: entonces lo lee la vía general, que da el resultado o el error.
 bool leer_bmp_fichero(const std::string& ruta, const std::function<DestinoBmp(const BmpDirecto&)>& destino);
 // Lo mismo desde una fuente cualquiera de tam bytes: leer(pos, destino, n) copia n bytes desde
-// pos y da false si no puede. nombre es el que sale en los mensajes de error.
+// pos y da false si no puede; las filas se leen en paralelo, así que leer se llama a la vez
+// desde varios hilos. nombre es el que sale en los mensajes de error.
 using LeerTrozoBmp = std::function<bool(std::size_t pos, char* destino, std::size_t n)>;
 bool leer_bmp_trozos(std::size_t tam, const LeerTrozoBmp& leer, const std::string& nombre,
                      const std::function<DestinoBmp(const BmpDirecto&)>& destino);

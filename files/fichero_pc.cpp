@@ -12,7 +12,9 @@ namespace {
 // ---------------------------------------------------------------- rejilla
 
 bool iguales(const Punto& a, const Punto& b) {
-    return a.color == b.color && a.perfil == b.perfil;
+    // Campo a campo: comparar los perfiles como bloque llama a memcmp en cada punto.
+    return a.color == b.color && a.perfil[0] == b.perfil[0] && a.perfil[1] == b.perfil[1] &&
+           a.perfil[2] == b.perfil[2] && a.perfil[3] == b.perfil[3];
 }
 
 // Recorrido de la rejilla en orden de filas, desde (1, 1), que nunca sale del tapiz.

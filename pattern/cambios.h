@@ -48,4 +48,11 @@ struct AvisoCambios {
 // perfiles no se tocan. Devuelve el número de puntos cambiados.
 long aplicar_cambios(Estado& e, const ListaCambios& cambios, int ancho, int alto, AvisoCambios aviso);
 
+// La paleta del tapiz (contada del rango 1..ancho × 1..alto y ordenada) tras aplicar los
+// cambios a ese rango, sin recorrer la rejilla: los puntos de cada color viejo pasan a su
+// nuevo con su primer lugar; los perfiles se quedan. Da la misma paleta que volver a contarla
+// y ordenarla, y pone al día contados. false (y nada cambiado) si los colores contados no
+// estaban todos.
+bool paleta_tras_cambios(TablaHilos& paleta, ColoresContados& contados, const ListaCambios& cambios);
+
 }  // namespace pc

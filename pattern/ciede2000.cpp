@@ -1,6 +1,9 @@
 #include "pattern/ciede2000.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <vector>
 #include <cmath>
 #include <numbers>
 
@@ -11,13 +14,27 @@ namespace {
 // Curva de sRGB: componente en 0..1 a luz lineal.
 double srgb_a_lineal(double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); }
 
+// Los bits de un float no negativo crecen con su valor: sus bits altos lo sitúan en una cubeta.
+inline std::uint32_t bits_de(float v) { return std::bit_cast<std::uint32_t>(v); }
+constexpr int kBitsCubeta = 16;  // 7 bits de mantisa por cubeta: a lo sumo un par de fronteras en cada una
+
 struct Tablas {
     std::array<float, 256> lineal{};
     std::array<float, 255> frontera{};  // punto medio, en luz lineal, entre v y v + 1
+    // Para cada cubeta de valores entre la primera y la última frontera, cuántas fronteras
+    // quedan por debajo de su valor más pequeño.
+    std::uint32_t primera_cubeta = 0;
+    std::vector<std::uint8_t> cubeta;
     Tablas() {
         for (int v = 0; v < 256; ++v) lineal[static_cast<std::size_t>(v)] = static_cast<float>(srgb_a_lineal(v / 255.0));
         for (int v = 0; v < 255; ++v)
             frontera[static_cast<std::size_t>(v)] = static_cast<float>(srgb_a_lineal((v + 0.5) / 255.0));
+        primera_cubeta = bits_de(frontera.front()) >> kBitsCubeta;
+        const std::uint32_t ultima = bits_de(frontera.back()) >> kBitsCubeta;
+        for (std::uint32_t c = primera_cubeta; c <= ultima; ++c) {
+            const float menor = std::bit_cast<float>(c << kBitsCubeta);
+            cubeta.push_back(static_cast<std::uint8_t>(std::upper_bound(frontera.begin(), frontera.end(), menor) - frontera.begin()));
+        }
     }
 };
 
@@ -40,8 +57,13 @@ const std::array<float, 256>& tabla_lineal() { return tablas().lineal; }
 float a_lineal(int v) { return tablas().lineal[static_cast<std::size_t>(std::clamp(v, 0, 255))]; }
 
 int de_lineal(float v) {
-    const auto& f = tablas().frontera;
-    return static_cast<int>(std::upper_bound(f.begin(), f.end(), v) - f.begin());
+    // Cuántas fronteras hay por debajo o en v: se empieza en las que quedan bajo su cubeta.
+    const Tablas& t = tablas();
+    const auto& f = t.frontera;
+    if (!(v >= f.front() && v < f.back())) return static_cast<int>(std::upper_bound(f.begin(), f.end(), v) - f.begin());
+    std::size_t i = t.cubeta[(bits_de(v) >> kBitsCubeta) - t.primera_cubeta];
+    while (f[i] <= v) ++i;  // nunca pasa de la última: v está por debajo
+    return static_cast<int>(i);
 }
 
 Lab lab_de_lineal(float r, float g, float b) {

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <numeric>
 #include <random>
+
+#include "app/paralelo.h"
 
 namespace pc {
 
@@ -15,6 +18,8 @@ namespace {
 constexpr int kCandidatosGrupo = 12;
 constexpr int kVueltasKMedias = 16;
 constexpr int kVueltasRefino = 5;
+// Muestras que como poco lleva cada tramo al repartirlas entre los hilos de cálculo.
+constexpr std::size_t kMuestrasPorTramo = 1024;
 
 // Posiciones de los k valores menores de d (k <= n), sin ordenar entre sí.
 template <typename Menor>
@@ -27,44 +32,71 @@ int menores(int n, int k, int* pos, Menor menor) {
 // Cota inferior de CIEDE2000 barata de calcular, al cuadrado. En la fórmula, el término de
 // rotación no puede con la suma de los de croma y tono (|RT| < 2 sin 60° = 1,732), así que
 // ésos suman al menos (1 - 0,866) ((ΔC'/SC)² + (ΔH'/SH)²) >= 0,134 (Δa² + Δb²) / SC², con SH <= SC
-// y SC acotado por arriba con C' <= 1,5 C. El de luminosidad, (ΔL/SL)², va entero.
-inline float cota_de00_cuadrado(const Lab& q, float cq, const Lab& t) {
-    const float dl = q.l - t.l, lm = (q.l + t.l) / 2 - 50;
+// y SC acotado por arriba con C' <= 1,5 C. El de luminosidad, (ΔL/SL)², va entero. Sólo si
+// ésta no basta para descartar un hilo se mira la fina.
+struct CotaDe00 {
+    float luz;    // (ΔL/SL)²
+    float croma;  // (Δa² + Δb²) / SC², con SC acotado por arriba
+    float cm;     // cota del croma medio C̄'
+    float cuadrado() const { return luz + 0.133f * croma; }
+    // Más fina, y algo más cara: RT = -sin(2Δθ) RC con RC = 2 √(C̄'^7 / (C̄'^7 + 25^7)), que
+    // crece con C̄', así que |RT| <= 0,866 RC(cm); con croma bajo casi no resta nada.
+    float fina() const {
+        const float c2 = cm * cm, c7 = c2 * c2 * c2 * cm;
+        const float rc = 2 * std::sqrt(c7 / (c7 + 6103515625.0f));
+        return luz + (1 - 0.4331f * rc) * croma;
+    }
+};
+// ct: el croma del hilo, √(a² + b²).
+inline CotaDe00 cota_de00(const Lab& q, float cq, float tl, float ta, float tb, float ct) {
+    const float dl = q.l - tl, lm = (q.l + tl) / 2 - 50;
     const float sl = 1 + 0.015f * lm * lm / std::sqrt(20 + lm * lm);
-    const float da = q.a - t.a, db = q.b - t.b;
-    const float sc = 1 + 0.045f * 0.75f * (cq + std::sqrt(t.a * t.a + t.b * t.b));
-    return dl * dl / (sl * sl) + 0.133f * (da * da + db * db) / (sc * sc);
+    const float da = q.a - ta, db = q.b - tb;
+    const float cm = 0.75f * (cq + ct);
+    const float sc = 1 + 0.045f * cm;
+    return {dl * dl / (sl * sl), (da * da + db * db) / (sc * sc), cm};
 }
 
 // El más próximo por CIEDE2000, exacto: se empieza por el más cercano en Lab y sólo se calcula
 // CIEDE2000 con los que la cota no descarta. De los iguales, el primero.
-int mas_proximo_de(const std::vector<HiloLab>& hilos, const Lab& q) {
-    const int n = static_cast<int>(hilos.size());
+int mas_proximo_de(const GrupoLab& g, const Lab& q) {
+    const int n = static_cast<int>(g.size());
     if (n == 0) return -1;
+    // Primero todas las distancias y cotas (bucles sin saltos, que el compilador hace de
+    // varios hilos a la vez) y después las comparaciones.
+    thread_local std::vector<float> d76, cota;
+    d76.resize(g.size());
+    cota.resize(g.size());
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const float dl = q.l - g.l[k], da = q.a - g.a[k], db = q.b - g.b[k];
+        d76[k] = dl * dl + da * da + db * db;
+    }
     int mejor = 0;
     float d76_min = std::numeric_limits<float>::infinity();
-    for (int i = 0; i < n; ++i) {
-        const float d = d76_cuadrado(q, hilos[static_cast<std::size_t>(i)].lab);
-        if (d < d76_min) d76_min = d, mejor = i;
-    }
+    for (int i = 0; i < n; ++i)
+        if (d76[static_cast<std::size_t>(i)] < d76_min) d76_min = d76[static_cast<std::size_t>(i)], mejor = i;
+    auto lab = [&](int i) {
+        const auto k = static_cast<std::size_t>(i);
+        return Lab{g.l[k], g.a[k], g.b[k]};
+    };
     const int primero = mejor;
-    double dm = de00(q, hilos[static_cast<std::size_t>(primero)].lab);
+    double dm = de00(q, lab(primero));
     const float cq = std::sqrt(q.a * q.a + q.b * q.b);
     for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        cota[k] = cota_de00(q, cq, g.l[k], g.a[k], g.b[k], g.croma[k]).cuadrado();
+    }
+    for (int i = 0; i < n; ++i) {
         if (i == primero) continue;
-        const Lab& t = hilos[static_cast<std::size_t>(i)].lab;
+        const auto k = static_cast<std::size_t>(i);
         // Margen por el redondeo de la cota y del propio CIEDE2000.
-        if (cota_de00_cuadrado(q, cq, t) > dm * dm * 1.0001 + 1e-6) continue;
-        const double d = de00(q, t);
+        const double tope = dm * dm * 1.0001 + 1e-6;
+        if (cota[k] > tope || cota_de00(q, cq, g.l[k], g.a[k], g.b[k], g.croma[k]).fina() > tope) continue;
+        const double d = de00(q, lab(i));
         if (d < dm || (d == dm && i < mejor)) dm = d, mejor = i;
     }
     return mejor;
-}
-
-std::size_t potencia_dos(std::size_t n) {
-    std::size_t p = 1024;
-    while (p < n) p <<= 1;
-    return p;
 }
 
 }  // namespace
@@ -95,41 +127,44 @@ Celdas promediar_celdas(const Imagen& img, int ancho, int alto) {
 
     std::vector<int> x0(static_cast<std::size_t>(c.ancho)), x1(static_cast<std::size_t>(c.ancho));
     for (int i = 0; i < c.ancho; ++i) tramo_celda(i, w, c.ancho, x0[static_cast<std::size_t>(i)], x1[static_cast<std::size_t>(i)]);
-    // Sumas de una fila de celdas, en luz lineal.
-    std::vector<std::array<float, 3>> suma(static_cast<std::size_t>(c.ancho));
     const std::array<float, 256>& lin = tabla_lineal();
 
-    std::vector<Color> linea(static_cast<std::size_t>(w));
-    for (int j = 0; j < c.alto; ++j) {
-        int y0 = 0, y1 = 0;
-        tramo_celda(j, h, c.alto, y0, y1);
-        std::fill(suma.begin(), suma.end(), std::array<float, 3>{0, 0, 0});
-        for (int y = y0; y < y1; ++y) {
-            img.fila(y, 0, w, linea.data());
-            for (int i = 0; i < c.ancho; ++i) {
-                auto& s = suma[static_cast<std::size_t>(i)];
-                float r = 0, g = 0, b = 0;
-                for (int x = x0[static_cast<std::size_t>(i)]; x < x1[static_cast<std::size_t>(i)]; ++x) {
-                    const Color p = linea[static_cast<std::size_t>(x)];
-                    r += lin[static_cast<std::size_t>(rojo(p))];
-                    g += lin[static_cast<std::size_t>(verde(p))];
-                    b += lin[static_cast<std::size_t>(azul(p))];
+    // Cada tramo de filas de celdas lee sus propias filas de la imagen.
+    repartir(static_cast<std::size_t>(c.alto), filas_por_tramo(c.ancho), [&](int, std::size_t desde, std::size_t hasta) {
+        // Sumas de una fila de celdas, en luz lineal.
+        std::vector<std::array<float, 3>> suma(static_cast<std::size_t>(c.ancho));
+        std::vector<Color> linea(static_cast<std::size_t>(w));
+        for (int j = static_cast<int>(desde); j < static_cast<int>(hasta); ++j) {
+            int y0 = 0, y1 = 0;
+            tramo_celda(j, h, c.alto, y0, y1);
+            std::fill(suma.begin(), suma.end(), std::array<float, 3>{0, 0, 0});
+            for (int y = y0; y < y1; ++y) {
+                img.fila(y, 0, w, linea.data());
+                for (int i = 0; i < c.ancho; ++i) {
+                    auto& s = suma[static_cast<std::size_t>(i)];
+                    float r = 0, g = 0, b = 0;
+                    for (int x = x0[static_cast<std::size_t>(i)]; x < x1[static_cast<std::size_t>(i)]; ++x) {
+                        const Color p = linea[static_cast<std::size_t>(x)];
+                        r += lin[static_cast<std::size_t>(rojo(p))];
+                        g += lin[static_cast<std::size_t>(verde(p))];
+                        b += lin[static_cast<std::size_t>(azul(p))];
+                    }
+                    s[0] += r;
+                    s[1] += g;
+                    s[2] += b;
                 }
-                s[0] += r;
-                s[1] += g;
-                s[2] += b;
+            }
+            for (int i = 0; i < c.ancho; ++i) {
+                const auto& s = suma[static_cast<std::size_t>(i)];
+                const float n = static_cast<float>(x1[static_cast<std::size_t>(i)] - x0[static_cast<std::size_t>(i)]) *
+                                static_cast<float>(y1 - y0);
+                const float r = std::min(1.0f, s[0] / n), g = std::min(1.0f, s[1] / n), b = std::min(1.0f, s[2] / n);
+                const std::size_t k = c.indice(i + 1, j + 1);
+                c.lab[k] = lab_de_lineal(r, g, b);
+                c.color[k] = rgb(de_lineal(r), de_lineal(g), de_lineal(b));
             }
         }
-        for (int i = 0; i < c.ancho; ++i) {
-            const auto& s = suma[static_cast<std::size_t>(i)];
-            const float n = static_cast<float>(x1[static_cast<std::size_t>(i)] - x0[static_cast<std::size_t>(i)]) *
-                            static_cast<float>(y1 - y0);
-            const float r = std::min(1.0f, s[0] / n), g = std::min(1.0f, s[1] / n), b = std::min(1.0f, s[2] / n);
-            const std::size_t k = c.indice(i + 1, j + 1);
-            c.lab[k] = lab_de_lineal(r, g, b);
-            c.color[k] = rgb(de_lineal(r), de_lineal(g), de_lineal(b));
-        }
-    }
+    });
     return c;
 }
 
@@ -151,31 +186,24 @@ std::vector<HiloLab> hilos_activos(const TablaHilos& tabla) {
 
 // --- Asignador ---
 
-Asignador::Asignador(const std::vector<HiloLab>& hilos, std::size_t previstos) : hilos_(&hilos) {
-    const std::size_t cap = potencia_dos(2 * previstos + 16);
-    clave_.assign(cap, -1);
-    valor_.assign(cap, 0);
+GrupoLab::GrupoLab(const std::vector<HiloLab>& hilos) {
+    for (const HiloLab& h : hilos) {
+        l.push_back(h.lab.l);
+        a.push_back(h.lab.a);
+        b.push_back(h.lab.b);
+        croma.push_back(std::sqrt(h.lab.a * h.lab.a + h.lab.b * h.lab.b));
+    }
 }
 
-int Asignador::mas_proximo(const Lab& q) const { return mas_proximo_de(*hilos_, q); }
+Asignador::Asignador(const std::vector<HiloLab>& hilos, std::size_t previstos)
+    : grupo_(hilos), recuerdo_(previstos) {}
+
+int Asignador::mas_proximo(const Lab& q) const { return mas_proximo_de(grupo_, q); }
 
 int Asignador::mas_proximo(Color c) {
-    if (2 * (ocupadas_ + 1) > clave_.size()) {
-        // Tabla demasiado llena: se vacía (sólo ocurre si se pasa de lo previsto).
-        std::fill(clave_.begin(), clave_.end(), -1);
-        ocupadas_ = 0;
-    }
-    const std::size_t mascara = clave_.size() - 1;
-    std::size_t k = (static_cast<std::uint32_t>(c) * 2654435761u) & mascara;
-    while (clave_[k] != -1) {
-        if (clave_[k] == c) return valor_[k];
-        k = (k + 1) & mascara;
-    }
-    const int r = mas_proximo_de(*hilos_, lab_de_color(c));
-    clave_[k] = c;
-    valor_[k] = static_cast<std::int16_t>(r);
-    ++ocupadas_;
-    return r;
+    return recuerdo_.obtener(c, [this](Color q) {
+        return static_cast<std::int16_t>(mas_proximo_de(grupo_, lab_de_color(q)));
+    });
 }
 
 // --- Elección de los hilos ---
@@ -215,6 +243,17 @@ std::vector<Muestra> agrupar(const Celdas& c) {
     return m;
 }
 
+// Posición del centro más cercano en Lab (el primero de los iguales); 0 si no hay centros.
+int centro_mas_cercano(const Lab& q, const std::vector<Lab>& centro) {
+    int mejor = 0;
+    float dm = std::numeric_limits<float>::infinity();
+    for (std::size_t c = 0; c < centro.size(); ++c) {
+        const float d = d76_cuadrado(q, centro[c]);
+        if (d < dm) dm = d, mejor = static_cast<int>(c);
+    }
+    return mejor;
+}
+
 // k-medias en Lab con los centros fijos primero (los hilos bloqueados) y "libres" centros
 // más sembrados con k-medias++ (semilla fija: el resultado no depende de la ejecución).
 std::vector<Lab> k_medias(const std::vector<Muestra>& m, const std::vector<Lab>& fijos, int libres) {
@@ -246,17 +285,15 @@ std::vector<Lab> k_medias(const std::vector<Muestra>& m, const std::vector<Lab>&
     std::vector<int> grupo(m.size(), -1);
     std::vector<std::array<double, 4>> acum(centro.size());
     for (int vuelta = 0; vuelta < kVueltasKMedias; ++vuelta) {
-        bool cambio = false;
-        for (std::size_t i = 0; i < m.size(); ++i) {
-            int mejor = 0;
-            float dm = std::numeric_limits<float>::infinity();
-            for (std::size_t c = 0; c < centro.size(); ++c) {
-                const float d = d76_cuadrado(m[i].lab, centro[c]);
-                if (d < dm) dm = d, mejor = static_cast<int>(c);
+        std::atomic<bool> cambio{false};
+        para_cada(m.size(), kMuestrasPorTramo, [&](std::size_t i) {
+            const int mejor = centro_mas_cercano(m[i].lab, centro);
+            if (grupo[i] != mejor) {
+                grupo[i] = mejor;
+                cambio.store(true, std::memory_order_relaxed);
             }
-            if (grupo[i] != mejor) grupo[i] = mejor, cambio = true;
-        }
-        if (!cambio) break;
+        });
+        if (!cambio.load()) break;
         std::fill(acum.begin(), acum.end(), std::array<double, 4>{0, 0, 0, 0});
         for (std::size_t i = 0; i < m.size(); ++i) {
             auto& a = acum[static_cast<std::size_t>(grupo[i])];
@@ -273,6 +310,51 @@ std::vector<Lab> k_medias(const std::vector<Muestra>& m, const std::vector<Lab>&
         }
     }
     return centro;
+}
+
+// El hilo (de entre "libres") que menos error CIEDE2000 suma a las muestras mg del grupo,
+// cada suma en el orden de las muestras; de los iguales, el de menor posición en activos; -1 si
+// no hay libres. Sin muestras, el más próximo a la media. El resultado no depende del orden de
+// los candidatos, y cada suma se abandona en cuanto pasa (estrictamente) del menor coste
+// completo hallado hasta entonces: ese candidato ya no puede ganar ni empatar. Los candidatos
+// se reparten entre los hilos de cálculo, que comparten ese menor coste.
+int mejor_candidato(const std::vector<int>& libres, const std::vector<std::size_t>& mg, const std::vector<Muestra>& m,
+                    const std::vector<HiloLab>& activos, const Lab& media) {
+    auto lab = [&](int t) -> const Lab& { return activos[static_cast<std::size_t>(t)].lab; };
+    int mejor = -1;
+    double coste_min = std::numeric_limits<double>::infinity();
+    auto comparar = [&](int t, double coste) {
+        if (coste < coste_min || (coste == coste_min && t < mejor)) coste_min = coste, mejor = t;
+    };
+    if (mg.empty()) {
+        for (int t : libres) comparar(t, de00(media, lab(t)));
+        return mejor;
+    }
+    std::atomic<double> corte{std::numeric_limits<double>::infinity()};
+    std::vector<double> coste(libres.size());
+    std::vector<char> completo(libres.size(), 0);
+    auto sumar = [&](std::size_t k) {
+        const Lab& hilo = lab(libres[k]);
+        double suma = 0;
+        for (std::size_t i : mg) {
+            suma += m[i].peso * de00(m[i].lab, hilo);
+            if (suma > corte.load(std::memory_order_relaxed)) return;
+        }
+        coste[k] = suma;
+        completo[k] = 1;
+        for (double c = corte.load(); suma < c && !corte.compare_exchange_weak(c, suma);) {
+        }
+    };
+    // Con poco trabajo, en el propio hilo.
+    constexpr std::size_t kTrabajoMinimo = 2048;
+    if (mg.size() * libres.size() < kTrabajoMinimo) {
+        for (std::size_t k = 0; k < libres.size(); ++k) sumar(k);
+    } else {
+        para_cada(libres.size(), 1, sumar);
+    }
+    for (std::size_t k = 0; k < libres.size(); ++k)
+        if (completo[k]) comparar(libres[k], coste[k]);
+    return mejor;
 }
 
 }  // namespace
@@ -305,13 +387,7 @@ std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& a
             if (activos[t].bloqueado && k++ == g) hilo[static_cast<std::size_t>(g)] = static_cast<int>(t);
     }
     std::vector<int> grupo(m.size(), 0);
-    for (std::size_t i = 0; i < m.size(); ++i) {
-        float dm = std::numeric_limits<float>::infinity();
-        for (int g = 0; g < grupos; ++g) {
-            const float d = d76_cuadrado(m[i].lab, centros[static_cast<std::size_t>(g)]);
-            if (d < dm) dm = d, grupo[i] = g;
-        }
-    }
+    para_cada(m.size(), kMuestrasPorTramo, [&](std::size_t i) { grupo[i] = centro_mas_cercano(m[i].lab, centros); });
 
     const int na = static_cast<int>(activos.size());
     std::vector<int> pos(static_cast<std::size_t>(na));
@@ -360,18 +436,15 @@ std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& a
             if (anterior >= 0 && !usado[static_cast<std::size_t>(anterior)] &&
                 std::find(cand.begin(), cand.end(), anterior) == cand.end())
                 cand.push_back(anterior);
-            int mejor = -1;
-            double coste_min = std::numeric_limits<double>::infinity();
-            for (int t : cand) {
-                if (usado[static_cast<std::size_t>(t)]) continue;
-                double coste = 0;
-                if (mg.empty()) coste = de00(media, activos[static_cast<std::size_t>(t)].lab);
-                for (std::size_t i : mg) {
-                    coste += m[i].peso * de00(m[i].lab, activos[static_cast<std::size_t>(t)].lab);
-                    if (coste >= coste_min) break;
-                }
-                if (coste < coste_min || (coste == coste_min && t < mejor)) coste_min = coste, mejor = t;
-            }
+            // Los más cercanos primero: su coste suele ser el menor y corta antes las demás sumas.
+            std::vector<int> libres;
+            for (int t : cand)
+                if (!usado[static_cast<std::size_t>(t)]) libres.push_back(t);
+            std::sort(libres.begin(), libres.end(), [&](int a, int b) {
+                return d76[static_cast<std::size_t>(a)] < d76[static_cast<std::size_t>(b)] ||
+                       (d76[static_cast<std::size_t>(a)] == d76[static_cast<std::size_t>(b)] && a < b);
+            });
+            const int mejor = mejor_candidato(libres, mg, m, activos, media);
             if (mejor < 0) continue;  // no quedan hilos libres
             usado[static_cast<std::size_t>(mejor)] = 1;
             if (mejor != anterior) cambio = true;
@@ -390,12 +463,16 @@ std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& a
             actuales.push_back(activos[static_cast<std::size_t>(hilo[static_cast<std::size_t>(g)])]);
             de_grupo.push_back(g);
         }
-        bool movida = false;
-        for (std::size_t i = 0; i < m.size(); ++i) {
-            const int g = de_grupo[static_cast<std::size_t>(mas_proximo_de(actuales, m[i].lab))];
-            if (g != grupo[i]) grupo[i] = g, movida = true;
-        }
-        if (!movida) break;
+        const GrupoLab grupo_actual(actuales);
+        std::atomic<bool> movida{false};
+        para_cada(m.size(), kMuestrasPorTramo / 4, [&](std::size_t i) {
+            const int g = de_grupo[static_cast<std::size_t>(mas_proximo_de(grupo_actual, m[i].lab))];
+            if (g != grupo[i]) {
+                grupo[i] = g;
+                movida.store(true, std::memory_order_relaxed);
+            }
+        });
+        if (!movida.load()) break;
         if (!elegir_por_grupo()) break;
     }
 
@@ -407,8 +484,24 @@ std::vector<HiloLab> elegir_hilos(const Celdas& c, const std::vector<HiloLab>& a
 std::vector<int> asignar_hilos(const Celdas& c, const std::vector<HiloLab>& elegidos) {
     std::vector<int> indice(c.lab.size(), 0);
     if (elegidos.empty()) return indice;
-    Asignador a(elegidos, c.lab.size());
-    for (std::size_t k = 0; k < c.lab.size(); ++k) indice[k] = a.mas_proximo(c.color[k]);
+    // Las fotos repiten los colores por todas partes: los colores, no las celdas, se reparten
+    // entre las partes por un resumen de cada color, y cada parte busca los suyos (cada color
+    // distinto lo busca una sola vez una sola parte) en todas las celdas. El hilo de un color
+    // es el mismo lo busque quien lo busque.
+    const std::size_t n = c.lab.size();
+    const int partes = tramos_de(n, filas_por_tramo(1));
+    std::vector<std::uint8_t> parte(n);
+    para_cada(n, filas_por_tramo(1), [&](std::size_t k) {
+        const std::uint32_t resumen = static_cast<std::uint32_t>(c.color[k]) * 2654435761u;
+        parte[k] = static_cast<std::uint8_t>((resumen >> 24) % static_cast<std::uint32_t>(partes));
+    });
+    repartir_en(static_cast<std::size_t>(partes), partes, [&](int, std::size_t desde, std::size_t hasta) {
+        for (std::size_t p = desde; p < hasta; ++p) {
+            Asignador a(elegidos, n / static_cast<std::size_t>(partes));
+            for (std::size_t k = 0; k < n; ++k)
+                if (parte[k] == p) indice[k] = a.mas_proximo(c.color[k]);
+        }
+    });
     return indice;
 }
 
@@ -427,30 +520,57 @@ double limite_limpieza(int nivel) {
     }
 }
 
+namespace {
+
+// Lo que la limpieza haría con el punto (x, y) tal como está el tapiz: la posición del hilo
+// que tomaría, o -1 si no es suelto o ningún vecino cuesta poco.
+int arreglo_suelto(const Celdas& c, const std::vector<HiloLab>& elegidos, const std::vector<int>& indice, int x,
+                   int y, double limite) {
+    const int w = c.ancho, h = c.alto;
+    if (!es_suelto(indice, w, h, x, y)) return -1;
+    const std::size_t k = c.indice(x, y);
+    const Lab& q = c.lab[k];
+    const double actual = de00(q, elegidos[static_cast<std::size_t>(indice[k])].lab);
+    int mejor = -1;
+    double coste_min = limite;
+    const int vx[4] = {x, x + 1, x, x - 1}, vy[4] = {y - 1, y, y + 1, y};
+    for (int l = 0; l < 4; ++l) {
+        if (vx[l] < 1 || vx[l] > w || vy[l] < 1 || vy[l] > h) continue;
+        const int otro = indice[c.indice(vx[l], vy[l])];
+        const double coste = de00(q, elegidos[static_cast<std::size_t>(otro)].lab) - actual;
+        if (coste <= coste_min && (mejor < 0 || coste < coste_min)) coste_min = coste, mejor = otro;
+    }
+    return mejor;
+}
+
+}  // namespace
+
 int limpiar_sueltos(const Celdas& c, const std::vector<HiloLab>& elegidos, std::vector<int>& indice, int nivel) {
     const double limite = limite_limpieza(nivel);
     if (limite < 0 || elegidos.empty()) return 0;
     const int w = c.ancho, h = c.alto;
+    std::vector<int> propuesta(indice.size());
+    std::vector<char> cambiado(indice.size());
     int cambiados = 0;
     for (int pasada = 0; pasada < 3; ++pasada) {
+        // Lo que haría cada punto con el tapiz de antes de la pasada, calculado en paralelo...
+        repartir(static_cast<std::size_t>(h), filas_por_tramo(w), [&](int, std::size_t desde, std::size_t hasta) {
+            for (int y = static_cast<int>(desde) + 1; y <= static_cast<int>(hasta); ++y)
+                for (int x = 1; x <= w; ++x) propuesta[c.indice(x, y)] = arreglo_suelto(c, elegidos, indice, x, y, limite);
+        });
+        // ...y la pasada en su orden, por filas: un punto sólo ve cambiados, de sus vecinos, el
+        // de la izquierda y el de arriba; si alguno de ellos cambió, se vuelve a mirar.
+        std::fill(cambiado.begin(), cambiado.end(), 0);
         int en_pasada = 0;
         for (int y = 1; y <= h; ++y) {
             for (int x = 1; x <= w; ++x) {
-                if (!es_suelto(indice, w, h, x, y)) continue;
                 const std::size_t k = c.indice(x, y);
-                const Lab& q = c.lab[k];
-                const double actual = de00(q, elegidos[static_cast<std::size_t>(indice[k])].lab);
-                int mejor = -1;
-                double coste_min = limite;
-                const int vx[4] = {x, x + 1, x, x - 1}, vy[4] = {y - 1, y, y + 1, y};
-                for (int l = 0; l < 4; ++l) {
-                    if (vx[l] < 1 || vx[l] > w || vy[l] < 1 || vy[l] > h) continue;
-                    const int otro = indice[c.indice(vx[l], vy[l])];
-                    const double coste = de00(q, elegidos[static_cast<std::size_t>(otro)].lab) - actual;
-                    if (coste <= coste_min && (mejor < 0 || coste < coste_min)) coste_min = coste, mejor = otro;
-                }
-                if (mejor >= 0) {
-                    indice[k] = mejor;
+                int nuevo = propuesta[k];
+                if ((x > 1 && cambiado[k - 1]) || (y > 1 && cambiado[k - static_cast<std::size_t>(w)]))
+                    nuevo = arreglo_suelto(c, elegidos, indice, x, y, limite);
+                if (nuevo >= 0) {
+                    indice[k] = nuevo;
+                    cambiado[k] = 1;
                     ++en_pasada;
                 }
             }
@@ -462,14 +582,17 @@ int limpiar_sueltos(const Celdas& c, const std::vector<HiloLab>& elegidos, std::
 }
 
 void escribir_tapiz(Estado& e, const Celdas& c, const std::vector<HiloLab>& elegidos, const std::vector<int>& indice) {
-    for (int y = 1; y <= c.alto; ++y) {
-        for (int x = 1; x <= c.ancho; ++x) {
-            Punto& p = e.punto(x, y);
-            const int i = indice[c.indice(x, y)];
-            p.color = elegidos.empty() ? kNegro : elegidos[static_cast<std::size_t>(i)].color;
-            p.perfil.fill(kSinPerfil);
+    // Por tramos de columnas, que es como está guardada la rejilla.
+    repartir(static_cast<std::size_t>(c.ancho), filas_por_tramo(c.alto), [&](int, std::size_t desde, std::size_t hasta) {
+        for (int x = static_cast<int>(desde) + 1; x <= static_cast<int>(hasta); ++x) {
+            for (int y = 1; y <= c.alto; ++y) {
+                Punto& p = e.punto(x, y);
+                const int i = indice[c.indice(x, y)];
+                p.color = elegidos.empty() ? kNegro : elegidos[static_cast<std::size_t>(i)].color;
+                p.perfil.fill(kSinPerfil);
+            }
         }
-    }
+    });
 }
 
 }  // namespace pc

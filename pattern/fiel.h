@@ -10,6 +10,7 @@
 #include "app/estado.h"
 #include "app/puertos.h"
 #include "pattern/ciede2000.h"
+#include "pattern/recuerdo.h"
 
 namespace pc {
 
@@ -43,6 +44,14 @@ struct HiloLab {
 // Los hilos activos de la tabla, en su orden y sin colores repetidos.
 std::vector<HiloLab> hilos_activos(const TablaHilos& tabla);
 
+// Los hilos de un grupo por componentes en Lab, con su croma: para recorrerlos deprisa.
+struct GrupoLab {
+    std::vector<float> l, a, b, croma;
+    GrupoLab() = default;
+    explicit GrupoLab(const std::vector<HiloLab>& hilos);
+    std::size_t size() const { return l.size(); }
+};
+
 // El hilo más próximo por CIEDE2000 dentro de un grupo, exacto (el primero de los iguales):
 // CIEDE2000 sólo se calcula con los hilos que una cota inferior barata no descarta. Los
 // colores ya vistos se recuerdan.
@@ -55,10 +64,8 @@ public:
     int mas_proximo(Color c);
 
 private:
-    const std::vector<HiloLab>* hilos_;
-    std::vector<std::int32_t> clave_;
-    std::vector<std::int16_t> valor_;
-    std::size_t ocupadas_ = 0;
+    GrupoLab grupo_;
+    RecuerdoColores<std::int16_t> recuerdo_;
 };
 
 // Hasta n hilos de entre los activos para las celdas: los bloqueados siempre (aunque pasen

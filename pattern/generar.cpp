@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/errores.h"
+#include "app/paralelo.h"
 #include "app/texto.h"
 #include "threads/emparejar.h"
 
@@ -159,7 +160,7 @@ void Emparejador::preparar_cubito(int cubito) {
     cuantas_[static_cast<std::size_t>(cubito)] = static_cast<std::uint16_t>(candidatas_.size() - desde);
 }
 
-Color Emparejador::mas_proximo(Color c) {
+Color Emparejador::buscar(Color c) {
     if (generico_) return hilo_mas_proximo(c, *tabla_, metodo_);
     const int r = rojo(c), g = verde(c), b = azul(c);
     const int cubito = indice_de(r, g, b, kBitsCubito);
@@ -194,18 +195,36 @@ void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool i
     std::array<int, kLadoRejilla> columna{};
     for (int x = 1; x <= ancho; ++x) columna[static_cast<std::size_t>(x)] = posicion_muestra(x, paso_x);
 
-    Emparejador emparejador(e.hilos, e.metodo_color);
-    for (int y = 1; y <= alto; ++y) {
-        const int cy = posicion_muestra(y, paso_y);
-        for (int x = 1; x <= ancho; ++x) {
-            const int cx = columna[static_cast<std::size_t>(x)];
-            Color c = interpolar ? media(img, w, h, cx, cy, mx, my) : leer(img, w, h, cx, cy);
-            if (ajustar) c = emparejador.mas_proximo(c);
-            Punto& p = e.punto(x, y);
-            p.color = c;
-            p.perfil.fill(kSinPerfil);
+    // Cada hilo con su propio emparejador: la respuesta de cada color es la misma la busque
+    // quien la busque, y cada tramo de filas escribe sólo sus puntos. Las filas se calculan
+    // de un bloque en otro y se escriben por columnas, que es como está guardada la rejilla.
+    constexpr int kFilasBloque = 16;
+    const auto por_fila = static_cast<std::size_t>(ancho);
+    PorPlaza<Emparejador> emparejadores;
+    repartir(static_cast<std::size_t>(alto), filas_por_tramo(ancho), [&](int, std::size_t desde, std::size_t hasta) {
+        Emparejador& emparejador = emparejadores.de_esta([&] { return Emparejador(e.hilos, e.metodo_color); });
+        std::vector<Color> bloque(kFilasBloque * por_fila);
+        for (int y0 = static_cast<int>(desde) + 1; y0 <= static_cast<int>(hasta); y0 += kFilasBloque) {
+            const int filas = std::min(kFilasBloque, static_cast<int>(hasta) - y0 + 1);
+            for (int j = 0; j < filas; ++j) {
+                const int cy = posicion_muestra(y0 + j, paso_y);
+                Color* fila = bloque.data() + static_cast<std::size_t>(j) * por_fila;
+                for (int x = 1; x <= ancho; ++x) {
+                    const int cx = columna[static_cast<std::size_t>(x)];
+                    Color c = interpolar ? media(img, w, h, cx, cy, mx, my) : leer(img, w, h, cx, cy);
+                    if (ajustar) c = emparejador.mas_proximo(c);
+                    fila[x - 1] = c;
+                }
+            }
+            for (int x = 1; x <= ancho; ++x) {
+                for (int j = 0; j < filas; ++j) {
+                    Punto& p = e.punto(x, y0 + j);
+                    p.color = bloque[static_cast<std::size_t>(j) * por_fila + static_cast<std::size_t>(x - 1)];
+                    p.perfil.fill(kSinPerfil);
+                }
+            }
         }
-    }
+    });
 }
 
 int celda_ajustada(int tam_celda, int m, int lado_lienzo) {

@@ -6,6 +6,7 @@
 
 #include "app/estado.h"
 #include "app/puertos.h"
+#include "pattern/recuerdo.h"
 
 namespace pc {
 
@@ -30,14 +31,17 @@ Color media_parecidos(const Imagen& img, int cx, int cy, int mx, int my);
 // cubitos de 8 x 8 x 8; la primera vez que un color cae en un cubito se apuntan los hilos
 // que pueden ser el más próximo de algún color de ese cubito (en el orden de la tabla,
 // buscándolos entre los de su cubo de 32 x 32 x 32, preparado igual), y después sólo se
-// miran ésos. Se prepara una vez por generación (la tabla no debe cambiar mientras se usa)
-// y no reserva memoria por color (salvo, rara vez, al crecer la lista de candidatos).
+// miran ésos; y los colores buscados hace poco se recuerdan. Se prepara una vez por generación (la
+// tabla no debe cambiar mientras se usa); cada hilo de cálculo usa el suyo.
 class Emparejador {
 public:
     Emparejador(const TablaHilos& tabla, int metodo);
-    Color mas_proximo(Color c);
+    Color mas_proximo(Color c) {
+        return recuerdo_.obtener(c, [this](Color q) { return buscar(q); });
+    }
 
 private:
+    Color buscar(Color c);
     struct Entrada {
         std::int16_t r, g, b;
         Color color;
@@ -59,6 +63,7 @@ private:
     std::vector<std::int32_t> inicio_cubo_, inicio_;
     std::vector<std::uint16_t> cuantas_cubo_, cuantas_;
     std::vector<std::uint16_t> candidatas_;
+    RecuerdoCercano<Color, 15> recuerdo_;  // 256 KB: cabe en la caché
 };
 
 // Escribe en la rejilla los puntos 1..ancho × 1..alto a partir de la imagen, borrando los

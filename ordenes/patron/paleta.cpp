@@ -16,18 +16,23 @@ void contar_paleta(const Estado& e, int x1, int y1, int x2, int y2, TablaHilos& 
     ordenar_paleta(paleta);
 }
 
-void construir_paleta(Sesion& s, bool en_zona) {
+void construir_paleta(Sesion& s, bool en_zona, ColoresContados* contados) {
     Estado& e = s.e;
     s.v.memo_limpiar();
     e.paleta.total = 0;
 
     const Rango r = en_zona ? rango_zona(e) : rango_tapiz(e);
     MapaColores indice;
-    const long rechazados = contar_colores(e, r, e.paleta, indice);
+    const long rechazados = contar_colores(e, r, e.paleta, indice, contados);
     // Un solo aviso por construcción: uno por cada aparición rechazada serían miles de cajas.
     if (rechazados > 0) s.d.mensaje("Demasiados Colores en la paleta");
     ordenar_paleta(e.paleta);
+    listar_paleta(s);
+}
 
+void listar_paleta(Sesion& s) {
+    const Estado& e = s.e;
+    s.v.memo_limpiar();
     s.v.memo_linea("Paleta de Colores del Punto de Cruz");
     s.v.memo_linea("Total de Colores: " + std::to_string(e.paleta.total));
     s.v.memo_linea("");

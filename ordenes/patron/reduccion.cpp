@@ -52,15 +52,20 @@ void reducir_similares(Sesion& s, bool interactivo) {
     // Cada pasada hace desaparecer del tapiz todos los colores viejos de sus pares (ningún par
     // cambia un color por sí mismo ni toca colores sin puntos), así que el número de colores
     // distintos baja en cada pasada con cambios y la repetición siempre acaba.
+    // Cada pasada empieza con la paleta del tapiz tal como quedó: tras la primera, se rehace
+    // con los cambios de la anterior en vez de volver a contar todos los puntos.
     long total_cambios = 0;
     ListaCambios cambios;
+    ColoresContados contados;
+    construir_paleta(s, false, &contados);
     for (;;) {
-        construir_paleta(s, false);
         pares_similares(e.paleta, e.hilos, umbral, e.metodo_color, cambios);
         listar_cambios(s, cambios);
         const long cambiados = aplicar(s, cambios, false);
         total_cambios += cambios.total();
         if (cambios.total() == 0 || cambiados == 0) break;
+        if (paleta_tras_cambios(e.paleta, contados, cambios)) listar_paleta(s);
+        else construir_paleta(s, false, &contados);
     }
     if (interactivo) s.d.mensaje("Cambios recomendados: " + std::to_string(total_cambios));
     e.paleta.total = 0;
