@@ -13,14 +13,17 @@ lote=$(realpath "${1:-$raiz/build/puntocruz-lote}")
 vueltas=${2:-9}
 tmp=${TMPDIR:-/tmp}/pc_contra_imagemagick
 mkdir -p "$tmp"
+# El convert de ImageMagick (el de /usr/bin, no otro que vaya antes en el PATH).
+convert=/usr/bin/convert
+[ -x "$convert" ] || convert=$(command -v convert)
 
 foto=$tmp/foto.bmp
-[ -f "$foto" ] || convert "$raiz/bench/datos/rocket.jpg" -resize '4000x3000!' -type TrueColor "BMP3:$foto"
+[ -f "$foto" ] || "$convert" "$raiz/bench/datos/rocket.jpg" -resize '4000x3000!' -type TrueColor "BMP3:$foto"
 if [ ! -f "$tmp/dmc.png" ]; then
     # Los hilos del catálogo DMC incorporado (las líneas "NÚMERO R:r G:g B:b" no comentadas).
     grep -v '^;' "$raiz/threads/datos/dmc.dat" | sed -nE 's/.*R:([0-9]+) +G:([0-9]+) +B:([0-9]+).*/\1 \2 \3/p' > "$tmp/dmc.txt"
     { echo P3; echo "$(wc -l < "$tmp/dmc.txt") 1"; echo 255; cat "$tmp/dmc.txt"; } > "$tmp/dmc.ppm"
-    convert "$tmp/dmc.ppm" "$tmp/dmc.png"
+    "$convert" "$tmp/dmc.ppm" "$tmp/dmc.png"
 fi
 
 # Mediana, en milisegundos, del tiempo de reloj de la orden.
@@ -37,7 +40,7 @@ mediana() {
 }
 
 echo "carga: $(cut -d' ' -f1-3 /proc/loadavg), núcleos: $(nproc), PC_HILOS=${PC_HILOS:-}"
-im=$(mediana convert "$foto" -sample '700x700!' +dither -remap "$tmp/dmc.png" "$tmp/im.bmp")
+im=$(mediana "$convert" "$foto" -sample '700x700!' +dither -remap "$tmp/dmc.png" "$tmp/im.bmp")
 g700=$(mediana "$lote" generar "$foto" -o "$tmp/g700.pc" --ancho 700 --alto 700)
 g10=$(mediana "$lote" generar "$foto" -o "$tmp/g10.pc" --ancho 10 --alto 10)
 fiel=$(mediana "$lote" generar "$foto" -o "$tmp/fiel.pc" --ancho 700 --alto 700 --fiel)
