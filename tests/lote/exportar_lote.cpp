@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 #include "app/ficheros.h"
+#include "tests/comun/cafe_generado.h"
 #include "tests/comun/proceso.h"
 
 namespace pc::prueba {
@@ -13,20 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class LoteExportar : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        std::random_device rd;
-        carpeta_ = fs::temp_directory_path() / ("pc_lote_exportar_" + std::to_string(rd()));
-        fs::create_directories(carpeta_);
-        const Resultado r = ejecutar_lote("generar " + comillas(std::string(PC_DATOS_PRUEBA) + "/coffee.bmp") +
-                                          " -o " + comillas(ruta("cafe.pc")) + " --ancho 70");
-        ASSERT_EQ(r.codigo, 0) << r.errores;
-    }
-    static void TearDownTestSuite() { fs::remove_all(carpeta_); }
-    static std::string ruta(const std::string& nombre) { return (carpeta_ / nombre).string(); }
-    static inline fs::path carpeta_;
-};
+using LoteExportar = CafeGenerado<70>;
 
 TEST_F(LoteExportar, ErroresDeUsoSalenConDos) {
     const std::string pc = comillas(ruta("cafe.pc"));
