@@ -3,10 +3,13 @@
 // los menús. Lo posee la ventana principal durante toda la ejecución.
 #pragma once
 #include <array>
+#include <cstdlib>
+#include <new>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/memoria.h"
 #include "app/tipos.h"
 #include "app/opciones_impresion.h"
 
@@ -84,6 +87,13 @@ struct Trazo {
 };
 
 struct Estado {
+    // Más de 10 MB: en memoria de bloque grande, que se estrena antes.
+    static void* operator new(std::size_t bytes) {
+        if (void* p = reservar_grande(bytes)) return p;
+        throw std::bad_alloc();
+    }
+    static void operator delete(void* p) noexcept { std::free(p); }
+
     // Rejilla [x][y], x e y en 0..700; el tapiz es 1..ancho × 1..alto.
     std::array<std::array<Punto, kLadoRejilla>, kLadoRejilla> puntos{};
 

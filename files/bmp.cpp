@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 #include <string_view>
 
@@ -271,13 +273,32 @@ std::optional<BmpDirecto> bmp_directo(std::string_view bytes, std::size_t tam) {
 bool decodificar_fila_bmp(const BmpDirecto& f, const unsigned char* s, std::uint32_t* d) {
     const int w = f.ancho;
     switch (f.bits) {
-        case 24:
-            for (int x = 0; x < w; ++x, s += 3)
+        case 24: {
+            // Azul, verde, rojo guardados es el orden de los bytes de 0xFFRRGGBB en memoria: cuatro
+            // píxeles salen de tres palabras de 32 bits leídas de una vez.
+            int x = 0;
+            if constexpr (std::endian::native == std::endian::little) for (; x + 4 <= w; x += 4, s += 12) {
+                std::uint32_t p[3];
+                std::memcpy(p, s, sizeof p);
+                d[x] = 0xFF000000u | (p[0] & 0xFFFFFFu);
+                d[x + 1] = 0xFF000000u | p[0] >> 24 | (p[1] & 0xFFFFu) << 8;
+                d[x + 2] = 0xFF000000u | p[1] >> 16 | (p[2] & 0xFFu) << 16;
+                d[x + 3] = 0xFF000000u | p[2] >> 8;
+            }
+            for (; x < w; ++x, s += 3)
                 d[x] = 0xFF000000u | static_cast<std::uint32_t>(s[2]) << 16 | static_cast<std::uint32_t>(s[1]) << 8 | s[0];
             return true;
+        }
         case 32:
-            for (int x = 0; x < w; ++x, s += 4)
-                d[x] = 0xFF000000u | static_cast<std::uint32_t>(s[2]) << 16 | static_cast<std::uint32_t>(s[1]) << 8 | s[0];
+            for (int x = 0; x < w; ++x, s += 4) {
+                if constexpr (std::endian::native == std::endian::little) {
+                    std::uint32_t p;
+                    std::memcpy(&p, s, sizeof p);
+                    d[x] = 0xFF000000u | (p & 0xFFFFFFu);
+                } else {
+                    d[x] = 0xFF000000u | static_cast<std::uint32_t>(s[2]) << 16 | static_cast<std::uint32_t>(s[1]) << 8 | s[0];
+                }
+            }
             return true;
         default: {
             unsigned char mayor = 0;

@@ -25,6 +25,8 @@ struct Pespunte {
 // Los lados perfilados del tapiz de ancho × alto puntos en orden de filas. Un lado que comparten
 // dos puntos con el mismo color de perfil sale una sola vez; con colores distintos, dos.
 std::vector<Pespunte> pespuntes_del_tapiz(const Estado& e, int ancho, int alto);
+// Cuántos son, sin hacer la lista.
+long contar_pespuntes(const Estado& e, int ancho, int alto);
 
 // Codifica el tapiz como OXS (UTF-8). Los hilos se nombran con el catálogo de e.hilos y
 // e.marca ("DMC 310"); un color que no es de ningún hilo, "RGB" y su hexadecimal.

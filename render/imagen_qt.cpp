@@ -1,7 +1,5 @@
 #include "render/imagen_qt.h"
 
-#include <sys/mman.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +8,7 @@
 
 #include "app/errores.h"
 #include "app/ficheros.h"
+#include "app/memoria.h"
 #include "files/bmp.h"
 #include "files/medidas_imagen.h"
 #include "render/lector_imagenes.h"
@@ -53,17 +52,11 @@ void ImagenQt::rectangulo(int x1, int y1, int x2, int y2, Color borde, Color rel
 
 namespace {
 
-// Imagen RGB32 para una foto: la memoria va en páginas grandes cuando el sistema las da, que
-// es mucho más barato de estrenar que miles de páginas pequeñas.
+// Imagen RGB32 para una foto, en memoria de bloque grande.
 QImage imagen_grande(int ancho, int alto) {
-    constexpr std::size_t kPagina = std::size_t{2} << 20;
     const std::size_t bytes = static_cast<std::size_t>(ancho) * static_cast<std::size_t>(alto) * 4;
-    if (bytes < 4 * kPagina) return QImage(ancho, alto, QImage::Format_RGB32);
-    void* memoria = std::aligned_alloc(kPagina, (bytes + kPagina - 1) / kPagina * kPagina);
+    void* memoria = reservar_grande(bytes);
     if (!memoria) return {};
-#ifdef MADV_HUGEPAGE
-    ::madvise(memoria, (bytes + kPagina - 1) / kPagina * kPagina, MADV_HUGEPAGE);
-#endif
     return QImage(static_cast<uchar*>(memoria), ancho, alto, ancho * 4, QImage::Format_RGB32, std::free, memoria);
 }
 

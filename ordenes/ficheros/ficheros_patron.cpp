@@ -159,7 +159,7 @@ bool abrir_al_arrancar(Sesion& s, const std::string& argumento) {
 }
 
 int lados_sin_guardar_pc(const Estado& e) {
-    return static_cast<int>(pespuntes_del_tapiz(e, ancho_tapiz(e), alto_tapiz(e)).size());
+    return static_cast<int>(contar_pespuntes(e, ancho_tapiz(e), alto_tapiz(e)));
 }
 
 std::string aviso_perfilado_pc(int lados) {
