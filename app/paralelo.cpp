@@ -16,7 +16,6 @@ namespace pc {
 
 namespace {
 
-constexpr int kTopeHilos = 64;  // como PorPlaza
 // Tramos por hilo de cálculo: con varios, el hilo que acaba antes (porque su núcleo está más
 // libre o sus tramos cuestan menos) toma más, y ninguno espera mucho a los otros.
 constexpr int kTramosPorHilo = 4;
@@ -47,23 +46,17 @@ struct Trabajo {
     int tramos = 0;
     int plazas = 1;
     std::atomic<int> siguiente{0};
-    int por_hacer = 0;  // tramos sin acabar
     int unidos = 1;     // hilos que han tomado plaza, el que reparte incluido
     int dentro = 0;     // hilos del equipo que lo están haciendo
 };
 
-// Hace tramos del trabajo mientras queden, desde la plaza dada; devuelve cuántos hizo.
-int hacer_tramos(Trabajo& t, int plaza) {
+// Hace tramos del trabajo mientras queden, desde la plaza dada.
+void hacer_tramos(Trabajo& t, int plaza) {
     en_tramo = true;
     mi_plaza = plaza;
-    int hechos = 0;
-    for (int k = t.siguiente.fetch_add(1); k < t.tramos; k = t.siguiente.fetch_add(1)) {
-        (*t.tarea)(k);
-        ++hechos;
-    }
+    for (int k = t.siguiente.fetch_add(1); k < t.tramos; k = t.siguiente.fetch_add(1)) (*t.tarea)(k);
     en_tramo = false;
     mi_plaza = 0;
-    return hechos;
 }
 
 // Los hilos de cálculo, creados al primer reparto que los pide y dormidos entre repartos:
@@ -82,17 +75,17 @@ public:
         t.tarea = &tarea;
         t.tramos = tramos;
         t.plazas = plazas;
-        t.por_hacer = tramos;
         {
             const std::lock_guard<std::mutex> l(m_);
             asegurar(plazas - 1);
             actual_ = &t;
         }
         trabajo_.notify_all();
-        const int hechos = hacer_tramos(t, 0);
+        hacer_tramos(t, 0);
+        // Ya no quedan tramos por tomar, así que ningún hilo más se une: basta esperar a los
+        // que están dentro (cada uno entró con m_ tomado, antes de que se acabaran).
         std::unique_lock<std::mutex> l(m_);
-        t.por_hacer -= hechos;
-        fin_.wait(l, [&] { return t.por_hacer == 0 && t.dentro == 0; });
+        fin_.wait(l, [&] { return t.dentro == 0; });
         actual_ = nullptr;
     }
 
@@ -120,11 +113,9 @@ private:
             const int plaza = t.unidos++;
             ++t.dentro;
             l.unlock();
-            const int hechos = hacer_tramos(t, plaza);
+            hacer_tramos(t, plaza);
             l.lock();
-            t.por_hacer -= hechos;
-            --t.dentro;
-            if (t.por_hacer == 0 && t.dentro == 0) fin_.notify_all();
+            if (--t.dentro == 0) fin_.notify_all();
         }
     }
 

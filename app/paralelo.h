@@ -12,6 +12,8 @@ namespace pc {
 // Hilos de cálculo: los núcleos de la máquina, con la variable de entorno PC_HILOS=N (un
 // entero de 1 en adelante) como tope.
 int hilos_calculo();
+// Tope de hilos de cálculo, pida lo que pida PC_HILOS o fijar_hilos_calculo.
+inline constexpr int kTopeHilos = 64;
 // Fija el número de hilos de cálculo, aunque pase de los núcleos (pruebas y mediciones);
 // 0 vuelve al de la máquina.
 void fijar_hilos_calculo(int n);
@@ -56,7 +58,7 @@ public:
     }
 
 private:
-    std::array<std::unique_ptr<T>, 64> plaza_;  // hilos_calculo() nunca pasa de 64
+    std::array<std::unique_ptr<T>, kTopeHilos> plaza_;
 };
 
 // Filas de un tapiz de "ancho" puntos que como poco lleva cada tramo: por debajo de unos

@@ -489,11 +489,11 @@ std::vector<int> asignar_hilos(const Celdas& c, const std::vector<HiloLab>& eleg
     // distinto lo busca una sola vez una sola parte) en todas las celdas. El hilo de un color
     // es el mismo lo busque quien lo busque.
     const std::size_t n = c.lab.size();
-    const int partes = tramos_de(n, filas_por_tramo(1));
+    const std::size_t minimo = filas_por_tramo(1);  // unos miles de celdas por tramo
+    const int partes = tramos_de(n, minimo);
     std::vector<std::uint8_t> parte(n);
-    para_cada(n, filas_por_tramo(1), [&](std::size_t k) {
-        const std::uint32_t resumen = static_cast<std::uint32_t>(c.color[k]) * 2654435761u;
-        parte[k] = static_cast<std::uint8_t>((resumen >> 24) % static_cast<std::uint32_t>(partes));
+    para_cada(n, minimo, [&](std::size_t k) {
+        parte[k] = static_cast<std::uint8_t>((resumen_color(c.color[k]) >> 24) % static_cast<std::uint32_t>(partes));
     });
     repartir_en(static_cast<std::size_t>(partes), partes, [&](int, std::size_t desde, std::size_t hasta) {
         for (std::size_t p = desde; p < hasta; ++p) {

@@ -202,7 +202,8 @@ void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool i
     const auto por_fila = static_cast<std::size_t>(ancho);
     PorPlaza<Emparejador> emparejadores;
     repartir(static_cast<std::size_t>(alto), filas_por_tramo(ancho), [&](int, std::size_t desde, std::size_t hasta) {
-        Emparejador& emparejador = emparejadores.de_esta([&] { return Emparejador(e.hilos, e.metodo_color); });
+        Emparejador* emparejador =
+            ajustar ? &emparejadores.de_esta([&] { return Emparejador(e.hilos, e.metodo_color); }) : nullptr;
         std::vector<Color> bloque(kFilasBloque * por_fila);
         for (int y0 = static_cast<int>(desde) + 1; y0 <= static_cast<int>(hasta); y0 += kFilasBloque) {
             const int filas = std::min(kFilasBloque, static_cast<int>(hasta) - y0 + 1);
@@ -212,7 +213,7 @@ void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool i
                 for (int x = 1; x <= ancho; ++x) {
                     const int cx = columna[static_cast<std::size_t>(x)];
                     Color c = interpolar ? media(img, w, h, cx, cy, mx, my) : leer(img, w, h, cx, cy);
-                    if (ajustar) c = emparejador.mas_proximo(c);
+                    if (emparejador) c = emparejador->mas_proximo(c);
                     fila[x - 1] = c;
                 }
             }

@@ -11,7 +11,7 @@
 namespace pc {
 
 void contar_paleta(const Estado& e, int x1, int y1, int x2, int y2, TablaHilos& paleta) {
-    static MapaColores indice;  // 12 KB: mejor no en la pila ni de nuevo cada vez
+    MapaColores indice;
     contar_colores(e, Rango{x1, y1, x2, y2}, paleta, indice);
     ordenar_paleta(paleta);
 }

@@ -21,12 +21,11 @@ std::string rotulo_esquina(const char* prefijo, const std::string& zx, const std
     return std::string(prefijo) + zx + "," + zy + ")";
 }
 
-// Una esquina de la zona sólo se marca en un punto del tapiz.
-bool marcar(Sesion& s, std::string& zx, std::string& zy, std::string& rotulo, const char* prefijo) {
-    Estado& e = s.e;
-    if (!dentro_del_tapiz(e, e.sel_x, e.sel_y)) return false;
-    zx = std::to_string(e.sel_x);
-    zy = std::to_string(e.sel_y);
+// Una esquina de la zona sólo se marca en un punto (x, y) del tapiz.
+bool marcar(const Estado& e, int x, int y, std::string& zx, std::string& zy, std::string& rotulo, const char* prefijo) {
+    if (!dentro_del_tapiz(e, x, y)) return false;
+    zx = std::to_string(x);
+    zy = std::to_string(y);
     rotulo = rotulo_esquina(prefijo, zx, zy);
     return true;
 }
@@ -40,21 +39,20 @@ void perfilar_pulsado(Sesion& s, Sentido sentido) {
 
 }  // namespace
 
-void marcar_x1y1(Sesion& s) { marcar(s, s.e.zona_x1, s.e.zona_y1, s.e.rotulos.marcar_x1y1, kMarcarX1Y1); }
+void marcar_x1y1(Sesion& s) {
+    Estado& e = s.e;
+    marcar(e, e.sel_x, e.sel_y, e.zona_x1, e.zona_y1, e.rotulos.marcar_x1y1, kMarcarX1Y1);
+}
 
-void marcar_x2y2(Sesion& s) { marcar(s, s.e.zona_x2, s.e.zona_y2, s.e.rotulos.marcar_x2y2, kMarcarX2Y2); }
+void marcar_x2y2(Sesion& s) {
+    Estado& e = s.e;
+    marcar(e, e.sel_x, e.sel_y, e.zona_x2, e.zona_y2, e.rotulos.marcar_x2y2, kMarcarX2Y2);
+}
 
 void marcar_zona_entre(Sesion& s, int ax, int ay, int bx, int by) {
     Estado& e = s.e;
-    const int sx = e.sel_x, sy = e.sel_y;
-    e.sel_x = std::min(ax, bx);
-    e.sel_y = std::min(ay, by);
-    marcar_x1y1(s);
-    e.sel_x = std::max(ax, bx);
-    e.sel_y = std::max(ay, by);
-    marcar_x2y2(s);
-    e.sel_x = sx;
-    e.sel_y = sy;
+    marcar(e, std::min(ax, bx), std::min(ay, by), e.zona_x1, e.zona_y1, e.rotulos.marcar_x1y1, kMarcarX1Y1);
+    marcar(e, std::max(ax, bx), std::max(ay, by), e.zona_x2, e.zona_y2, e.rotulos.marcar_x2y2, kMarcarX2Y2);
 }
 
 std::string rotulo_marcar_x1y1(const Estado& e) {
