@@ -100,7 +100,7 @@ void DockColores::elegir_fila(int fila) {
     if (fila < 0 || fila >= tabla_->rowCount()) return;
     const Color c = color_fila(fila);
     principal_.vista_patron()->resaltar(std::nullopt);  // un clic quita el resaltado
-    principal_.ejecutar_paso("", [c](Sesion& s) { elegir_color_actual(s, c); });
+    principal_.ejecutar_orden([c](Sesion& s) { elegir_color_actual(s, c); });
 }
 
 void DockColores::resaltar_fila(int fila) {
@@ -111,7 +111,7 @@ void DockColores::resaltar_fila(int fila) {
 void DockColores::buscar_hilo() {
     const std::string texto = buscar_->text().toStdString();
     bool hallado = false;
-    principal_.ejecutar_paso("", [&](Sesion& s) { hallado = pc::buscar_hilo(s, texto); });
+    principal_.ejecutar_orden([&](Sesion& s) { hallado = pc::buscar_hilo(s, texto); });
     // Hallado, el teclado vuelve al gráfico (las teclas de las herramientas van a él).
     if (hallado) principal_.lienzo_patron()->setFocus();
 }

@@ -10,7 +10,6 @@
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>
-#include <cstring>
 
 #include "ordenes/sesion/deshacer.h"
 #include "ventana/pcruz.h"
@@ -87,15 +86,10 @@ void TForm2::crear_grabar() {
 
 bool TForm2::grabar() {
     const char* entrada = fichero_actual_.isEmpty() ? nullptr : grabar_con(reabrir_actual_);
-    const QString fichero = entrada ? fichero_actual_ : QString();
-    for (const auto& [accion, en] : acciones_) {
-        if (!en->nombre || std::strcmp(en->nombre, entrada ? entrada : "GrabarPuntoCruz1") != 0) continue;
-        if (entrada) anotados_.preparar(fichero.toStdString());
-        elegir(*en);
-        anotados_.preparar(std::nullopt);
-        return anotados_.fichero() && !anotados_.fallo() && !historial_->modificado();
-    }
-    return false;
+    if (!elegir_con_fichero(entrada ? entrada : "GrabarPuntoCruz1",
+                            entrada ? std::optional<std::string>(fichero_actual_.toStdString()) : std::nullopt))
+        return false;
+    return anotados_.fichero() && !anotados_.fallo() && !historial_->modificado();
 }
 
 bool TForm2::puede_salir() {

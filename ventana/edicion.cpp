@@ -126,13 +126,18 @@ void TForm2::abrir_reciente(const QString& orden, const QString& fichero) {
         llenar_recientes();
         return;
     }
+    elegir_con_fichero(orden.toLatin1().constData(), fichero.toStdString());
+}
+
+bool TForm2::elegir_con_fichero(const char* nombre, std::optional<std::string> fichero) {
     for (const auto& [accion, en] : acciones_) {
-        if (!en->nombre || orden != QLatin1String(en->nombre) || !en->orden) continue;
-        anotados_.preparar(fichero.toStdString());
+        if (!en->nombre || std::strcmp(en->nombre, nombre) != 0 || !en->orden) continue;
+        anotados_.preparar(std::move(fichero));
         elegir(*en);
         anotados_.preparar(std::nullopt);
-        return;
+        return true;
     }
+    return false;
 }
 
 void TForm2::tras_orden(const std::string& nombre, const char* entrada) {
@@ -223,7 +228,7 @@ void TForm2::zoom(int pasos, std::optional<QPoint> en_lienzo) {
     const double escala = static_cast<double>(estado_->tam_celda) / antes;
     scrollbar2_->setValue(static_cast<int>(std::lround(p.x() * escala)) - en_vista.x());
     scrollbar1_->setValue(static_cast<int>(std::lround(p.y() * escala)) - en_vista.y());
-    sincronizar();
+    sincronizar_vista();
 }
 
 void TForm2::ajustar_zoom() {
@@ -231,7 +236,7 @@ void TForm2::ajustar_zoom() {
     ejecutar(anotados_, [&] { poner_zoom(sesion_, zoom_para_ajustar(*estado_, panel2_->width(), panel2_->height())); });
     scrollbar2_->setValue(0);
     scrollbar1_->setValue(0);
-    sincronizar();
+    sincronizar_vista();
 }
 
 }  // namespace pc::ui

@@ -259,16 +259,14 @@ void TForm2::ejecutar_orden(const std::function<void(Sesion&)>& orden) {
     sincronizar();
 }
 
-void TForm2::ejecutar_paso(const std::string& nombre, const std::function<void(Sesion&)>& orden) {
-    historial_->antes(*estado_);
-    anotados_.empezar();
-    ejecutar(anotados_, [&] { orden(sesion_); });
-    vista_.terminar_progreso();
-    tras_orden(nombre, nullptr);
-    sincronizar();
+void TForm2::sincronizar() {
+    sincronizar_vista();
+    if (colores_) colores_->sincronizar();
+    if (visor_) visor_->sincronizar();
+    if (columnas_) columnas_->sincronizar();
 }
 
-void TForm2::sincronizar() {
+void TForm2::sincronizar_vista() {
     sincronizar_marcas(acciones_, *estado_);
     // Sólo uno de los dos lienzos se ve: la paleta cuando "Ver BMP Exportado" está marcado.
     image1_->setVisible(!estado_->ver_bmp_exportado);
@@ -277,9 +275,6 @@ void TForm2::sincronizar() {
     image1_->poner_zona(zona_a_la_vista(*estado_));
     ajustar_lienzos();
     if (herramientas_) herramientas_->sincronizar(*estado_);
-    if (colores_) colores_->sincronizar();
-    if (visor_) visor_->sincronizar();
-    if (columnas_) columnas_->sincronizar();
 }
 
 void TForm2::poner_panel(int n, const std::string& texto) {

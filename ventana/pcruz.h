@@ -76,9 +76,6 @@ public:
     void ejecutar_orden(const std::function<void(Sesion&)>& orden);
     // Marcas de los menús, herramientas, colores y lienzo visible según el estado del diseño.
     void sincronizar();
-    // Ejecuta una orden de la barra de herramientas o de la ventana de colores como un paso
-    // con nombre (se deshace como las de los menús).
-    void ejecutar_paso(const std::string& nombre, const std::function<void(Sesion&)>& orden);
 
     // Para la vista.
     void poner_panel(int n, const std::string& texto);
@@ -139,6 +136,11 @@ private:
     // Tras una orden: anota el paso si cambió el tapiz y, si la orden abrió o grabó un
     // fichero, lo recuerda; después pone al día el título y el menú Edición.
     void tras_orden(const std::string& nombre, const char* entrada);
+    // Elige la entrada de menú de ese nombre contestando con `fichero` a su elección de
+    // fichero (sin él, pregunta); false si no hay tal entrada.
+    bool elegir_con_fichero(const char* nombre, std::optional<std::string> fichero);
+    // La parte de sincronizar que no depende de los colores del tapiz (el zoom sólo cambia ésta).
+    void sincronizar_vista();
     void actualizar_edicion();
     void actualizar_titulo();
 
