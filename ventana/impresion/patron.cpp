@@ -89,13 +89,16 @@ VentanaPatron::VentanaPatron(TForm2& principal) : QDialog(&principal), principal
     todo->addWidget(resumen);
     todo->addLayout(botones);
 
-    for (QComboBox* c : {papel, modo, catalogo})
-        connect(c, &QComboBox::currentIndexChanged, this, [this] { guardar_estado(); });
-    for (QCheckBox* c : {apaisado, zona}) connect(c, &QCheckBox::toggled, this, [this] { guardar_estado(); });
-    for (QSpinBox* s : {tela, hebras, solape})
-        connect(s, &QSpinBox::valueChanged, this, [this] { guardar_estado(); });
-    connect(celda, &QDoubleSpinBox::valueChanged, this, [this] { guardar_estado(); });
-    connect(titulo, &QLineEdit::textChanged, this, [this] { guardar_estado(); });
+    // Sólo el papel, la celda, el solape y la zona cambian las páginas: las demás opciones se
+    // guardan sin volver a preparar el cuadernillo (el título, a cada tecla).
+    connect(papel, &QComboBox::currentIndexChanged, this, [this] { guardar_estado(true); });
+    for (QComboBox* c : {modo, catalogo})
+        connect(c, &QComboBox::currentIndexChanged, this, [this] { guardar_estado(false); });
+    for (QCheckBox* c : {apaisado, zona}) connect(c, &QCheckBox::toggled, this, [this] { guardar_estado(true); });
+    connect(solape, &QSpinBox::valueChanged, this, [this] { guardar_estado(true); });
+    for (QSpinBox* s : {tela, hebras}) connect(s, &QSpinBox::valueChanged, this, [this] { guardar_estado(false); });
+    connect(celda, &QDoubleSpinBox::valueChanged, this, [this] { guardar_estado(true); });
+    connect(titulo, &QLineEdit::textChanged, this, [this] { guardar_estado(false); });
     connect(vista_previa, &QPushButton::clicked, this, [this] { vista_previaClick(); });
     connect(imprimir, &QPushButton::clicked, this, [this] { principal_.ejecutar_orden(imprimir_cuadernillo); });
     connect(exportar, &QPushButton::clicked, this, [this] { principal_.ejecutar_orden(exportar_cuadernillo); });
@@ -128,7 +131,7 @@ void VentanaPatron::mostrar_estado() {
     resumen->setText(QString::fromStdString(resumen_cuadernillo(principal_.sesion())));
 }
 
-void VentanaPatron::guardar_estado() {
+void VentanaPatron::guardar_estado(bool recontar) {
     if (cargando_) return;
     OpcionesCuadernillo& op = principal_.estado().cuadernillo;
     op.carta = papel->currentIndex() == 1;
@@ -141,7 +144,7 @@ void VentanaPatron::guardar_estado() {
     op.titulo = titulo->text().toStdString();
     op.catalogo = catalogo->currentText().toStdString();
     op.zona = zona->isChecked();
-    resumen->setText(QString::fromStdString(resumen_cuadernillo(principal_.sesion())));
+    if (recontar) resumen->setText(QString::fromStdString(resumen_cuadernillo(principal_.sesion())));
 }
 
 void VentanaPatron::vista_previaClick() {

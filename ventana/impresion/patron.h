@@ -49,7 +49,8 @@ public:
 
 private:
     void mostrar_estado();
-    void guardar_estado();
+    // Guarda las opciones en el estado; con recontar, pone al día también las páginas.
+    void guardar_estado(bool recontar);
     void vista_previaClick();
 
     TForm2& principal_;
