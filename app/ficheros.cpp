@@ -43,36 +43,7 @@ std::string motivo_lectura(int err) {
     throw ErrorLectura(aviso, aviso);
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    int soltar() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-    // Cierra y devuelve el error del cierre (0 si fue bien).
-    int cerrar() {
-        const int r = ::close(fd_);
-        fd_ = -1;
-        return r == 0 ? 0 : errno;
-    }
-
-private:
-    int fd_;
-};
-
 // ---------------------------------------------------------------- escritura
-
-[[noreturn]] void no_se_puede_crear(const std::string& ruta, int err) {
-    throw ErrorFichero("Cannot create file \"" + ruta + "\". " + sistema(err));
-}
 
 std::string carpeta_de(const std::string& ruta) {
     const std::size_t barra = ruta.rfind('/');
@@ -120,18 +91,10 @@ std::string seguir_enlaces(const std::string& ruta) {
 
 constexpr std::string_view kLetras = "abcdefghijklmnopqrstuvwxyz0123456789";
 
-// Cada hilo con su propio azar: las copias de recuperación se graban desde otro hilo.
-std::string nombre_temporal() {
-    thread_local std::mt19937 azar{std::random_device{}()};
-    std::string n(kPrefijoTemporal);
-    for (std::size_t k = 0; k < kLetrasTemporal; ++k) n += kLetras[azar() % kLetras.size()];
-    return n;
-}
+std::string nombre_temporal() { return std::string(kPrefijoTemporal) + letras_al_azar(); }
 
 bool es_temporal(std::string_view nombre) {
-    if (nombre.size() != kPrefijoTemporal.size() + kLetrasTemporal || !nombre.starts_with(kPrefijoTemporal))
-        return false;
-    return nombre.substr(kPrefijoTemporal.size()).find_first_not_of(kLetras) == std::string_view::npos;
+    return nombre.starts_with(kPrefijoTemporal) && son_letras_al_azar(nombre.substr(kPrefijoTemporal.size()));
 }
 
 // La máscara de permisos del proceso se lee una vez, al cargar el programa (con un solo hilo):
@@ -287,7 +250,53 @@ void escribir_en_su_sitio(const std::string& ruta, const std::string& destino, c
 
 }  // namespace
 
-int abrir_fichero_normal(const std::string& ruta) {
+Descriptor::~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+Descriptor& Descriptor::operator=(Descriptor&& otro) noexcept {
+    if (this != &otro) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = otro.soltar();
+    }
+    return *this;
+}
+
+int Descriptor::cerrar() {
+    if (fd_ < 0) return 0;
+    const int r = ::close(fd_);
+    fd_ = -1;
+    return r == 0 ? 0 : errno;
+}
+
+std::size_t Descriptor::leer(std::size_t pos, char* destino, std::size_t n) const {
+    std::size_t hecho = 0;
+    while (hecho < n) {
+        const ssize_t r = ::pread(fd_, destino + hecho, n - hecho, static_cast<off_t>(pos + hecho));
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) break;
+        hecho += static_cast<std::size_t>(r);
+    }
+    return hecho;
+}
+
+void no_se_puede_crear(const std::string& ruta, int err) {
+    throw ErrorFichero("Cannot create file \"" + ruta + "\". " + sistema(err));
+}
+
+// Las copias de recuperación se graban desde otro hilo: cada uno con su propio azar.
+std::string letras_al_azar() {
+    thread_local std::mt19937 azar{std::random_device{}()};
+    std::string n;
+    for (std::size_t k = 0; k < kLetrasTemporal; ++k) n += kLetras[azar() % kLetras.size()];
+    return n;
+}
+
+bool son_letras_al_azar(std::string_view nombre) {
+    return nombre.size() == kLetrasTemporal && nombre.find_first_not_of(kLetras) == std::string_view::npos;
+}
+
+FicheroNormal abrir_fichero_normal(const std::string& ruta) {
     // Qué es se mira antes de abrirlo: abrir una tubería con nombre espera a quien escriba en
     // ella, y abrir un dispositivo puede tener efectos.
     struct stat st {};
@@ -300,14 +309,11 @@ int abrir_fichero_normal(const std::string& ruta) {
     if (!S_ISREG(st.st_mode)) rechazo(ruta, "no es un fichero");
     const int banderas = ::fcntl(fd.get(), F_GETFL);
     if (banderas < 0 || ::fcntl(fd.get(), F_SETFL, banderas & ~O_NONBLOCK) != 0) no_se_puede_abrir(ruta, errno);
-    return fd.soltar();
+    return {std::move(fd), static_cast<std::size_t>(st.st_size)};
 }
 
 std::string leer_fichero(const std::string& ruta, std::size_t maximo) {
-    Descriptor fd(abrir_fichero_normal(ruta));
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) no_se_puede_abrir(ruta, errno);
-    const auto tam = static_cast<std::size_t>(st.st_size);
+    const auto [fd, tam] = abrir_fichero_normal(ruta);
     if (tam > maximo) rechazo(ruta, "ocupa más de " + std::to_string(maximo >> 20) + " MB");
 
     std::string bytes(tam, '\0');

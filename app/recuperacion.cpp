@@ -9,8 +9,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <random>
 #include <set>
 
 #include "app/datos_instalados.h"
@@ -23,8 +21,6 @@ namespace pc {
 namespace {
 
 constexpr std::string_view kCabecera = "puntocruz-recuperacion 1";
-constexpr std::string_view kLetras = "abcdefghijklmnopqrstuvwxyz0123456789";
-constexpr std::size_t kLargoNombre = 12;
 // Mayor texto que se lee: tres rutas y una hora caben de sobra.
 constexpr std::size_t kMaxTexto = 64 * 1024;
 
@@ -57,23 +53,11 @@ std::optional<std::string> desescapar(std::string_view s) {
     return out;
 }
 
-bool es_nombre(std::string_view n) {
-    return n.size() == kLargoNombre && n.find_first_not_of(kLetras) == std::string_view::npos;
-}
-
-[[noreturn]] void fallo(const std::string& ruta, int err) {
-    throw ErrorFichero("Cannot create file \"" + ruta + "\". " + std::strerror(err));
-}
-
-// Abre (creándolo si falta) el cerrojo y lo toma sin esperar; -1 si lo tiene otro programa o
-// no se puede abrir.
-int tomar_cerrojo(const std::string& ruta) {
-    const int fd = ::open(ruta.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return -1;
-    }
+// Abre (creándolo si falta) el cerrojo y lo toma sin esperar; ninguno (-1) si lo tiene otro
+// programa o no se puede abrir.
+Descriptor tomar_cerrojo(const std::string& ruta) {
+    Descriptor fd(::open(ruta.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (fd.get() >= 0 && ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return Descriptor();
     return fd;
 }
 
@@ -121,21 +105,18 @@ std::unique_ptr<CopiaRecuperacion> CopiaRecuperacion::nueva(const std::string& c
     // La carpeta, y las que le faltan por encima, sólo para el usuario.
     for (std::size_t barra = carpeta.find('/', 1);; barra = carpeta.find('/', barra + 1)) {
         const std::string parte = carpeta.substr(0, barra);
-        if (::mkdir(parte.c_str(), 0700) != 0 && errno != EEXIST) fallo(carpeta, errno);
+        if (::mkdir(parte.c_str(), 0700) != 0 && errno != EEXIST) no_se_puede_crear(carpeta, errno);
         if (barra == std::string::npos) break;
     }
-    thread_local std::mt19937 azar{std::random_device{}()};
     for (int intento = 0; intento < 100; ++intento) {
-        std::string nombre;
-        for (std::size_t k = 0; k < kLargoNombre; ++k) nombre += kLetras[azar() % kLetras.size()];
-        const std::string base = carpeta + "/" + nombre;
+        const std::string base = carpeta + "/" + letras_al_azar();
         // Un nombre que ya usa otra copia (viva o abandonada) no vale.
         if (es_fichero(base + ".pc") || es_fichero(base + ".txt") || es_fichero(base + ".cerrojo")) continue;
-        const int fd = tomar_cerrojo(base + ".cerrojo");
-        if (fd < 0) fallo(base + ".cerrojo", errno != 0 ? errno : EWOULDBLOCK);
-        return std::unique_ptr<CopiaRecuperacion>(new CopiaRecuperacion(base, fd));
+        Descriptor fd = tomar_cerrojo(base + ".cerrojo");
+        if (fd.get() < 0) no_se_puede_crear(base + ".cerrojo", errno != 0 ? errno : EWOULDBLOCK);
+        return std::unique_ptr<CopiaRecuperacion>(new CopiaRecuperacion(base, std::move(fd)));
     }
-    fallo(carpeta, EEXIST);
+    no_se_puede_crear(carpeta, EEXIST);
 }
 
 std::vector<std::unique_ptr<CopiaRecuperacion>> CopiaRecuperacion::abandonadas(const std::string& carpeta) {
@@ -146,7 +127,7 @@ std::vector<std::unique_ptr<CopiaRecuperacion>> CopiaRecuperacion::abandonadas(c
             const std::size_t punto = n.rfind('.');
             if (punto == std::string_view::npos) continue;
             const std::string_view ext = n.substr(punto);
-            if ((ext == ".pc" || ext == ".txt" || ext == ".cerrojo") && es_nombre(n.substr(0, punto)))
+            if ((ext == ".pc" || ext == ".txt" || ext == ".cerrojo") && son_letras_al_azar(n.substr(0, punto)))
                 nombres.emplace(n.substr(0, punto));
         }
         ::closedir(d);
@@ -154,9 +135,9 @@ std::vector<std::unique_ptr<CopiaRecuperacion>> CopiaRecuperacion::abandonadas(c
     std::vector<std::unique_ptr<CopiaRecuperacion>> lista;
     for (const std::string& n : nombres) {
         const std::string base = carpeta + "/" + n;
-        const int fd = tomar_cerrojo(base + ".cerrojo");
-        if (fd < 0) continue;  // de un programa abierto
-        std::unique_ptr<CopiaRecuperacion> c(new CopiaRecuperacion(base, fd));
+        Descriptor fd = tomar_cerrojo(base + ".cerrojo");
+        if (fd.get() < 0) continue;  // de un programa abierto
+        std::unique_ptr<CopiaRecuperacion> c(new CopiaRecuperacion(base, std::move(fd)));
         struct stat st {};
         if (!es_fichero(c->ruta_patron(), &st)) {
             c->borrar();  // restos sin diseño que recuperar
@@ -178,9 +159,7 @@ std::vector<std::unique_ptr<CopiaRecuperacion>> CopiaRecuperacion::abandonadas(c
     return lista;
 }
 
-CopiaRecuperacion::~CopiaRecuperacion() {
-    if (cerrojo_ >= 0) ::close(cerrojo_);
-}
+CopiaRecuperacion::~CopiaRecuperacion() = default;
 
 void CopiaRecuperacion::grabar(std::string_view patron, const DatosRecuperacion& d) {
     // Primero el patrón: un texto nunca nombra una copia a medias.
@@ -194,8 +173,7 @@ void CopiaRecuperacion::borrar() {
     ::unlink((base_ + ".txt").c_str());
     // El cerrojo se borra mientras se tiene: otro programa que lo abriese ahora lo vería tomado.
     ::unlink((base_ + ".cerrojo").c_str());
-    if (cerrojo_ >= 0) ::close(cerrojo_);
-    cerrojo_ = -1;
+    cerrojo_.cerrar();
 }
 
 }  // namespace pc

@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/ficheros.h"
+
 namespace pc {
 
 // Lo que acompaña a la copia.
@@ -59,9 +61,9 @@ public:
     void borrar();
 
 private:
-    CopiaRecuperacion(std::string base, int cerrojo) : base_(std::move(base)), cerrojo_(cerrojo) {}
+    CopiaRecuperacion(std::string base, Descriptor cerrojo) : base_(std::move(base)), cerrojo_(std::move(cerrojo)) {}
     std::string base_;  // carpeta/NOMBRE
-    int cerrojo_;
+    Descriptor cerrojo_;
     DatosRecuperacion datos_;
 };
 

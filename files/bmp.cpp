@@ -1,13 +1,8 @@
 #include "files/bmp.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <bit>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -315,52 +310,19 @@ bool leer_bmp_directo(const std::string& bytes, const BmpDirecto& f, std::uint32
     return decodificar_filas(f, base + f.datos, 0, static_cast<std::size_t>(f.alto), destino, paso);
 }
 
-namespace {
-
-// Descriptor de fichero que se cierra solo.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int fd() const { return fd_; }
-    // Lee n bytes desde pos; false si no se pudieron leer todos.
-    bool leer(std::size_t pos, char* destino, std::size_t n) const {
-        while (n > 0) {
-            const ssize_t r = ::pread(fd_, destino, n, static_cast<off_t>(pos));
-            if (r < 0 && errno == EINTR) continue;
-            if (r <= 0) return false;
-            destino += r;
-            pos += static_cast<std::size_t>(r);
-            n -= static_cast<std::size_t>(r);
-        }
-        return true;
-    }
-
-private:
-    int fd_;
-};
-
-}  // namespace
-
 bool leer_bmp_fichero(const std::string& ruta, const std::function<DestinoBmp(const BmpDirecto&)>& destino) {
     // Una tubería con nombre o un dispositivo no se abren (esperarían para siempre): la vía
     // general dirá qué le pasa al fichero.
-    int fd = -1;
+    FicheroNormal f;
     try {
-        fd = abrir_fichero_normal(ruta);
+        f = abrir_fichero_normal(ruta);
     } catch (const ErrorLectura&) {
         return false;
     }
-    const Descriptor d(fd);
-    struct stat st {};
-    if (::fstat(d.fd(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) return false;
+    if (f.tam == 0) return false;
     return leer_bmp_trozos(
-        static_cast<std::size_t>(st.st_size),
-        [&d](std::size_t pos, char* destino, std::size_t n) { return d.leer(pos, destino, n); }, ruta, destino);
+        f.tam, [&f](std::size_t pos, char* destino, std::size_t n) { return f.fd.leer(pos, destino, n) == n; },
+        ruta, destino);
 }
 
 bool leer_bmp_memoria(std::string_view bytes, const std::string& nombre,

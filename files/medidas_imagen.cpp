@@ -1,8 +1,5 @@
 #include "files/medidas_imagen.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -98,17 +95,9 @@ void comprobar_pixeles(long long ancho, long long alto) {
 }
 
 void comprobar_tamano_imagen(const std::string& ruta) {
-    const int fd = abrir_fichero_normal(ruta);
     std::string inicio(kInicioImagen, '\0');
-    std::size_t hecho = 0;
-    while (hecho < inicio.size()) {
-        const ssize_t n = ::read(fd, inicio.data() + hecho, inicio.size() - hecho);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;  // un error de lectura lo dirá la lectura entera
-        hecho += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    inicio.resize(hecho);
+    // Un error de lectura lo dirá la lectura entera.
+    inicio.resize(abrir_fichero_normal(ruta).fd.leer(0, inicio.data(), inicio.size()));
     if (const auto m = medidas_imagen(inicio)) comprobar_pixeles(m->ancho, m->alto);
 }
 

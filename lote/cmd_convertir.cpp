@@ -26,7 +26,7 @@ int ejecutar_convertir(const std::vector<std::string>& args) {
     const std::string& entrada = op.sueltos[0];
     const std::string& salida = op.sueltos[1];
     // Una extensión desconocida no se escribe como .pc con otro nombre: se rechaza.
-    if (!con_extension(salida, ".pc") && !es_pci(salida) && !es_oxs(salida))
+    if (!acaba_en(salida, ".pc") && !es_pci(salida) && !es_oxs(salida))
         throw ErrorUso("No se sabe en qué formato escribir " + salida + ": la salida debe acabar en .pc, .pci u .oxs.");
     const std::string catalogo = catalogo_opcion(op.valor("--catalogo").value_or("DMC"));
 

@@ -13,6 +13,7 @@
 #include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
+#include "ordenes/ficheros/ficheros_patron.h"
 #include "ordenes/impresion/imprimir.h"
 #include "ordenes/impresion/opciones_impresion.h"
 #include "print/maqueta.h"
@@ -28,8 +29,8 @@ int ejecutar_exportar(const std::vector<std::string>& args) {
     const auto salida = op.valor("-o");
     if (!salida || salida->empty()) throw ErrorUso("Indica la salida con -o.");
     const bool trozos = op.tiene("--trozos");
-    const bool pdf = !trozos && termina_en(*salida, ".pdf");
-    if (!trozos && !pdf && !termina_en(*salida, ".bmp"))
+    const bool pdf = !trozos && acaba_en(*salida, ".pdf");
+    if (!trozos && !pdf && !acaba_en(*salida, ".bmp"))
         throw ErrorUso("La salida debe acabar en .bmp o en .pdf (o ser una carpeta con --trozos).");
     if (trozos && op.tiene("--zona")) throw ErrorUso("--zona no se puede usar con --trozos.");
 

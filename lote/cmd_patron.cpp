@@ -6,6 +6,7 @@
 #include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
+#include "ordenes/ficheros/ficheros_patron.h"
 #include "ordenes/impresion/cuadernillo.h"
 
 namespace pc::lote {
@@ -53,7 +54,7 @@ int ejecutar_patron(const std::vector<std::string>& args) {
         args, {"-o", "--papel", "--celda", "--tela", "--hebras", "--solape", "--modo", "--titulo", "--catalogo", "--zona"},
         {"--apaisado"});
     const std::string salida = entrada_y_salida(op);
-    if (!termina_en(salida, ".pdf")) throw ErrorUso("La salida debe acabar en .pdf.");
+    if (!acaba_en(salida, ".pdf")) throw ErrorUso("La salida debe acabar en .pdf.");
     OpcionesCuadernillo c;
     if (auto p = op.valor("--papel")) {
         if (*p != "A4" && *p != "Carta") throw ErrorUso("Papel desconocido: '" + *p + "' (debe ser A4 o Carta).");

@@ -164,13 +164,6 @@ std::string entrada_y_salida(const Opciones& op) {
     return *salida;
 }
 
-bool termina_en(const std::string& s, const std::string& fin) {
-    if (s.size() < fin.size()) return false;
-    std::string cola = s.substr(s.size() - fin.size());
-    for (char& c : cola) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return cola == fin;
-}
-
 std::vector<int> lista_enteros(const std::string& opcion, const std::string& texto, std::size_t cuantos,
                                int minimo, int maximo) {
     std::vector<int> v;

@@ -106,8 +106,6 @@ std::string catalogo_opcion(const std::string& texto);
 void leer_metodo(const Opciones& op, Estado& e);
 // Un solo fichero de entrada y la salida obligatoria de -o, que devuelve; ErrorUso si no.
 std::string entrada_y_salida(const Opciones& op);
-// El nombre acaba en `fin` (en minúsculas, p. ej. ".pdf"), sin mirar mayúsculas.
-bool termina_en(const std::string& s, const std::string& fin);
 // `cuantos` enteros separados por comas, cada uno en [minimo, maximo]; ErrorUso si no.
 std::vector<int> lista_enteros(const std::string& opcion, const std::string& texto, std::size_t cuantos,
                                int minimo, int maximo);

@@ -95,14 +95,14 @@ void poner_diseno_leido(Sesion& s, const Estado& leido, const std::string& fiche
     e.fichero_abierto = fichero;
 }
 
-bool con_extension(const std::string& fichero, std::string_view extension) {
+bool acaba_en(const std::string& fichero, std::string_view extension) {
     if (fichero.size() < extension.size()) return false;
     std::string ext = fichero.substr(fichero.size() - extension.size());
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext == extension;
 }
 
-bool es_pci(const std::string& fichero) { return con_extension(fichero, ".pci"); }
+bool es_pci(const std::string& fichero) { return acaba_en(fichero, ".pci"); }
 
 std::string mensaje_carga_fallida(const std::string& aviso, const Error& err) {
     if (const auto* lectura = dynamic_cast<const ErrorLectura*>(&err)) return aviso + "\n" + lectura->aviso();

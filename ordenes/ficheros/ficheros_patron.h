@@ -22,7 +22,7 @@ void cargar_pc(Sesion& s, const std::string& fichero, int formato);
 // terminó con un aviso de error (la herramienta por lotes lo necesita para su código de salida).
 bool cargar_pc_leido(Sesion& s, const std::string& fichero, int formato);
 // true si la ruta termina en esa extensión (".pci", en minúsculas), sin distinguir mayúsculas.
-bool con_extension(const std::string& fichero, std::string_view extension);
+bool acaba_en(const std::string& fichero, std::string_view extension);
 // true si la ruta termina en ".pci" (sin distinguir mayúsculas).
 bool es_pci(const std::string& fichero);
 // Fichero nombrado en la línea de órdenes: devuelve true si se abrió (argumento no vacío).

@@ -31,7 +31,7 @@ void listar_paleta(Sesion& s, const LecturaOxs& r) {
 
 }  // namespace
 
-bool es_oxs(const std::string& fichero) { return con_extension(fichero, ".oxs"); }
+bool es_oxs(const std::string& fichero) { return acaba_en(fichero, ".oxs"); }
 
 bool cargar_oxs(Sesion& s, const std::string& fichero) {
     // Se lee sobre un diseño aparte: si el fichero falla, el diseño abierto no cambia.
