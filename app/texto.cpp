@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/errores.h"
@@ -127,6 +128,15 @@ int dividir(int a, int b) {
 long long redondear(long double v) {
     // nearbyint redondea con el modo vigente, que por defecto es al par.
     return static_cast<long long>(std::nearbyintl(v));
+}
+
+std::string decimal_coma(double v, int decimales) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%.*f", decimales, v);
+    std::string r = b;
+    for (char& c : r)
+        if (c == '.') c = ',';
+    return r;
 }
 
 bool es_utf8_valido(std::string_view s) {

@@ -33,6 +33,8 @@ std::string mensaje_division_por_cero();
 
 // Redondeo al entero más próximo con las mitades al par.
 long long redondear(long double v);
+// El número con `decimales` cifras decimales (redondeado) y coma decimal: "21,8".
+std::string decimal_coma(double v, int decimales);
 
 // Codificaciones.
 bool es_utf8_valido(std::string_view s);

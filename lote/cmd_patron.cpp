@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iostream>
 
+#include "app/texto.h"
 #include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
@@ -29,15 +30,8 @@ double decimal_opcion(const std::string& opcion, const std::string& texto, doubl
         }
     }
     if (!bien || usado != t.size() || !(v >= minimo && v <= maximo)) {
-        auto uno = [](double d) {
-            std::string s = std::to_string(d);
-            s = s.substr(0, s.find('.') + 2);
-            for (char& c : s)
-                if (c == '.') c = ',';
-            return s;
-        };
-        throw ErrorUso("Valor incorrecto para " + opcion + ": '" + texto + "' (debe ser un número de " + uno(minimo) +
-                       " a " + uno(maximo) + ").");
+        throw ErrorUso("Valor incorrecto para " + opcion + ": '" + texto + "' (debe ser un número de " +
+                       decimal_coma(minimo, 1) + " a " + decimal_coma(maximo, 1) + ").");
     }
     return v;
 }

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <tuple>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "app/errores.h"
+#include "app/texto.h"
 #include "print/leyenda.h"
 #include "print/simbolos_letra.h"
 #include "threads/emparejar.h"
@@ -23,22 +22,6 @@ constexpr double kMargenRemates = 1.15;
 constexpr double kHebraPorMadejaMm = 48000.0;
 
 int entero_abajo(double v) { return static_cast<int>(std::floor(v + 1e-9)); }
-
-// "21,8": una cifra decimal con coma.
-std::string decimal_coma(double v) {
-    char b[32];
-    std::snprintf(b, sizeof b, "%.1f", v);
-    std::string s = b;
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s;
-}
-
-// El último hilo de la tabla con ese color, o nada si no hay.
-const Hilo* hilo_de_color(const TablaHilos& t, Color c) {
-    for (int i = std::clamp(t.total, 0, kMaxHilos); i >= 1; --i)
-        if (t[i].color == c) return &t[i];
-    return nullptr;
-}
 
 // Orden de la leyenda: B5200, Blanco y Ecru; los demás hilos por número; los colores que no son
 // hilos del catálogo al final, por su valor.
@@ -131,7 +114,7 @@ int madejas(long puntos, int tela, int hebras) {
 
 std::string tamano_bordado(int ancho, int alto, int tela) {
     const double cm = kMmPorPulgada / 10.0 / std::max(tela, 1);
-    return decimal_coma(ancho * cm) + " x " + decimal_coma(alto * cm) + " cm";
+    return decimal_coma(ancho * cm, 1) + " x " + decimal_coma(alto * cm, 1) + " cm";
 }
 
 double luminancia(Color c) {
@@ -166,42 +149,68 @@ void construir_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, const 
                        const std::vector<std::string>& equivalencias) {
     const Estado& e = *t.estado;
     const Rango& r = t.tapiz;
-    // Puntos de cada color del tapiz, en el orden en que aparecen.
-    std::unordered_map<Color, int> posicion;
+    const std::size_t columnas = static_cast<std::size_t>(r.columnas());
+    // Una sola pasada por columnas, que es como está guardada la rejilla: los puntos de cada color
+    // en el orden en que aparecen, el índice de ese orden en la fila de cada punto (se cambia por la
+    // fila de la leyenda al final) y los lados del perfilado de cada color.
+    std::unordered_map<Color, std::uint16_t> posicion;
     std::vector<std::pair<Color, long>> colores;
-    for (int y = r.y1; y <= r.y2; ++y)
-        for (int x = r.x1; x <= r.x2; ++x) {
-            const Color c = e.punto(x, y).color;
-            const auto [it, nuevo] = posicion.try_emplace(c, static_cast<int>(colores.size()));
-            if (nuevo) {
-                if (colores.size() >= static_cast<std::size_t>(kMaxHilos))
-                    throw ErrorFormato("El patrón tiene más de " + std::to_string(kMaxHilos) +
-                                       " colores; el cuadernillo admite " + std::to_string(kMaxHilos) +
-                                       ". Reduce los colores antes de exportarlo.");
-                colores.emplace_back(c, 0);
+    std::vector<std::uint16_t> fila_de_punto(columnas * static_cast<std::size_t>(r.filas()), 0);
+    // Cada lado de punto cuenta una vez por color aunque lo guarden los dos puntos: el de arriba y
+    // el de la izquierda no cuentan si el vecino ya tiene en ese lado el mismo color.
+    std::unordered_map<Color, long> lados;
+    auto indice_de = [&](Color c) {
+        const auto [it, nuevo] = posicion.try_emplace(c, static_cast<std::uint16_t>(colores.size()));
+        if (nuevo) {
+            if (colores.size() >= static_cast<std::size_t>(kMaxHilos))
+                throw ErrorFormato("El patrón tiene más de " + std::to_string(kMaxHilos) +
+                                   " colores; el cuadernillo admite " + std::to_string(kMaxHilos) +
+                                   ". Reduce los colores antes de exportarlo.");
+            colores.emplace_back(c, 0);
+        }
+        return it->second;
+    };
+    // El color del punto anterior y su índice: casi siempre se repiten.
+    Color anterior = 0;
+    std::uint16_t indice = 0;
+    for (int x = r.x1; x <= r.x2; ++x)
+        for (int y = r.y1; y <= r.y2; ++y) {
+            const Punto& p = e.punto(x, y);
+            if (colores.empty() || p.color != anterior) {
+                anterior = p.color;
+                indice = indice_de(anterior);
             }
-            ++colores[static_cast<std::size_t>(it->second)].second;
+            ++colores[indice].second;
+            fila_de_punto[static_cast<std::size_t>(y - r.y1) * columnas + static_cast<std::size_t>(x - r.x1)] = indice;
+            if (const Color c = p.lado(kArriba); c != kSinPerfil && !(y > r.y1 && e.punto(x, y - 1).lado(kAbajo) == c))
+                ++lados[c];
+            if (const Color c = p.lado(kDerecha); c != kSinPerfil) ++lados[c];
+            if (const Color c = p.lado(kAbajo); c != kSinPerfil) ++lados[c];
+            if (const Color c = p.lado(kIzquierda);
+                c != kSinPerfil && !(x > r.x1 && e.punto(x - 1, y).lado(kDerecha) == c))
+                ++lados[c];
         }
 
-    // Números de los hilos y orden de la leyenda.
-    struct Fila {
-        FilaLeyenda f;
-        std::tuple<int, long, Color> orden;
-        int aparicion = 0;
-    };
-    const bool dmc = t.catalogo == "DMC";
+    // Números de los hilos y orden de la leyenda; la tabla de equivalencias se parte una vez.
+    using Orden = std::tuple<int, long, Color>;
+    const TablaEquivalencias tabla = tabla_equivalencias(equivalencias, t.catalogo);
     auto numeros = [&](Color c, std::string& numero, std::string& equivalente) {
         const Hilo* h = hilo_de_color(catalogo, c);
         if (h) {
             const std::string n = std::to_string(h->numero);
             numero = nombre_especial(n);
-            equivalente = nombre_especial(equivalente_leyenda(equivalencias, dmc ? "DMC" : "ANCHOR", n));
-            return h;
+            equivalente = nombre_especial(equivalente_en(tabla, n));
+        } else {
+            numero = texto_rgb(c);
+            const Hilo* o = hilo_de_color(otro, c);
+            equivalente = o ? nombre_especial(std::to_string(o->numero)) : std::string("Desconocido");
         }
-        numero = texto_rgb(c);
-        const Hilo* o = hilo_de_color(otro, c);
-        equivalente = o ? nombre_especial(std::to_string(o->numero)) : std::string("Desconocido");
-        return h;
+        return clave_orden(h, c);
+    };
+    struct Fila {
+        FilaLeyenda f;
+        Orden orden;
+        std::uint16_t aparicion = 0;
     };
     std::vector<Fila> filas;
     for (std::size_t i = 0; i < colores.size(); ++i) {
@@ -209,8 +218,8 @@ void construir_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, const 
         f.f.color = colores[i].first;
         f.f.puntos = colores[i].second;
         f.f.madejas = madejas(f.f.puntos, t.op.tela, t.op.hebras);
-        f.orden = clave_orden(numeros(f.f.color, f.f.numero, f.f.equivalente), f.f.color);
-        f.aparicion = static_cast<int>(i);
+        f.orden = numeros(f.f.color, f.f.numero, f.f.equivalente);
+        f.aparicion = static_cast<std::uint16_t>(i);
         filas.push_back(std::move(f));
     }
     // Los símbolos más claros para los colores con más puntos.
@@ -228,44 +237,26 @@ void construir_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, const 
     t.total_madejas = 0;
     std::vector<std::uint16_t> fila_de_aparicion(filas.size());
     for (std::size_t i = 0; i < filas.size(); ++i) {
-        fila_de_aparicion[static_cast<std::size_t>(filas[i].aparicion)] = static_cast<std::uint16_t>(i);
+        fila_de_aparicion[filas[i].aparicion] = static_cast<std::uint16_t>(i);
         t.total_puntos += filas[i].f.puntos;
         t.total_madejas += filas[i].f.madejas;
         t.leyenda.push_back(std::move(filas[i].f));
     }
-    t.fila_de_punto.assign(static_cast<std::size_t>(r.columnas()) * static_cast<std::size_t>(r.filas()), 0);
-    std::size_t k = 0;
-    for (int y = r.y1; y <= r.y2; ++y)
-        for (int x = r.x1; x <= r.x2; ++x)
-            t.fila_de_punto[k++] = fila_de_aparicion[static_cast<std::size_t>(posicion[e.punto(x, y).color])];
+    for (std::uint16_t& f : fila_de_punto) f = fila_de_aparicion[f];
+    t.fila_de_punto = std::move(fila_de_punto);
 
-    // Perfilado: cada lado de punto cuenta una vez por color aunque lo guarden los dos puntos.
-    std::unordered_map<Color, std::unordered_set<std::uint64_t>> lados;
-    for (int y = r.y1; y <= r.y2; ++y)
-        for (int x = r.x1; x <= r.x2; ++x) {
-            const Punto& p = e.punto(x, y);
-            for (int lado = 1; lado <= 4; ++lado) {
-                const Color c = p.lado(lado);
-                if (c == kSinPerfil) continue;
-                // Lado horizontal (arriba de la fila y) o vertical (a la izquierda de la columna x).
-                const bool horizontal = lado == kArriba || lado == kAbajo;
-                const std::uint64_t lx = static_cast<std::uint64_t>(x + (lado == kDerecha ? 1 : 0));
-                const std::uint64_t ly = static_cast<std::uint64_t>(y + (lado == kAbajo ? 1 : 0));
-                lados[c].insert((horizontal ? 1ull << 40 : 0) | lx << 20 | ly);
-            }
-        }
-    t.perfilado.clear();
-    for (const auto& [c, conjunto] : lados) {
+    // Perfilado, en el mismo orden que la leyenda.
+    std::vector<std::pair<Orden, FilaPerfilado>> perfiles;
+    for (const auto& [c, n] : lados) {
         FilaPerfilado f;
         f.color = c;
-        f.lados = static_cast<long>(conjunto.size());
-        numeros(c, f.numero, f.equivalente);
-        t.perfilado.push_back(std::move(f));
+        f.lados = n;
+        const Orden orden = numeros(c, f.numero, f.equivalente);
+        perfiles.emplace_back(orden, std::move(f));
     }
-    std::sort(t.perfilado.begin(), t.perfilado.end(), [&](const FilaPerfilado& a, const FilaPerfilado& b) {
-        return clave_orden(hilo_de_color(catalogo, a.color), a.color) <
-               clave_orden(hilo_de_color(catalogo, b.color), b.color);
-    });
+    std::sort(perfiles.begin(), perfiles.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    t.perfilado.clear();
+    for (auto& [orden, f] : perfiles) t.perfilado.push_back(std::move(f));
 }
 
 }  // namespace pc

@@ -1,29 +1,24 @@
 #include "print/leyenda.h"
 
 #include <algorithm>
-#include <string_view>
-#include <unordered_map>
 
 #include "app/texto.h"
 
 namespace pc {
 
-std::string numero_hilo_leyenda(const TablaHilos& hilos, Color c) {
-    const int total = std::clamp(hilos.total, 0, kMaxHilos);
-    for (int i = total; i >= 1; --i) {
-        if (hilos[i].color == c) return std::to_string(hilos[i].numero);
-    }
-    return "Desconocido";
+const Hilo* hilo_de_color(const TablaHilos& hilos, Color c) {
+    for (int i = std::clamp(hilos.total, 0, kMaxHilos); i >= 1; --i)
+        if (hilos[i].color == c) return &hilos[i];
+    return nullptr;
 }
 
-namespace {
+std::string numero_hilo_leyenda(const TablaHilos& hilos, Color c) {
+    const Hilo* h = hilo_de_color(hilos, c);
+    return h ? std::to_string(h->numero) : std::string("Desconocido");
+}
 
-// La tabla de equivalencias vista desde `marca`: el número de la marca lleva al de la otra. Cada
-// línea recortada es "DMC ANCHOR" (partida en su primer blanco; sin blanco no cuenta) y, si un número
-// sale varias veces, vale la última línea. Las vistas apuntan a `equivalencias`.
-std::unordered_map<std::string_view, std::string_view> tabla_equivalencias(
-    const std::vector<std::string>& equivalencias, const std::string& marca) {
-    std::unordered_map<std::string_view, std::string_view> tabla;
+TablaEquivalencias tabla_equivalencias(const std::vector<std::string>& equivalencias, const std::string& marca) {
+    TablaEquivalencias tabla;
     const bool dmc = marca == "DMC";
     for (const std::string& linea : equivalencias) {
         const std::string_view l = recortar_vista(linea);
@@ -40,13 +35,10 @@ std::unordered_map<std::string_view, std::string_view> tabla_equivalencias(
     return tabla;
 }
 
-std::string equivalente_en(const std::unordered_map<std::string_view, std::string_view>& tabla,
-                           const std::string& numero) {
+std::string equivalente_en(const TablaEquivalencias& tabla, const std::string& numero) {
     const auto it = tabla.find(numero);
     return it == tabla.end() ? std::string("Desconocido") : std::string(it->second);
 }
-
-}  // namespace
 
 std::string equivalente_leyenda(const std::vector<std::string>& equivalencias, const std::string& marca,
                                 const std::string& numero) {

@@ -2,6 +2,8 @@
 // de la otra marca según la tabla de equivalencias y los nombres de los hilos especiales.
 #pragma once
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "app/estado.h"
@@ -21,11 +23,20 @@ struct EntradaLeyenda {
     std::string texto_bmp;    // "H. DMC: 310"
 };
 
-// Número del último hilo de la tabla (activo o no) con ese color, o "Desconocido".
+// El último hilo de la tabla (activo o no) con ese color, o nullptr si no hay.
+const Hilo* hilo_de_color(const TablaHilos& hilos, Color c);
+// Su número, o "Desconocido".
 std::string numero_hilo_leyenda(const TablaHilos& hilos, Color c);
-// Hilo equivalente de la otra marca según las líneas de la tabla de equivalencias, o
-// "Desconocido". Con marca "DMC" se busca el número en la primera palabra de cada línea; con
-// otra, en el resto. Gana la última línea que coincide.
+
+// La tabla de equivalencias vista desde `marca`: el número de la marca lleva al de la otra. Cada
+// línea recortada es "DMC ANCHOR" (partida en su primer blanco; sin blanco no cuenta); con marca
+// "DMC" se busca el número en la primera palabra de cada línea y con otra, en el resto. Si un
+// número sale varias veces, vale la última línea. Las vistas apuntan a `equivalencias`.
+using TablaEquivalencias = std::unordered_map<std::string_view, std::string_view>;
+TablaEquivalencias tabla_equivalencias(const std::vector<std::string>& equivalencias, const std::string& marca);
+// El hilo equivalente de `numero` en la tabla, o "Desconocido".
+std::string equivalente_en(const TablaEquivalencias& tabla, const std::string& numero);
+// Lo mismo partiendo la tabla para un solo número.
 std::string equivalente_leyenda(const std::vector<std::string>& equivalencias, const std::string& marca,
                                 const std::string& numero);
 // "-1" es "B5200", "-2" es "Blanco" y "-3" es "Ecru"; los demás quedan igual.

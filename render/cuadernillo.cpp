@@ -97,10 +97,16 @@ private:
     double k_;
 };
 
+// Color del símbolo de una fila según el modo: negro, o blanco sobre los colores oscuros.
+bool en_blanco(const TrabajoCuadernillo& t, Color c) {
+    return t.op.modo == ModoCuadernillo::kAmbos && simbolo_en_blanco(c);
+}
+
 // El símbolo de cada fila de la leyenda, ya convertido en glifos de la letra y centrado en una
 // celda del lado dado (en unidades del dispositivo).
 struct GlifosSimbolo {
     int tamano = 0;  // tamaño de la letra, para agrupar
+    bool blanco = false;  // en_blanco de su color, calculado una vez
     QVector<quint32> indices;
     QVector<QPointF> posiciones;  // desde la esquina de la celda
 };
@@ -109,7 +115,10 @@ class Simbolos {
 public:
     Simbolos(const TrabajoCuadernillo& t, double lado, Hoja& h) : lado_(lado), h_(h) {
         const int base = std::max(1, static_cast<int>(std::lround(lado * kEmSimbolo)));
-        for (const FilaLeyenda& f : t.leyenda) glifos_.push_back(preparar(q(f.simbolo), base));
+        for (const FilaLeyenda& f : t.leyenda) {
+            glifos_.push_back(preparar(q(f.simbolo), base));
+            glifos_.back().blanco = en_blanco(t, f.color);
+        }
     }
     const GlifosSimbolo& de(std::size_t fila) const { return glifos_[fila]; }
     const QRawFont& fuente(int tamano) { return fuente_de(tamano); }
@@ -159,11 +168,6 @@ private:
 };
 
 QColor color_q(Color c) { return QColor::fromRgb(a_qrgb(c)); }
-
-// Color del símbolo de una fila según el modo: negro, o blanco sobre los colores oscuros.
-bool en_blanco(const TrabajoCuadernillo& t, Color c) {
-    return t.op.modo == ModoCuadernillo::kAmbos && simbolo_en_blanco(c);
-}
 
 void cabecera(Hoja& h, const TrabajoCuadernillo& t, const std::string& izquierda) {
     const MaquetaCuadernillo& m = t.maqueta;
@@ -348,7 +352,7 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
             for (int x = g.r.x1; x <= g.r.x2; ++x) {
                 const std::size_t f = t.fila(x, y);
                 const GlifosSimbolo& gl = sim.de(f);
-                const std::pair<bool, int> clase{en_blanco(t, t.leyenda[f].color), gl.tamano};
+                const std::pair<bool, int> clase{gl.blanco, gl.tamano};
                 if (clase != actual) {
                     soltar();
                     actual = clase;

@@ -27,9 +27,6 @@ constexpr QRgb kBlancoQ = 0xFFFFFFFFu;
 constexpr int kPuntosPorPulgadaPdf = 300;
 // Margen del PDF en cada lado: ningún número ni el pie quedan cortados en el borde del papel.
 constexpr double kMargenPdfMm = 10.0;
-// Filas de la tabla de símbolos de la imagen: alto entre estos dos (26 deja los símbolos de
-// 10 x 10 con puntos de 2 píxeles).
-constexpr int kFilaTablaMin = 8, kFilaTablaMax = 26;
 
 ObservadorTexto& observador() {
     static ObservadorTexto o;

@@ -56,9 +56,7 @@ void comprobar_opciones_cuadernillo(const OpcionesCuadernillo& op) {
 }
 
 std::string titulo_cuadernillo(const Estado& e) {
-    std::string nombre = e.fichero_abierto;
-    const std::size_t barra = nombre.find_last_of("/\\");
-    if (barra != std::string::npos) nombre = nombre.substr(barra + 1);
+    std::string nombre = sin_carpeta(e.fichero_abierto);
     const std::size_t punto = nombre.rfind('.');
     if (punto != std::string::npos && punto > 0) nombre = nombre.substr(0, punto);
     return nombre.empty() ? std::string("Punto de Cruz") : nombre;

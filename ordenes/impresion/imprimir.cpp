@@ -29,12 +29,12 @@ int escala(const std::string& texto) {
     return entero_acotado(texto, kEscalaMaxima, "La escala de impresión", " (por ciento)");
 }
 
+}  // namespace
+
 std::string sin_carpeta(const std::string& ruta) {
     const std::size_t barra = ruta.find_last_of("/\\");
     return barra == std::string::npos ? ruta : ruta.substr(barra + 1);
 }
-
-}  // namespace
 
 TablaSimbolos cargar_simbolos(Sesion& s, const std::string& carpeta) {
     TablaSimbolos t =

@@ -29,4 +29,7 @@ TrabajoImpresion preparar_impresion(Sesion& s, Salida salida, const std::string&
 // aviso si hay más colores que símbolos. ErrorFichero si no se puede leer.
 TablaSimbolos cargar_simbolos(Sesion& s, const std::string& carpeta);
 
+// El nombre del fichero de la ruta, sin su carpeta (vale la barra de Windows).
+std::string sin_carpeta(const std::string& ruta);
+
 }  // namespace pc

@@ -1,7 +1,5 @@
 #include "ordenes/patron/fiel.h"
 
-#include <cstdio>
-
 #include "app/errores.h"
 #include "ordenes/sesion/patron.h"
 #include "app/texto.h"
@@ -27,16 +25,6 @@ int preguntar(Sesion& s, std::string& destino, const char* texto, int minimo, in
         throw ErrorFormato(fuera);
     }
     return v;
-}
-
-// Número con dos decimales y coma decimal.
-std::string decimal(double v, int decimales = 2) {
-    char t[32];
-    std::snprintf(t, sizeof t, "%.*f", decimales, v);
-    std::string r = t;
-    for (char& ch : r)
-        if (ch == '.') ch = ',';
-    return r;
 }
 
 }  // namespace
@@ -86,9 +74,9 @@ void fidelidad_punto_de_cruz(Sesion& s) {
     const Fidelidad f = medir_fidelidad(s.e, s.img, ancho, alto);
     const std::string lineas[] = {
         "Tapiz de " + std::to_string(ancho) + " x " + std::to_string(alto) + " puntos",
-        "Diferencia media con la imagen (CIEDE2000): " + decimal(f.media),
-        "El 95 % de los puntos difiere como mucho: " + decimal(f.p95),
-        "Puntos sueltos: " + decimal(100 * f.confeti, 1) + " %",
+        "Diferencia media con la imagen (CIEDE2000): " + decimal_coma(f.media, 2),
+        "El 95 % de los puntos difiere como mucho: " + decimal_coma(f.p95, 2),
+        "Puntos sueltos: " + decimal_coma(100 * f.confeti, 1) + " %",
         "Número de colores: " + std::to_string(f.colores),
     };
     s.v.memo_limpiar();
