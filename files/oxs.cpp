@@ -424,27 +424,10 @@ constexpr Clase kClases[] = {
 
 }  // namespace
 
-namespace {
-
-// Los lados con perfil del punto (x, y), cada uno una vez: arriba e izquierda no se dan si el
-// punto de al lado ya dio ese lado con el mismo color.
-template <class Dar>
-void lados_del_punto(const Estado& e, int x, int y, Dar&& dar) {
-    const Punto& p = e.punto(x, y);
-    if (const Color c = p.lado(kArriba); c != kSinPerfil && !(y > 1 && e.punto(x, y - 1).lado(kAbajo) == c))
-        dar(Pespunte{x - 1, y - 1, x, y - 1, c});
-    if (const Color c = p.lado(kDerecha); c != kSinPerfil) dar(Pespunte{x, y - 1, x, y, c});
-    if (const Color c = p.lado(kAbajo); c != kSinPerfil) dar(Pespunte{x - 1, y, x, y, c});
-    if (const Color c = p.lado(kIzquierda); c != kSinPerfil && !(x > 1 && e.punto(x - 1, y).lado(kDerecha) == c))
-        dar(Pespunte{x - 1, y - 1, x - 1, y, c});
-}
-
-}  // namespace
-
 std::vector<Pespunte> pespuntes_del_tapiz(const Estado& e, int ancho, int alto) {
     std::vector<Pespunte> lados;
     for (int y = 1; y <= alto; ++y)
-        for (int x = 1; x <= ancho; ++x) lados_del_punto(e, x, y, [&](const Pespunte& p) { lados.push_back(p); });
+        for (int x = 1; x <= ancho; ++x) lados_del_punto(e, x, y, 1, 1, [&](const Pespunte& p) { lados.push_back(p); });
     return lados;
 }
 
@@ -452,7 +435,7 @@ long contar_pespuntes(const Estado& e, int ancho, int alto) {
     // Por columnas, que es como está guardada la rejilla.
     long n = 0;
     for (int x = 1; x <= ancho; ++x)
-        for (int y = 1; y <= alto; ++y) lados_del_punto(e, x, y, [&](const Pespunte&) { ++n; });
+        for (int y = 1; y <= alto; ++y) lados_del_punto(e, x, y, 1, 1, [&](const Pespunte&) { ++n; });
     return n;
 }
 

@@ -22,6 +22,20 @@ struct Pespunte {
     Color color = 0;
 };
 
+// Los lados con perfil del punto (x, y) como pespuntes, cada lado una vez: arriba e izquierda
+// no se dan si el punto de al lado (dentro del rango que empieza en x1, y1) ya dio ese lado con
+// el mismo color.
+template <class Dar>
+void lados_del_punto(const Estado& e, int x, int y, int x1, int y1, Dar&& dar) {
+    const Punto& p = e.punto(x, y);
+    if (const Color c = p.lado(kArriba); c != kSinPerfil && !(y > y1 && e.punto(x, y - 1).lado(kAbajo) == c))
+        dar(Pespunte{x - 1, y - 1, x, y - 1, c});
+    if (const Color c = p.lado(kDerecha); c != kSinPerfil) dar(Pespunte{x, y - 1, x, y, c});
+    if (const Color c = p.lado(kAbajo); c != kSinPerfil) dar(Pespunte{x - 1, y, x, y, c});
+    if (const Color c = p.lado(kIzquierda); c != kSinPerfil && !(x > x1 && e.punto(x - 1, y).lado(kDerecha) == c))
+        dar(Pespunte{x - 1, y - 1, x - 1, y, c});
+}
+
 // Los lados perfilados del tapiz de ancho × alto puntos en orden de filas. Un lado que comparten
 // dos puntos con el mismo color de perfil sale una sola vez; con colores distintos, dos.
 std::vector<Pespunte> pespuntes_del_tapiz(const Estado& e, int ancho, int alto);

@@ -7,6 +7,7 @@
 
 #include "app/errores.h"
 #include "app/texto.h"
+#include "files/oxs.h"
 #include "print/leyenda.h"
 #include "print/simbolos_letra.h"
 #include "threads/emparejar.h"
@@ -182,13 +183,7 @@ void construir_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, const 
             }
             ++colores[indice].second;
             fila_de_punto[static_cast<std::size_t>(y - r.y1) * columnas + static_cast<std::size_t>(x - r.x1)] = indice;
-            if (const Color c = p.lado(kArriba); c != kSinPerfil && !(y > r.y1 && e.punto(x, y - 1).lado(kAbajo) == c))
-                ++lados[c];
-            if (const Color c = p.lado(kDerecha); c != kSinPerfil) ++lados[c];
-            if (const Color c = p.lado(kAbajo); c != kSinPerfil) ++lados[c];
-            if (const Color c = p.lado(kIzquierda);
-                c != kSinPerfil && !(x > r.x1 && e.punto(x - 1, y).lado(kDerecha) == c))
-                ++lados[c];
+            lados_del_punto(e, x, y, r.x1, r.y1, [&](const Pespunte& l) { ++lados[l.color]; });
         }
 
     // Números de los hilos y orden de la leyenda; la tabla de equivalencias se parte una vez.
