@@ -12,6 +12,7 @@
 #include "app/memoria.h"
 #include "app/tipos.h"
 #include "app/opciones_impresion.h"
+#include "app/puntadas.h"
 
 namespace pc {
 
@@ -96,6 +97,9 @@ struct Estado {
 
     // Rejilla [x][y], x e y en 0..700; el tapiz es 1..ancho × 1..alto.
     std::array<std::array<Punto, kLadoRejilla>, kLadoRejilla> puntos{};
+
+    // Medios puntos, cuartos, tres cuartos, petits, pespuntes y nudos, al lado de la rejilla.
+    Puntadas puntadas;
 
     TablaHilos paleta;      // colores del tapiz con su nº de puntos
     TablaHilos paleta_imp;  // copia ordenada para la leyenda impresa

@@ -113,6 +113,17 @@ int madejas(long puntos, int tela, int hebras) {
     return static_cast<int>(std::ceil(mm / kHebraPorMadejaMm - 1e-9));
 }
 
+int madejas_linea(double largo_mm, int hebras) {
+    if (!(largo_mm > 0) || hebras <= 0) return 0;
+    const double mm = largo_mm * 2.0 * hebras * kMargenRemates;
+    return static_cast<int>(std::ceil(mm / kHebraPorMadejaMm - 1e-9));
+}
+
+double largo_linea_mm(double medios, int tela) {
+    if (!(medios > 0) || tela <= 0) return 0;
+    return medios / 2.0 * kMmPorPulgada / tela;
+}
+
 std::string tamano_bordado(int ancho, int alto, int tela) {
     const double cm = kMmPorPulgada / 10.0 / std::max(tela, 1);
     return decimal_coma(ancho * cm, 1) + " x " + decimal_coma(alto * cm, 1) + " cm";

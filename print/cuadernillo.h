@@ -79,6 +79,12 @@ MaquetaCuadernillo maquetar_cuadernillo(const Rango& tapiz, double ancho, double
 // un 15 % de comienzos y remates, entre los 48 m de hebra suelta de una madeja; por arriba.
 int madejas(long puntos, int tela, int hebras);
 
+// Madejas para una línea bordada (perfilado o pespunte) de `largo_mm` en la tela, con E hebras:
+// la hebra va y vuelve (× 2), más un 15 % de comienzos y remates, entre 48 m; por arriba.
+int madejas_linea(double largo_mm, int hebras);
+// Largo en la tela, en mm, de `medios` medios puntos de línea en tela de `tela` puntos por pulgada.
+double largo_linea_mm(double medios, int tela);
+
 // "21,8 x 14,5 cm": el tamaño bordado de ancho x alto puntos en tela de `tela` puntos por pulgada.
 std::string tamano_bordado(int ancho, int alto, int tela);
 
