@@ -112,6 +112,17 @@ struct FilaPerfilado {
     long lados = 0;
 };
 
+// Una fila de una sección de líneas de la leyenda (el perfilado, los pespuntes): el hilo, las
+// hebras, el largo total en la tela y las madejas (madejas_linea).
+struct FilaLinea {
+    Color color = 0;
+    std::string numero;
+    std::string equivalente;
+    int hebras = 1;
+    double largo_mm = 0;
+    int madejas = 0;
+};
+
 // Todo lo que el dibujo del cuadernillo necesita, comprobado y calculado.
 struct TrabajoCuadernillo {
     const Estado* estado = nullptr;  // la rejilla de puntos
