@@ -78,13 +78,25 @@ struct EstadoVisor {
 
 // Herramientas del botón izquierdo sobre el tapiz. Perfilar es la marca "Perfilando": está
 // activa mientras esa marca lo está, y entonces el botón izquierdo pone perfiles.
-enum class Herramienta : std::uint8_t { kPincel, kRelleno, kCuentagotas, kZona, kPerfilar };
+// Las siete últimas ponen o quitan las puntadas que no son cruces enteras.
+enum class Herramienta : std::uint8_t {
+    kPincel, kRelleno, kCuentagotas, kZona, kPerfilar,
+    kMedioPunto, kCuarto, kTresCuartos, kPetit, kPespunte, kNudo, kGoma
+};
 
 // Trazo del ratón en curso: el último punto (en puntos de la rejilla, puede caer fuera del
 // tapiz) por el que pasó, para pintar la recta hasta el siguiente.
 struct Trazo {
     bool activo = false;
     int x = 0, y = 0;
+};
+
+// Lo que recuerdan las herramientas de puntadas de un clic al siguiente: la diagonal del último
+// medio punto (Mayús la repite) y el punto de la red donde sigue un pespunte empezado.
+struct ManoPuntadas {
+    Diagonal diagonal = Diagonal::kBarra;
+    bool cadena = false;
+    int u = 0, v = 0;
 };
 
 struct Estado {
@@ -127,6 +139,7 @@ struct Estado {
     // Herramienta elegida para el botón izquierdo (la que vuelve al quitar "Perfilando").
     Herramienta herramienta = Herramienta::kPincel;
     Trazo trazo;
+    ManoPuntadas mano;
     // Copia de zona: copia[dy][dx].
     std::array<std::array<Color, kMaxPuntos>, kMaxPuntos> copia{};
     int copia_ancho = 0, copia_alto = 0;

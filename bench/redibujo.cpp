@@ -1,9 +1,11 @@
 // Redibujado completo de un tapiz de 700 x 700 con celdas de 2 píxeles: el dibujo del
 // programa (píxeles escritos por filas) frente al mismo dibujo con QPainter, un
-// rectángulo por punto y una línea por perfil.
+// rectángulo por punto y una línea por perfil; y el de una vista a 40 píxeles por punto con
+// muchas puntadas de las otras clases.
 #include <benchmark/benchmark.h>
 
 #include <QPainter>
+#include <algorithm>
 #include <memory>
 
 #include "render/dibujo_patron.h"
@@ -77,6 +79,59 @@ void BM_RedibujoConQPainter(benchmark::State& st) {
     st.SetItemsProcessed(st.iterations() * 700 * 700);
 }
 BENCHMARK(BM_RedibujoConQPainter)->Arg(1)->Arg(0)->ArgName("rejilla")->Unit(benchmark::kMillisecond);
+
+// Un tapiz de 700 x 700 a 40 píxeles por punto con 100.000 parciales, 50.000 pespuntes y
+// 10.000 nudos: el redibujado de la vista (1400 x 900 píxeles) tras desplazarla a otro sitio.
+void BM_RedibujoConPuntadas(benchmark::State& st) {
+    auto e = tapiz_grande(true);
+    e->tam_celda = 40;
+    unsigned semilla = 777;
+    const auto azar = [&semilla](int n) {
+        semilla = semilla * 1103515245u + 12345u;
+        return static_cast<int>((semilla >> 8) % static_cast<unsigned>(n));
+    };
+    const auto color = [&] { return static_cast<pc::Color>(azar(1 << 24)); };
+    pc::Puntadas& p = e->puntadas;
+    while (p.parciales().size() < 100000) {
+        pc::Parcial q;
+        q.x = static_cast<std::int16_t>(1 + azar(700));
+        q.y = static_cast<std::int16_t>(1 + azar(700));
+        q.tipo = static_cast<pc::TipoParcial>(azar(4));
+        q.esquina = static_cast<pc::Esquina>(azar(4));
+        q.diagonal = q.esquina == pc::Esquina::kArribaIzquierda || q.esquina == pc::Esquina::kAbajoDerecha
+                         ? pc::Diagonal::kBarra
+                         : pc::Diagonal::kInvertida;
+        q.color = color();
+        p.poner(q, 700, 700);
+    }
+    while (p.lineas().size() < 50000) {
+        // Tramos de hasta tres puntos en cualquier dirección.
+        pc::Linea l;
+        l.u1 = static_cast<std::int16_t>(azar(1401));
+        l.v1 = static_cast<std::int16_t>(azar(1401));
+        l.u2 = static_cast<std::int16_t>(std::clamp(l.u1 + azar(13) - 6, 0, 1400));
+        l.v2 = static_cast<std::int16_t>(std::clamp(l.v1 + azar(13) - 6, 0, 1400));
+        l.color = color();
+        p.poner(l, 700, 700);
+    }
+    while (p.nudos().size() < 10000) {
+        pc::Nudo n;
+        n.u = static_cast<std::int16_t>(azar(1401));
+        n.v = static_cast<std::int16_t>(azar(1401));
+        n.color = color();
+        p.poner(n, 700, 700);
+    }
+    QImage vista(1400, 900, QImage::Format_RGB32);
+    int paso = 0;
+    for (auto _ : st) {
+        // Cada vuelta, la vista en otro sitio del tapiz (28.000 píxeles de lado).
+        const QPoint origen((paso * 7919) % 26000, (paso * 104729) % 26000);
+        ++paso;
+        pc::dibujar_vista(vista, *e, origen, {});
+        benchmark::DoNotOptimize(vista.constBits());
+    }
+}
+BENCHMARK(BM_RedibujoConPuntadas)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

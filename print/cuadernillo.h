@@ -3,6 +3,7 @@
 // cuentas, en milímetros sobre el área de la página sin los márgenes: el dibujo lo hace render/.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,8 @@ struct FilaLinea {
     int madejas = 0;
 };
 
+struct PuntadasCuadernillo;  // print/cuadernillo_puntadas.h
+
 // Todo lo que el dibujo del cuadernillo necesita, comprobado y calculado.
 struct TrabajoCuadernillo {
     const Estado* estado = nullptr;  // la rejilla de puntos
@@ -138,6 +141,9 @@ struct TrabajoCuadernillo {
     // Fila de la leyenda de cada punto del tapiz, fila a fila (tapiz.columnas() por fila).
     std::vector<std::uint16_t> fila_de_punto;
     DestinoImpresion destino;
+    // Las puntadas que no son cruces enteras (anadir_puntadas_leyenda); nulo si el tapiz del
+    // trabajo no tiene ninguna.
+    std::shared_ptr<PuntadasCuadernillo> puntadas;
 
     int fila(int x, int y) const {
         return fila_de_punto[static_cast<std::size_t>(y - tapiz.y1) * static_cast<std::size_t>(tapiz.columnas()) +

@@ -18,6 +18,7 @@
 #include <unordered_map>
 
 #include "app/errores.h"
+#include "render/cuadernillo_puntadas.h"
 #include "render/imagen_qt.h"
 #include "render/impresion.h"
 
@@ -350,6 +351,8 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
         };
         for (int y = g.r.y1; y <= g.r.y2; ++y) {
             for (int x = g.r.x1; x <= g.r.x2; ++x) {
+                // Una celda con parciales lleva sus símbolos pequeños, no el de una cruz.
+                if (t.puntadas && t.puntadas->celda_con_parcial(t, x, y)) continue;
                 const std::size_t f = t.fila(x, y);
                 const GlifosSimbolo& gl = sim.de(f);
                 const std::pair<bool, int> clase{gl.blanco, gl.tamano};
@@ -365,6 +368,9 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
             soltar();
         }
     }
+
+    const RejillaCuadernillo rejilla{g.r, h.punto(X(g.r.x1), Y(g.r.y1)), h.px(c), h.px(1)};
+    dibujar_parciales_cuadernillo(p, t, rejilla);
 
     // La rejilla: líneas finas entre puntos y gruesas cada diez puntos del tapiz.
     QVector<QLineF> finas, gruesas;
@@ -407,6 +413,7 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
         p.setPen(pen);
         p.drawLines(lineas);
     }
+    dibujar_lineas_cuadernillo(p, t, rejilla);
 
     // Números de columna (10, 20...) encima de su columna y de fila a la izquierda de la suya.
     const QFont fn = h.letra(geo::kLetraNumeros);
@@ -446,7 +453,16 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
 struct ColumnasLeyenda {
     double muestra = 1, numero = 9, ancho_numero = 20, equivalente = 30, ancho_equivalente = 24;
     double puntos = 55, ancho_puntos = 19, madejas = 75, ancho_madejas = 14;
+    double parciales = 0, ancho_parciales = 0;  // sólo con puntadas de otras clases
 };
+
+// Las columnas de la leyenda: con puntadas de otras clases, las de cuadernillo_puntadas.
+ColumnasLeyenda columnas_leyenda(const TrabajoCuadernillo& t) {
+    if (!t.puntadas) return {};
+    const ColumnasPuntadas c;
+    return {c.muestra, c.numero, c.ancho_numero, c.equivalente, c.ancho_equivalente, c.puntos,
+            c.ancho_puntos, c.madejas, c.ancho_madejas, c.parciales, c.ancho_parciales};
+}
 
 void muestra(Hoja& h, const TrabajoCuadernillo& t, double x, double y, Color c, const std::string& simbolo) {
     QPainter& p = h.p();
@@ -469,7 +485,7 @@ void pagina_leyenda(Hoja& h, const TrabajoCuadernillo& t, int pagina_leyenda) {
     using namespace geo;
     const MaquetaCuadernillo& m = t.maqueta;
     QPainter& p = h.p();
-    const ColumnasLeyenda col;
+    const ColumnasLeyenda col = columnas_leyenda(t);
     const double ancho_columna = m.ancho / m.columnas_leyenda;
     const QFont f = h.letra(kLetraLeyenda), fb = h.letra(kLetraLeyenda);
     p.setPen(Qt::black);
@@ -489,6 +505,7 @@ void pagina_leyenda(Hoja& h, const TrabajoCuadernillo& t, int pagina_leyenda) {
         h.texto(x + col.numero, yt, col.ancho_numero, t.catalogo, fb);
         h.texto(x + col.equivalente, yt, col.ancho_equivalente, t.otro, fb);
         h.texto(x + col.puntos, yt, col.ancho_puntos, "Puntos", fb, Qt::AlignRight);
+        if (t.puntadas) h.texto(x + col.parciales, yt, col.ancho_parciales, "Parciales", fb, Qt::AlignRight);
         h.texto(x + col.madejas, yt, col.ancho_madejas, "Madejas", fb, Qt::AlignRight);
         h.pluma(Qt::black, kLineaFina);
         p.drawLine(h.punto(x, arriba - 0.6), h.punto(x + col.madejas + col.ancho_madejas, arriba - 0.6));
@@ -505,11 +522,25 @@ void pagina_leyenda(Hoja& h, const TrabajoCuadernillo& t, int pagina_leyenda) {
                 h.texto(x + col.numero, yt2, col.ancho_numero, fl.numero, f);
                 h.texto(x + col.equivalente, yt2, col.ancho_equivalente, fl.equivalente, f);
                 h.texto(x + col.puntos, yt2, col.ancho_puntos, std::to_string(fl.puntos), f, Qt::AlignRight);
+                if (t.puntadas)
+                    h.texto(x + col.parciales, yt2, col.ancho_parciales,
+                            std::to_string(t.puntadas->parciales[static_cast<std::size_t>(linea)]), f, Qt::AlignRight);
                 h.texto(x + col.madejas, yt2, col.ancho_madejas, std::to_string(fl.madejas), f, Qt::AlignRight);
             } else if (linea == n_colores) {
                 h.texto(x + col.numero, yt2, col.ancho_numero, "Total", fb);
                 h.texto(x + col.puntos, yt2, col.ancho_puntos, std::to_string(t.total_puntos), fb, Qt::AlignRight);
                 h.texto(x + col.madejas, yt2, col.ancho_madejas, std::to_string(t.total_madejas), fb, Qt::AlignRight);
+            } else if (linea >= n_colores + 1 + (t.perfilado.empty() ? 0 : 1 + static_cast<int>(t.perfilado.size()))) {
+                // Pespuntes y nudos, detrás del perfilado.
+                const int n = linea - n_colores - 1 - (t.perfilado.empty() ? 0 : 1 + static_cast<int>(t.perfilado.size()));
+                ColumnasPuntadas cp;
+                cp.muestra = col.muestra, cp.lado_muestra = kMuestra;
+                fila_leyenda_puntadas(p, t, n, x, y + 0.6, yt2, h.px(1), cp,
+                                      [&](double x0, double y0, double ancho, const std::string& texto, bool negrita,
+                                          Qt::Alignment alineado) {
+                                          p.setPen(Qt::black);
+                                          h.texto(x0, y0, ancho, texto, negrita ? fb : f, alineado);
+                                      });
             } else if (linea == n_colores + 1) {
                 h.texto(x + col.muestra, yt2, col.ancho_numero + col.numero, "Perfilado", fb);
             } else {

@@ -7,7 +7,10 @@
 #include <cstdint>
 
 #include "app/texto.h"
+#include "pattern/puntadas_editar.h"
+#include "render/dibujo_puntadas.h"
 #include "render/imagen_qt.h"
+#include "render/trazos.h"
 
 namespace pc {
 
@@ -160,6 +163,24 @@ void dibujar_puntos(QImage& trozo, const Estado& e, QPoint origen, std::optional
             }
         }
     }
+
+    // Tercera pasada: las puntadas que no son cruces enteras, encima; con una celda de margen,
+    // porque el filo de un pespunte o un nudo en una esquina asoman a la de al lado.
+    if (e.puntadas.vacia() || pxa > pxb || pya > pyb || s > (1 << 20)) return;
+    QPainter p(&trozo);
+    p.translate(-origen);
+    LugarPuntadas lugar;
+    lugar.origen = QPointF(static_cast<double>(s), static_cast<double>(s));
+    lugar.celda = static_cast<double>(s);
+    lugar.hueco = rejilla ? 1 : 0;
+    EstiloPuntadas estilo;
+    estilo.grueso_linea = grueso_pespunte(lugar.celda);
+    estilo.radio_nudo = radio_nudo(lugar.celda);
+    estilo.suave = s >= 4;
+    if (resaltado)
+        estilo.color = [r = *resaltado](Color c) { return QColor::fromRgb(c == r ? a_qrgb(c) : palido(a_qrgb(c))); };
+    dibujar_puntadas(p, e.puntadas, Celdas{std::max(1, pxa - 1), std::max(1, pya - 1), std::min(ancho, pxb + 1), std::min(alto, pyb + 1)},
+                     lugar, estilo);
 }
 
 }  // namespace
@@ -190,8 +211,17 @@ QRect rectangulo_zona(const ZonaVista& z, int tam_celda) {
                  QPoint(static_cast<int>(std::min(x1, kMax)), static_cast<int>(std::min(y1, kMax))));
 }
 
+double grueso_tramo(int tam_celda) { return grueso_pespunte(std::max(tam_celda, 1)) + 2; }
+
 void dibujar_vista(QImage& trozo, const Estado& e, QPoint origen, const Adornos& adornos) {
     dibujar_puntos(trozo, e, origen, adornos.resaltado);
+    if (adornos.tramo && e.tam_celda >= 1) {
+        QPainter p(&trozo);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(-origen);
+        dibujar_lineas_hilo(p, {*adornos.tramo}, QColor::fromRgb(a_qrgb(e.color_actual)),
+                            grueso_pespunte(e.tam_celda), 1);
+    }
     if (!adornos.zona || e.tam_celda < 1) return;
     const QRect r = rectangulo_zona(*adornos.zona, e.tam_celda).translated(-origen);
     if (!r.intersects(trozo.rect().adjusted(-2, -2, 2, 2))) return;

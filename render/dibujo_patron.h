@@ -4,6 +4,7 @@
 // que se ve, una imagen cuyo píxel (0, 0) es el píxel `origen` del lienzo.
 #pragma once
 #include <QImage>
+#include <QLineF>
 #include <QPoint>
 #include <optional>
 
@@ -24,7 +25,10 @@ void dibujar_patron(QImage& trozo, const Estado& e, QPoint origen = {});
 struct Adornos {
     std::optional<Color> resaltado;  // los puntos de otro color se ven pálidos
     std::optional<ZonaVista> zona;   // rectángulo discontinuo alrededor de la zona de trabajo
+    std::optional<QLineF> tramo;     // el pespunte en curso hasta el puntero (píxeles del lienzo)
 };
+// Grueso en píxeles de un pespunte con su filo, con celdas de s píxeles.
+double grueso_tramo(int tam_celda);
 // El tapiz con sus adornos: los puntos resaltados y el rectángulo de la zona (rojo si está
 // invertida, de la esquina guardada primero a la segunda).
 void dibujar_vista(QImage& trozo, const Estado& e, QPoint origen, const Adornos& adornos);

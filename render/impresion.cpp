@@ -16,6 +16,7 @@
 #include <unordered_map>
 
 #include "app/errores.h"
+#include "render/dibujo_puntadas.h"
 #include "render/imagen_qt.h"
 
 namespace pc {
@@ -571,6 +572,29 @@ bool dibujar(QPaintDevice& dev, QImage* img, QPainter* externo, const TrabajoImp
         }
     }
     trazar_perfil();
+
+    // Las puntadas que no son cruces enteras encima, sólo si el diseño las tiene (sin ellas el
+    // dibujo es el de siempre). Lo que se sale del rango impreso no se ve.
+    if (!e.puntadas.vacia()) {
+        QPainter& p = s.p();
+        p.save();
+        p.setClipRect(QRect(a.ox, a.oy, ancho_tapiz + 1, alto_tapiz + 1));
+        LugarPuntadas lugar;
+        lugar.origen = QPointF(a.ox - (r.x1 - 1) * c, a.oy - (r.y1 - 1) * c);
+        lugar.celda = c;
+        lugar.hueco = op.rejilla || !op.colores ? 1 : 0;
+        EstiloPuntadas estilo;
+        estilo.grueso_linea = std::max(2.0, c / 6.0);
+        estilo.radio_nudo = std::max(2.0, c / 5.0);
+        const int aclara = t.aclara;
+        const bool colores = op.colores;
+        estilo.color = [aclara, colores](Color g) {
+            if (!colores) return QColor(90, 90, 90);
+            return QColor::fromRgb(a_qrgb(aclara != 0 ? aclarar(g, aclara) : g));
+        };
+        dibujar_puntadas(p, e.puntadas, Celdas{r.x1, r.y1, r.x2, r.y2}, lugar, estilo);
+        p.restore();
+    }
 
     // 10. La leyenda: página propia en papel, tabla a la derecha en la imagen.
     if (!t.leyenda.empty()) {

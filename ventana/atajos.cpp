@@ -34,6 +34,13 @@ constexpr Atajo kAtajos[] = {
     {"HerramientaCuentagotas", "I"},
     {"HerramientaZona", "Z"},
     {"HerramientaPerfilar", "P"},
+    {"HerramientaMedioPunto", "H"},
+    {"HerramientaCuarto", "Q"},
+    {"HerramientaTresCuartos", "T"},
+    {"HerramientaPetit", "G"},
+    {"HerramientaPespunte", "L"},
+    {"HerramientaNudo", "K"},
+    {"HerramientaGoma", "E"},
 };
 
 }  // namespace

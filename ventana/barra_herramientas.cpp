@@ -41,6 +41,13 @@ const std::vector<EntradaMenu>& tabla_herramientas() {
         herramienta<Herramienta::kCuentagotas>("HerramientaCuentagotas", "Cuentagotas"),
         herramienta<Herramienta::kZona>("HerramientaZona", "Zona"),
         herramienta<Herramienta::kPerfilar>("HerramientaPerfilar", "Perfilar"),
+        herramienta<Herramienta::kMedioPunto>("HerramientaMedioPunto", "Medio punto"),
+        herramienta<Herramienta::kCuarto>("HerramientaCuarto", "Cuarto"),
+        herramienta<Herramienta::kTresCuartos>("HerramientaTresCuartos", "Tres cuartos"),
+        herramienta<Herramienta::kPetit>("HerramientaPetit", "Petit"),
+        herramienta<Herramienta::kPespunte>("HerramientaPespunte", "Pespunte"),
+        herramienta<Herramienta::kNudo>("HerramientaNudo", "Nudo"),
+        herramienta<Herramienta::kGoma>("HerramientaGoma", "Goma"),
     };
     return t;
 }
@@ -60,6 +67,17 @@ constexpr Pista kPistas[] = {
     {"HerramientaPerfilar", Icono::kPerfilar,
      "Perfilar (P), la marca \"Perfilando\": un clic perfila el área como \"Perfilar\" > \"Todo\"; "
      "con lados marcados en Útiles > Perfilar, el botón izquierdo pone esos lados"},
+    {"HerramientaMedioPunto", Icono::kMedioPunto,
+     "Medio punto (H): la diagonal sigue al cuarto de la celda bajo el puntero; con Mayús, la del anterior"},
+    {"HerramientaCuarto", Icono::kCuarto, "Cuarto (Q): un cuarto de punto en la esquina bajo el puntero"},
+    {"HerramientaTresCuartos", Icono::kTresCuartos,
+     "Tres cuartos (T): medio punto con un cuarto en la esquina bajo el puntero"},
+    {"HerramientaPetit", Icono::kPetit, "Petit (G): una cruz pequeña en el cuarto de la celda bajo el puntero"},
+    {"HerramientaPespunte", Icono::kPespunte,
+     "Pespunte (L): clic tras clic de punto en punto de la red (esquinas, mitades de lado y centros); "
+     "Esc o el botón derecho acaban la línea"},
+    {"HerramientaNudo", Icono::kNudo, "Nudo (K): un nudo francés en el punto de la red más cercano"},
+    {"HerramientaGoma", Icono::kGoma, "Goma (E): quita la puntada bajo el puntero, de cualquier clase"},
     {"Deshacer1", Icono::kDeshacer, nullptr},
     {"Rehacer1", Icono::kRehacer, nullptr},
     {"Acercar1", Icono::kAcercar, nullptr},

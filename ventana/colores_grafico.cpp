@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/errores.h"
 #include "ordenes/patron/editar.h"
@@ -20,7 +21,7 @@ namespace pc::ui {
 namespace {
 
 constexpr int kLadoIcono = 26;
-enum Columna { kColColor, kColSimbolo, kColHilo, kColPuntos, kColumnas };
+enum Columna { kColColor, kColSimbolo, kColHilo, kColPuntos, kColOtras, kColumnas };
 constexpr int kClave = Qt::UserRole;       // orden de la columna
 constexpr int kColor = Qt::UserRole + 1;   // color de la fila
 
@@ -37,8 +38,10 @@ public:
 };
 
 bool iguales(const ColorGrafico& a, const ColorGrafico& b) {
+    const RecuentoClases &x = a.clases, &y = b.clases;
     return a.color == b.color && a.puntos == b.puntos && a.hilo == b.hilo && a.marca == b.marca &&
-           a.simbolo == b.simbolo;
+           a.simbolo == b.simbolo && x.medios == y.medios && x.cuartos == y.cuartos &&
+           x.tres_cuartos == y.tres_cuartos && x.petits == y.petits && x.lineas == y.lineas && x.nudos == y.nudos;
 }
 
 }  // namespace
@@ -60,7 +63,9 @@ DockColores::DockColores(TForm2& principal)
     tabla_ = new QTableWidget(0, kColumnas, contenido);
     tabla_->setObjectName(QStringLiteral("TablaColores"));
     tabla_->setHorizontalHeaderLabels({QString(), QString::fromUtf8(texto::kColumnaSimbolo),
-                                       QString::fromUtf8(texto::kColumnaHilo), QString::fromUtf8(texto::kColumnaPuntos)});
+                                       QString::fromUtf8(texto::kColumnaHilo), QString::fromUtf8(texto::kColumnaPuntos),
+                                       QString::fromUtf8(texto::kColumnaOtras)});
+    tabla_->horizontalHeaderItem(kColOtras)->setToolTip(QString::fromUtf8(texto::kPistaOtras));
     tabla_->setToolTip(QString::fromUtf8(texto::kPistaColores));
     tabla_->verticalHeader()->hide();
     tabla_->verticalHeader()->setDefaultSectionSize(kLadoIcono + 4);
@@ -169,8 +174,17 @@ void DockColores::llenar(const ColoresGrafico& c) {
         auto* puntos = new Celda(QString::number(g.puntos), g.puntos);
         puntos->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         tabla_->setItem(fila, kColPuntos, puntos);
+        const RecuentoClases& r = g.clases;
+        auto* otras = new Celda(QString::fromStdString(texto_otras_clases(r, true)),
+                                r.parciales() + r.lineas + r.nudos);
+        otras->setToolTip(QString::fromStdString(texto_otras_clases(r, false)));
+        tabla_->setItem(fila, kColOtras, otras);
         ++fila;
     }
+    // Sin puntadas de otras clases en todo el gráfico, su columna no ocupa sitio.
+    tabla_->setColumnHidden(kColOtras, std::none_of(c.colores.begin(), c.colores.end(), [](const ColorGrafico& g) {
+                                return !g.clases.vacio();
+                            }));
     tabla_->setSortingEnabled(true);
 }
 

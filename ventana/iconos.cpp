@@ -117,6 +117,65 @@ void ajustar(QPainter& p) {
     p.drawRect(10, 10, 12, 12);
 }
 
+// Las puntadas, en una celda de 4 a 28 con su rejilla gris y el hilo en azul.
+const QColor kHilo(40, 110, 210);
+void celda(QPainter& p) {
+    p.setPen(QPen(QColor(150, 150, 150), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4, 4, 24, 24));
+    p.setPen(QPen(kTinta, 1.5));
+}
+
+void medio_punto(QPainter& p) {
+    celda(p);
+    p.setPen(QPen(kHilo, 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(7, 25), QPointF(25, 7));
+}
+
+void cuarto(QPainter& p) {
+    celda(p);
+    poligono(p, kHilo, {{4, 4}, {16, 4}, {4, 16}});
+}
+
+void tres_cuartos(QPainter& p) {
+    celda(p);
+    poligono(p, kHilo, {{4, 4}, {28, 4}, {4, 28}});
+}
+
+void petit(QPainter& p) {
+    celda(p);
+    p.setBrush(kHilo);
+    p.drawRect(QRectF(6, 6, 9, 9));
+    p.setPen(QPen(QColor(150, 150, 150), 1, Qt::DotLine));
+    p.drawLine(QPointF(16, 4), QPointF(16, 28));
+    p.drawLine(QPointF(4, 16), QPointF(28, 16));
+}
+
+void pespunte(QPainter& p) {
+    p.setPen(QPen(QColor(150, 150, 150), 1, Qt::DotLine));
+    for (const int c : {4, 16, 28}) {
+        p.drawLine(QPointF(c, 2), QPointF(c, 30));
+        p.drawLine(QPointF(2, c), QPointF(30, c));
+    }
+    p.setPen(QPen(Qt::white, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPolygonF tramo({QPointF(4, 28), QPointF(16, 10), QPointF(28, 16)});
+    p.drawPolyline(tramo);
+    p.setPen(QPen(QColor(200, 30, 30), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(tramo);
+}
+
+void nudo(QPainter& p) {
+    celda(p);
+    p.setPen(QPen(kTinta, 2));
+    p.setBrush(kHilo);
+    p.drawEllipse(QPointF(16, 16), 7, 7);
+}
+
+void goma(QPainter& p) {
+    poligono(p, QColor(240, 150, 170), {{3, 21}, {15, 9}, {23, 17}, {11, 29}});
+    poligono(p, QColor(235, 235, 240), {{15, 9}, {21, 3}, {29, 11}, {23, 17}});
+}
+
 QPixmap dibujo(Icono i) {
     switch (i) {
         case Icono::kPincel: return lienzo_icono(lapiz);
@@ -129,6 +188,13 @@ QPixmap dibujo(Icono i) {
         case Icono::kAcercar: return lienzo_icono([](QPainter& p) { lupa(p, true); });
         case Icono::kAlejar: return lienzo_icono([](QPainter& p) { lupa(p, false); });
         case Icono::kAjustar: return lienzo_icono(ajustar);
+        case Icono::kMedioPunto: return lienzo_icono(medio_punto);
+        case Icono::kCuarto: return lienzo_icono(cuarto);
+        case Icono::kTresCuartos: return lienzo_icono(tres_cuartos);
+        case Icono::kPetit: return lienzo_icono(petit);
+        case Icono::kPespunte: return lienzo_icono(pespunte);
+        case Icono::kNudo: return lienzo_icono(nudo);
+        case Icono::kGoma: return lienzo_icono(goma);
     }
     return {};
 }
@@ -148,6 +214,21 @@ QCursor puntero_de(Icono i, int x, int y) {
     return QCursor(px, x, y);
 }
 
+// Puntero de las herramientas de puntadas: una cruz fina con la punta en (8, 8), que dice el
+// sitio exacto dentro de la celda, y el icono pequeño abajo a la derecha.
+QCursor puntero_fino(Icono i) {
+    QPixmap px(kLado, kLado);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    for (const auto& [color, grueso] : {std::pair{QColor(Qt::white), 3.0}, std::pair{QColor(Qt::black), 1.0}}) {
+        p.setPen(QPen(color, grueso, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(8.5, 0), QPointF(8.5, 17));
+        p.drawLine(QPointF(0, 8.5), QPointF(17, 8.5));
+    }
+    p.drawPixmap(QRect(14, 14, 18, 18), dibujo(i));
+    return QCursor(px, 8, 8);
+}
+
 }  // namespace
 
 QIcon icono(Icono i) { return QIcon(dibujo(i)); }
@@ -159,6 +240,13 @@ QCursor puntero(Herramienta h) {
         case Herramienta::kCuentagotas: return puntero_de(Icono::kCuentagotas, 4, 28);
         case Herramienta::kZona: return QCursor(Qt::CrossCursor);
         case Herramienta::kPerfilar: return puntero_de(Icono::kPerfilar, 16, 16);
+        case Herramienta::kMedioPunto: return puntero_fino(Icono::kMedioPunto);
+        case Herramienta::kCuarto: return puntero_fino(Icono::kCuarto);
+        case Herramienta::kTresCuartos: return puntero_fino(Icono::kTresCuartos);
+        case Herramienta::kPetit: return puntero_fino(Icono::kPetit);
+        case Herramienta::kPespunte: return puntero_fino(Icono::kPespunte);
+        case Herramienta::kNudo: return puntero_fino(Icono::kNudo);
+        case Herramienta::kGoma: return puntero_fino(Icono::kGoma);
     }
     return QCursor(Qt::ArrowCursor);
 }

@@ -8,7 +8,10 @@
 
 namespace pc::ui {
 
-enum class Icono { kPincel, kRelleno, kCuentagotas, kZona, kPerfilar, kDeshacer, kRehacer, kAcercar, kAlejar, kAjustar };
+enum class Icono {
+    kPincel, kRelleno, kCuentagotas, kZona, kPerfilar, kDeshacer, kRehacer, kAcercar, kAlejar, kAjustar,
+    kMedioPunto, kCuarto, kTresCuartos, kPetit, kPespunte, kNudo, kGoma
+};
 
 QIcon icono(Icono i);
 // El puntero del lienzo con esa herramienta.

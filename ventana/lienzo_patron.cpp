@@ -1,6 +1,9 @@
 #include "ventana/lienzo_patron.h"
 
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -25,9 +28,50 @@ void LienzoPatron::poner_zona(std::optional<ZonaVista> z) {
     zona_ = z;
 }
 
+QRect LienzoPatron::rectangulo_tramo() const {
+    if (!tramo_) return {};
+    const int margen = static_cast<int>(grueso_tramo(e_.tam_celda)) + 3;
+    return QRectF(tramo_->p1(), tramo_->p2()).normalized().toAlignedRect().adjusted(-margen, -margen, margen, margen);
+}
+
+void LienzoPatron::poner_tramo(std::optional<QLineF> tramo) {
+    if (tramo == tramo_) return;
+    update(rectangulo_tramo());
+    tramo_ = tramo;
+    update(rectangulo_tramo());
+}
+
+void LienzoPatron::mousePressEvent(QMouseEvent* ev) {
+    modificadores_ = ev->modifiers();
+    Lienzo::mousePressEvent(ev);
+}
+
+void LienzoPatron::mouseMoveEvent(QMouseEvent* ev) {
+    modificadores_ = ev->modifiers();
+    Lienzo::mouseMoveEvent(ev);
+}
+
+void LienzoPatron::keyPressEvent(QKeyEvent* ev) {
+    if (ev->key() == Qt::Key_Escape) {
+        emit escape();
+        ev->accept();
+        return;
+    }
+    Lienzo::keyPressEvent(ev);
+}
+
+void LienzoPatron::contextMenuEvent(QContextMenuEvent* ev) {
+    if (omitir_menu_) {
+        omitir_menu_ = false;
+        ev->accept();
+        return;
+    }
+    Lienzo::contextMenuEvent(ev);
+}
+
 QRgb LienzoPatron::pixel(int x, int y) const {
     QImage uno(1, 1, QImage::Format_RGB32);
-    dibujar_vista(uno, e_, QPoint(x, y), Adornos{resaltado_, zona_});
+    dibujar_vista(uno, e_, QPoint(x, y), Adornos{resaltado_, zona_, tramo_});
     return uno.pixel(0, 0);
 }
 
@@ -39,7 +83,7 @@ void LienzoPatron::paintEvent(QPaintEvent* ev) {
                           QImage::Format_RGB32);
     // Un trozo de la memoria del tamaño justo, sin copiarla.
     QImage trozo(memoria_.bits(), r.width(), r.height(), memoria_.bytesPerLine(), QImage::Format_RGB32);
-    dibujar_vista(trozo, e_, r.topLeft(), Adornos{resaltado_, zona_});
+    dibujar_vista(trozo, e_, r.topLeft(), Adornos{resaltado_, zona_, tramo_});
     QPainter p(this);
     p.drawImage(r.topLeft(), trozo);
 }

@@ -4,6 +4,7 @@
 // como poco lo que se ve) y las barras lo mueven, como al lienzo de la paleta.
 #pragma once
 #include <QImage>
+#include <QLineF>
 #include <optional>
 
 #include "app/estado.h"
@@ -23,15 +24,33 @@ public:
     void poner_zona(std::optional<ZonaVista> z);
     // El píxel (x, y) del lienzo tal como se ve.
     QRgb pixel(int x, int y) const;
+    // El tramo del pespunte que pondría el próximo clic (en píxeles del lienzo), o ninguno.
+    void poner_tramo(std::optional<QLineF> tramo);
+    // El próximo menú del botón derecho no se abre (ese clic acabó un pespunte).
+    void omitir_menu() { omitir_menu_ = true; }
+    // Las teclas modificadoras de la última pulsación o movimiento del ratón.
+    Qt::KeyboardModifiers modificadores() const { return modificadores_; }
+
+signals:
+    void escape();
 
 protected:
     void paintEvent(QPaintEvent* ev) override;
     bool event(QEvent* ev) override;
+    void mousePressEvent(QMouseEvent* ev) override;
+    void mouseMoveEvent(QMouseEvent* ev) override;
+    void keyPressEvent(QKeyEvent* ev) override;
+    void contextMenuEvent(QContextMenuEvent* ev) override;
 
 private:
+    QRect rectangulo_tramo() const;
+
     const Estado& e_;
     std::optional<Color> resaltado_;
     std::optional<ZonaVista> zona_;
+    std::optional<QLineF> tramo_;
+    bool omitir_menu_ = false;
+    Qt::KeyboardModifiers modificadores_;
     QImage memoria_;  // se reutiliza de un repintado a otro
 };
 

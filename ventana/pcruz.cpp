@@ -15,6 +15,7 @@
 #include "app/datos_instalados.h"
 #include "app/errores.h"
 #include "ordenes/sesion/deshacer.h"
+#include "ordenes/sesion/herramientas_puntadas.h"
 #include "ordenes/sesion/patron.h"
 #include "ordenes/sesion/principal.h"
 #include "ordenes/patron/zonas.h"
@@ -135,6 +136,11 @@ void TForm2::crear_controles() {
     connect(image1_, &Lienzo::movido, this, &TForm2::al_mover);
     connect(image1_, &Lienzo::soltado, this, &TForm2::al_soltar);
     connect(image1_, &Lienzo::rueda, this, &TForm2::al_rodar);
+    // Esc acaba la cadena del pespunte.
+    connect(image1_, &LienzoPatron::escape, this, [this] {
+        acabar_pespunte(*estado_);
+        image1_->poner_tramo(std::nullopt);
+    });
     conectar_lienzo_paleta(*this);
 
     scrollbar1_ = crear_barra(Qt::Vertical, "ScrollBar1", kLadoLienzo, central);
@@ -275,6 +281,7 @@ void TForm2::sincronizar_vista() {
     image1_->poner_zona(zona_a_la_vista(*estado_));
     ajustar_lienzos();
     if (herramientas_) herramientas_->sincronizar(*estado_);
+    if (!estado_->mano.cadena) image1_->poner_tramo(std::nullopt);
 }
 
 void TForm2::poner_panel(int n, const std::string& texto) {
@@ -346,19 +353,41 @@ void TForm2::al_pulsar(Qt::MouseButton boton, QPoint p) {
         clic_consumido_ = boton == Qt::LeftButton;
         if (clic_consumido_) return;
     }
+    // El botón derecho acaba una cadena de pespunte, sin abrir el menú.
+    if (boton == Qt::RightButton && acabar_pespunte(*estado_)) {
+        image1_->poner_tramo(std::nullopt);
+        image1_->omitir_menu();
+        return;
+    }
     // Un trazo, de la pulsación a la suelta del botón izquierdo, es un solo paso.
     if (boton == Qt::LeftButton) {
         historial_->antes(*estado_);
         trazo_ = true;
     }
+    const bool mayus = image1_->modificadores().testFlag(Qt::ShiftModifier);
     ejecutar(dialogos_, [&] {
-        if (raton_pulsado(sesion_, boton_de(boton), p.x(), p.y())) image1_->setToolTip(QString());
+        if (raton_pulsado(sesion_, boton_de(boton), p.x(), p.y(), mayus)) image1_->setToolTip(QString());
     });
+    mostrar_tramo(p);
+}
+
+// La vista previa del pespunte: del último punto de la cadena al punto de la red bajo el puntero.
+void TForm2::mostrar_tramo(QPoint p) {
+    const auto tramo = tramo_en_curso(*estado_, p.x(), p.y());
+    if (!tramo) {
+        image1_->poner_tramo(std::nullopt);
+        return;
+    }
+    const double s = estado_->tam_celda;
+    const auto en_lienzo = [s](PuntoRed r) { return QPointF(s + r.u * s / 2.0, s + r.v * s / 2.0); };
+    image1_->poner_tramo(QLineF(en_lienzo(tramo->first), en_lienzo(tramo->second)));
 }
 
 void TForm2::al_mover(Qt::MouseButtons botones, QPoint p) {
     const bool izquierdo = botones.testFlag(Qt::LeftButton) && !clic_consumido_;
-    ejecutar(dialogos_, [&] { raton_movido(sesion_, izquierdo, p.x(), p.y()); });
+    const bool mayus = image1_->modificadores().testFlag(Qt::ShiftModifier);
+    ejecutar(dialogos_, [&] { raton_movido(sesion_, izquierdo, p.x(), p.y(), mayus); });
+    mostrar_tramo(p);
     punto_->poner(QString::fromStdString(texto_posicion(*estado_, p.x(), p.y())));
     if (izquierdo) image1_->poner_zona(zona_a_la_vista(*estado_));  // la herramienta Zona
 }

@@ -118,6 +118,7 @@ private:
     void crear_menus();
     void al_pulsar(Qt::MouseButton boton, QPoint p);
     void al_mover(Qt::MouseButtons botones, QPoint p);
+    void mostrar_tramo(QPoint p);
     void desplazar_vertical(int p);
     void desplazar_horizontal(int p);
     void salir();

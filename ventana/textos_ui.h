@@ -99,6 +99,9 @@ inline constexpr const char* kBuscarHiloPista = "Número de hilo del catálogo a
 inline constexpr const char* kColumnaSimbolo = "Símb.";
 inline constexpr const char* kColumnaHilo = "Hilo";
 inline constexpr const char* kColumnaPuntos = "Puntos";
+inline constexpr const char* kColumnaOtras = "Otras";
+inline constexpr const char* kPistaOtras =
+    "Puntadas que no son cruces enteras: ½ medios puntos, ¾ tres cuartos, ¼ cuartos, petits, pespuntes y nudos";
 inline constexpr const char* kPistaColores =
     "Clic: color actual. Doble clic: resalta sus puntos en el gráfico hasta el siguiente clic. "
     "Pincha en la cabecera para ordenar por número de hilo o por puntos.";

@@ -4,6 +4,7 @@
 
 #include "app/errores.h"
 #include "ordenes/impresion/imprimir.h"
+#include "print/cuadernillo_puntadas.h"
 #include "print/maqueta.h"
 #include "threads/catalogo.h"
 #include "threads/datos.h"
@@ -72,11 +73,14 @@ TrabajoCuadernillo preparar_cuadernillo(Sesion& s) {
     t.catalogo = t.op.catalogo;
     t.otro = t.catalogo == "DMC" ? "ANCHOR" : "DMC";
     t.tapiz = rango_impresion(e, t.op.zona);
-    construir_leyenda(t, tabla_catalogo(e, t.catalogo), tabla_catalogo(e, t.otro), lineas_equivalencias());
+    const TablaHilos catalogo = tabla_catalogo(e, t.catalogo), otro = tabla_catalogo(e, t.otro);
+    construir_leyenda(t, catalogo, otro, lineas_equivalencias());
+    anadir_puntadas_leyenda(t, catalogo, otro, lineas_equivalencias());
     const PapelMm papel = papel_cuadernillo(t.op.carta, t.op.apaisado);
     t.maqueta = maquetar_cuadernillo(t.tapiz, papel.ancho - 2 * kMargenCuadernilloMm,
                                      papel.alto - 2 * kMargenCuadernilloMm, t.op.celda_mm, t.op.solape,
-                                     lineas_leyenda(t.leyenda.size(), t.perfilado.size()));
+                                     lineas_leyenda(t.leyenda.size(), t.perfilado.size()) +
+                                         (t.puntadas ? t.puntadas->lineas() : 0));
     return t;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/estado.h"
+#include "pattern/recuento_clases.h"
 #include "print/simbolos.h"
 
 namespace pc {
@@ -18,7 +19,14 @@ struct ColorGrafico {
     std::string hilo;        // "310", "Blanco", "????"
     std::string marca;       // catálogo activo ("DMC", "ANCHOR")
     int simbolo = 0;         // hueco de su símbolo en la impresión (0: ninguno)
+    // Sus puntadas de las otras clases (medios puntos, cuartos... pespuntes y nudos); `puntos`
+    // no cuenta las celdas con parciales.
+    RecuentoClases clases;
 };
+
+// "12 medios, 3 pespuntes": las puntadas de un color que no son cruces enteras, sólo las
+// clases que tiene; vacío si no tiene ninguna. Con `corto`, las palabras abreviadas.
+std::string texto_otras_clases(const RecuentoClases& r, bool corto);
 
 struct ColoresGrafico {
     std::vector<ColorGrafico> colores;
@@ -27,7 +35,8 @@ struct ColoresGrafico {
     int colores_impresion = 0;
 };
 
-// Los colores del tapiz entero (puntos y perfiles), de más a menos puntos. Los símbolos se
+// Los colores del tapiz entero (puntos, perfiles y las otras clases de puntada), de más a menos
+// puntos. Los símbolos se
 // reparten como al imprimir: entre los colores de la paleta del tapiz si está construida, si
 // no entre los del tapiz entero, ordenados de más claro a más oscuro. Con un tamaño de tapiz
 // que no es válido, ninguno.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "ordenes/patron/editar.h"
+#include "ordenes/sesion/herramientas_puntadas.h"
 #include "ordenes/patron/zonas.h"
 #include "ordenes/sesion/patron.h"
 
@@ -52,6 +53,7 @@ Herramienta herramienta_activa(const Estado& e) {
 void elegir_herramienta(Sesion& s, Herramienta h) {
     Estado& e = s.e;
     e.perfilando = h == Herramienta::kPerfilar;
+    if (h != e.herramienta) acabar_pespunte(e);
     if (h != Herramienta::kPerfilar) e.herramienta = h;
 }
 
@@ -80,6 +82,7 @@ void usar_herramienta(Sesion& s) {
             seleccionar_color(s);
             return;
         case Herramienta::kZona: marcar_zona_entre(s, e.sel_x, e.sel_y, e.sel_x, e.sel_y); return;
+        default: return;  // las de puntadas van por pulsar_puntadas, con el píxel
     }
 }
 
@@ -115,8 +118,8 @@ std::string nombre_uso(const Estado& e) {
         case Herramienta::kRelleno: return "Rellenar Color (MACIZO)";
         case Herramienta::kCuentagotas: return "Seleccionar Color";
         case Herramienta::kZona: return "Marcar ZONA";
+        default: return nombre_puntadas(herramienta_activa(e));
     }
-    return "";
 }
 
 }  // namespace pc

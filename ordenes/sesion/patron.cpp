@@ -6,6 +6,7 @@
 #include "app/errores.h"
 #include "app/texto.h"
 #include "ordenes/sesion/herramientas.h"
+#include "ordenes/sesion/herramientas_puntadas.h"
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -49,9 +50,16 @@ void redibujar_todo(Sesion& s) {
 
 void lienzo_de_partida(Estado& e) { e.lado_lienzo = kLadoLienzo; }
 
-bool raton_pulsado(Sesion& s, Boton boton, int X, int Y) {
+bool raton_pulsado(Sesion& s, Boton boton, int X, int Y, bool mayus) {
     Estado& e = s.e;
     if (e.tam_celda < 1) return false;  // sin tamaño de celda no hay punto bajo el ratón
+    if (boton == Boton::kIzquierdo && es_de_puntadas(herramienta_activa(e))) {
+        // Les importa el píxel, no sólo la celda; un punto de la red del borde se alcanza
+        // también desde fuera del tapiz.
+        e.trazo = {true, X / e.tam_celda, Y / e.tam_celda};
+        pulsar_puntadas(s, X, Y, mayus);
+        return false;
+    }
     e.sel_x = X / e.tam_celda;
     e.sel_y = Y / e.tam_celda;
     // El trazo empieza aquí aunque sea fuera del tapiz: al entrar arrastrando se pinta desde el borde.
@@ -83,11 +91,15 @@ bool tamano_silencioso(const Estado& e, int& ancho, int& alto) {
            ancho <= kMaxPuntos && alto <= kMaxPuntos;
 }
 
-void raton_movido(Sesion& s, bool boton_izquierdo, int X, int Y) {
+void raton_movido(Sesion& s, bool boton_izquierdo, int X, int Y, bool mayus) {
     const Estado& e = s.e;
     if (e.tam_celda < 1) return;
     const int x = X / e.tam_celda;
     const int y = Y / e.tam_celda;
+    if (boton_izquierdo && es_de_puntadas(herramienta_activa(e))) {
+        if (e.trazo.activo) arrastrar_puntadas(s, X, Y, mayus);
+        return;
+    }
     if (boton_izquierdo) {
         arrastrar_herramienta(s, x, y);
         return;

@@ -20,11 +20,12 @@ void lienzo_de_partida(Estado& e);
 
 // Pulsación en el lienzo del patrón (píxeles X, Y). Devuelve true cuando la pulsación
 // apaga para siempre la pista del lienzo (botón derecho dentro del tapiz).
-bool raton_pulsado(Sesion& s, Boton boton, int X, int Y);
+// Con `mayus` (Mayús pulsada) el medio punto repite la diagonal del anterior.
+bool raton_pulsado(Sesion& s, Boton boton, int X, int Y, bool mayus = false);
 // Movimiento sobre el lienzo: arrastrar con el botón izquierdo usa la herramienta (el pincel
 // pinta cada punto de la recta desde la posición anterior); sin él, el panel 0 muestra el
 // hilo bajo el puntero.
-void raton_movido(Sesion& s, bool boton_izquierdo, int X, int Y);
+void raton_movido(Sesion& s, bool boton_izquierdo, int X, int Y, bool mayus = false);
 // Botón izquierdo suelto: se acaba el trazo.
 void raton_soltado(Estado& e);
 // El punto del tapiz bajo el puntero como "x, y"; vacío fuera del tapiz.
