@@ -1,6 +1,8 @@
 #include "app/historial.h"
 
+#include <algorithm>
 #include <cstring>
+#include <tuple>
 #include <utility>
 
 namespace pc {
@@ -37,7 +39,60 @@ void anadir(std::vector<Racha>& v, const Punto& p) {
     else v.push_back({1, p});
 }
 
+auto clave(const Parcial& p) { return std::tuple(p.y, p.x, p.tipo, p.diagonal, p.esquina, p.color); }
+auto clave(const Linea& l) { return std::tuple(l.v1, l.u1, l.v2, l.u2, l.color, l.hebras); }
+auto clave(const Nudo& n) { return std::tuple(n.v, n.u, n.color, n.hebras); }
+
+// Lo que está en `antes` y no en `ahora` (quitados) y al revés (puestos), como conjuntos con
+// repetición. Casi siempre sólo cambia el final (se añade, o se quita y la última pasa al
+// hueco): lo común del principio no se ordena.
+template <class T>
+void diferencia(const std::vector<T>& antes, const std::vector<T>& ahora, std::vector<T>& quitados,
+                std::vector<T>& puestos) {
+    std::size_t k = 0;
+    while (k < antes.size() && k < ahora.size() && antes[k] == ahora[k]) ++k;
+    std::vector<T> a(antes.begin() + static_cast<std::ptrdiff_t>(k), antes.end());
+    std::vector<T> b(ahora.begin() + static_cast<std::ptrdiff_t>(k), ahora.end());
+    auto menor = [](const T& x, const T& y) { return clave(x) < clave(y); };
+    std::sort(a.begin(), a.end(), menor);
+    std::sort(b.begin(), b.end(), menor);
+    std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(quitados), menor);
+    std::set_difference(b.begin(), b.end(), a.begin(), a.end(), std::back_inserter(puestos), menor);
+    quitados.shrink_to_fit();
+    puestos.shrink_to_fit();
+}
+
+// Quita de p los puestos y vuelve a poner los quitados; luego los intercambia, para el
+// camino de vuelta.
+template <class T>
+void revertir(Puntadas& p, std::vector<T>& quitados, std::vector<T>& puestos) {
+    for (const T& x : puestos) p.quitar_igual(x);
+    for (const T& x : quitados) p.anadir_tal_cual(x);
+    std::swap(quitados, puestos);
+}
+
 }  // namespace
+
+struct Historial::CambioPuntadas {
+    std::vector<Parcial> parciales_quitados, parciales_puestos;
+    std::vector<Linea> lineas_quitadas, lineas_puestas;
+    std::vector<Nudo> nudos_quitados, nudos_puestos;
+
+    bool vacio() const {
+        return parciales_quitados.empty() && parciales_puestos.empty() && lineas_quitadas.empty() &&
+               lineas_puestas.empty() && nudos_quitados.empty() && nudos_puestos.empty();
+    }
+    std::size_t bytes() const {
+        return sizeof(CambioPuntadas) + (parciales_quitados.capacity() + parciales_puestos.capacity()) * sizeof(Parcial) +
+               (lineas_quitadas.capacity() + lineas_puestas.capacity()) * sizeof(Linea) +
+               (nudos_quitados.capacity() + nudos_puestos.capacity()) * sizeof(Nudo);
+    }
+    void revertir(Puntadas& p) {
+        ::pc::revertir(p, parciales_quitados, parciales_puestos);
+        ::pc::revertir(p, lineas_quitadas, lineas_puestas);
+        ::pc::revertir(p, nudos_quitados, nudos_puestos);
+    }
+};
 
 struct Historial::Paso {
     std::uint64_t id = 0;
@@ -47,11 +102,12 @@ struct Historial::Paso {
     bool con_tamano = false;
     std::string ancho, alto;
     std::unique_ptr<TablaHilos> paleta;
+    std::unique_ptr<CambioPuntadas> puntadas;
 
     std::size_t bytes() const {
         return sizeof(Paso) + nombre.capacity() + tramos.capacity() * sizeof(Tramo) +
                valores.capacity() * sizeof(Racha) + ancho.capacity() + alto.capacity() +
-               (paleta ? sizeof(TablaHilos) : 0);
+               (paleta ? sizeof(TablaHilos) : 0) + (puntadas ? puntadas->bytes() : 0);
     }
 };
 
@@ -59,7 +115,8 @@ Historial::Historial(std::size_t max_pasos, std::size_t max_bytes)
     : max_pasos_(max_pasos < 1 ? 1 : max_pasos),
       max_bytes_(max_bytes),
       copia_(std::make_unique<Rejilla>()),
-      paleta_(std::make_unique<TablaHilos>()) {}
+      paleta_(std::make_unique<TablaHilos>()),
+      puntadas_(std::make_unique<Puntadas>()) {}
 
 Historial::~Historial() = default;
 
@@ -68,6 +125,7 @@ void Historial::empezar(const Estado& e) {
     ancho_ = e.ancho;
     alto_ = e.alto;
     *paleta_ = e.paleta;
+    *puntadas_ = e.puntadas;
     pasos_.clear();
     hecho_ = 0;
     bytes_ = 0;
@@ -106,7 +164,15 @@ bool Historial::anotar(const Estado& e, const std::string& nombre) {
     }
     const bool tamano = e.ancho != ancho_ || e.alto != alto_;
     const bool paleta = !igual(e.paleta, *paleta_);
-    if (paso->tramos.empty() && !tamano) {
+    if (e.puntadas.version() != puntadas_->version()) {
+        auto c = std::make_unique<CambioPuntadas>();
+        diferencia(puntadas_->parciales(), e.puntadas.parciales(), c->parciales_quitados, c->parciales_puestos);
+        diferencia(puntadas_->lineas(), e.puntadas.lineas(), c->lineas_quitadas, c->lineas_puestas);
+        diferencia(puntadas_->nudos(), e.puntadas.nudos(), c->nudos_quitados, c->nudos_puestos);
+        *puntadas_ = e.puntadas;
+        if (!c->vacio()) paso->puntadas = std::move(c);
+    }
+    if (paso->tramos.empty() && !tamano && !paso->puntadas) {
         // Nada que deshacer; una paleta reconstruida se recoge sin paso.
         if (paleta) *paleta_ = e.paleta;
         return false;
@@ -177,6 +243,10 @@ void Historial::intercambiar(Paso& p, Estado& e) {
     }
     if (p.paleta) std::swap(*p.paleta, e.paleta);
     *paleta_ = e.paleta;
+    if (p.puntadas) {
+        p.puntadas->revertir(e.puntadas);
+        *puntadas_ = e.puntadas;
+    }
     bytes_ += p.bytes();
 }
 

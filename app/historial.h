@@ -1,7 +1,8 @@
 // Historial para deshacer y rehacer. Después de cada orden (o trazo del ratón) se compara el
-// tapiz con una copia de cómo estaba: rejilla entera, ancho y alto y paleta del tapiz. Si la
-// rejilla o el tamaño cambiaron se anota un paso con sólo lo que cambió; deshacer y rehacer
-// intercambian esos valores con los del estado. Sin Qt: lo usa la ventana y se mide aparte.
+// tapiz con una copia de cómo estaba: rejilla entera, ancho y alto, paleta del tapiz y las
+// puntadas que no son cruces (sólo si su versión cambió). Si algo de eso cambió se anota un
+// paso con sólo lo que cambió; deshacer y rehacer intercambian esos valores con los del
+// estado. Sin Qt: lo usa la ventana y se mide aparte.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -29,7 +30,7 @@ public:
     // Antes de una orden: recoge la paleta y el tamaño actuales (otras ventanas pueden
     // haberlos tocado). La rejilla se compara entera después, así que no se copia aquí.
     void antes(const Estado& e);
-    // Después de una orden: si la rejilla o el tamaño cambiaron, anota un paso con ese
+    // Después de una orden: si la rejilla, el tamaño o las otras puntadas cambiaron, anota un paso con ese
     // nombre, descarta lo que se podía rehacer y devuelve true. Un cambio sólo de la paleta
     // del tapiz no es un paso (es un dato derivado), pero queda recogido.
     bool anotar(const Estado& e, const std::string& nombre);
@@ -56,6 +57,7 @@ public:
 
 private:
     struct Paso;
+    struct CambioPuntadas;
     using Rejilla = std::array<std::array<Punto, kLadoRejilla>, kLadoRejilla>;
 
     // Intercambia los valores guardados en el paso con los del estado (y pone la copia al día).
@@ -67,6 +69,7 @@ private:
     std::unique_ptr<Rejilla> copia_;  // la rejilla tal como quedó tras el último paso
     std::string ancho_, alto_;
     std::unique_ptr<TablaHilos> paleta_;
+    std::unique_ptr<Puntadas> puntadas_;  // las otras puntadas tal como quedaron
     std::deque<std::unique_ptr<Paso>> pasos_;
     std::size_t hecho_ = 0;   // pasos_[0..hecho_) están aplicados
     std::size_t bytes_ = 0;

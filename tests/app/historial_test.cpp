@@ -108,6 +108,41 @@ TEST(Historial, SinCambiosNoHayPasoYUnPasoNuevoBorraLoQueSePodiaRehacer) {
     EXPECT_TRUE(h.modificado());
 }
 
+TEST(Historial, LasOtrasPuntadasSeDeshacenYRehacenComoConjuntos) {
+    Banco b;
+    Estado& e = b.e;
+    rejilla_3x2(e);
+    const Parcial medio{1, 1, TipoParcial::kMedio, Diagonal::kBarra, Esquina::kArribaIzquierda, 5};
+    const Parcial otro{1, 1, TipoParcial::kMedio, Diagonal::kInvertida, Esquina::kArribaIzquierda, 6};
+    e.puntadas.poner(medio, 3, 2);
+    e.puntadas.poner(Nudo{2, 2, 7, 2}, 3, 2);
+    Historial h;
+    h.empezar(e);
+    const Puntadas inicio = e.puntadas;
+    // Un paso sólo de puntadas: el medio punto cambia por el otro, un pespunte nuevo, el nudo fuera.
+    e.puntadas.poner(otro, 3, 2);
+    e.puntadas.poner(Linea{0, 0, 6, 4, 8, 1}, 3, 2);
+    e.puntadas.quitar_nudo(0);
+    ASSERT_TRUE(h.anotar(e, "Puntadas"));
+    const Puntadas despues = e.puntadas;
+    // Un paso de la rejilla no toca las puntadas.
+    e.punto(3, 2).color = 1;
+    ASSERT_TRUE(h.anotar(e, "Pincel"));
+    ASSERT_TRUE(h.deshacer(e));
+    EXPECT_TRUE(e.puntadas == despues);
+    ASSERT_TRUE(h.deshacer(e));
+    EXPECT_TRUE(e.puntadas == inicio);
+    EXPECT_EQ(e.puntadas.parciales_celda(1, 1).size(), 1u);  // el índice sigue al contenido
+    EXPECT_FALSE(h.anotar(e, "nada"));
+    ASSERT_TRUE(h.rehacer(e));
+    EXPECT_TRUE(e.puntadas == despues);
+    EXPECT_EQ(e.puntadas.lineas_en(Celdas{3, 2, 3, 2}).size(), 1u);
+    // Quitar y volver a poner lo mismo no es un paso.
+    e.puntadas.quitar_linea(0);
+    e.puntadas.anadir_tal_cual(Linea{0, 0, 6, 4, 8, 1});
+    EXPECT_FALSE(h.anotar(e, "nada"));
+}
+
 TEST(Historial, SeQuitanLosPasosMasViejosPorNumeroYPorMemoria) {
     Banco b;
     Estado& e = b.e;
