@@ -70,7 +70,7 @@ TEST(CuadernilloPuntadas, LeyendaConParcialesPespuntesYNudos) {
     // La tela sale; el 321 entra detrás del 310, con un símbolo que nadie más lleva.
     ASSERT_EQ(t.leyenda.size(), 2u);
     EXPECT_EQ(t.leyenda[0].numero, "310");
-    EXPECT_EQ(t.leyenda[0].puntos, 9);
+    EXPECT_EQ(t.leyenda[0].puntos, 10);
     EXPECT_EQ(pc.parciales[0], 0);
     EXPECT_EQ(t.leyenda[1].numero, "321");
     EXPECT_EQ(t.leyenda[1].puntos, 0);
@@ -78,7 +78,7 @@ TEST(CuadernilloPuntadas, LeyendaConParcialesPespuntesYNudos) {
     EXPECT_NE(t.leyenda[1].simbolo, t.leyenda[0].simbolo);
     // Hilo del 321: 1/2 + 3/4 + 3/4 = 2 cruces.
     EXPECT_EQ(t.leyenda[1].madejas, madejas(2, 14, 2));
-    EXPECT_EQ(t.total_puntos, 9);
+    EXPECT_EQ(t.total_puntos, 10);
     EXPECT_TRUE(pc.celda_con_parcial(t, 2, 2));
     EXPECT_FALSE(pc.celda_con_parcial(t, 2, 3));
     EXPECT_EQ(t.fila(2, 3), 0);

@@ -61,25 +61,25 @@ TEST(PuntadasDibujo, EnPantallaCadaClaseEnSuSitioYSoloLoQueSeVe) {
     // La celda (2, 2) va de 40 a 60: el medio punto cruza su centro de abajo a la izquierda a
     // arriba a la derecha; las otras dos esquinas quedan de tela.
     EXPECT_EQ(px(img, 50, 50), kRojo);
-    EXPECT_EQ(px(img, 43, 57), kRojo);
+    EXPECT_EQ(px(img, 45, 54), kRojo);
     EXPECT_EQ(px(img, 43, 43), kBlanco);
     EXPECT_EQ(px(img, 57, 57), kBlanco);
     // El cuarto, en la esquina de abajo a la derecha de (3, 2) y no en la de arriba a la izquierda.
-    EXPECT_EQ(px(img, 77, 77), kVerde);
-    EXPECT_EQ(px(img, 63, 63), kBlanco);
+    EXPECT_EQ(px(img, 78, 56), kVerde);
+    EXPECT_EQ(px(img, 63, 43), kBlanco);
     // El pespunte sobre la rejilla en y = 20 + 4·10 = 60, más ancho que la línea de la rejilla.
     EXPECT_EQ(px(img, 30, 60), kAzul);
-    EXPECT_EQ(px(img, 30, 61), kAzul);
+    EXPECT_EQ(px(img, 30, 59), kAzul);
     EXPECT_EQ(px(img, 110, 60), kNegro);  // más allá de su final, la rejilla
     // El nudo, un círculo en (20 + 70, 20 + 10).
     EXPECT_EQ(px(img, 90, 30), kVerde);
-    EXPECT_EQ(px(img, 92, 32), kVerde);
+    EXPECT_EQ(px(img, 91, 31), kVerde);
     EXPECT_EQ(px(img, 97, 37), kFondo);
 
     // Un trozo de la vista que empieza en (45, 45): el mismo dibujo, desplazado.
     QImage trozo(40, 40, QImage::Format_RGB32);
     dibujar_vista(trozo, *e, QPoint(45, 45), {});
-    for (const QPoint p : {QPoint(50, 50), QPoint(57, 57), QPoint(77, 77), QPoint(63, 63), QPoint(80, 60)})
+    for (const QPoint p : {QPoint(50, 50), QPoint(57, 57), QPoint(78, 56), QPoint(63, 47), QPoint(80, 60)})
         EXPECT_EQ(px(trozo, p.x() - 45, p.y() - 45), px(img, p.x(), p.y())) << p.x() << "," << p.y();
 }
 
