@@ -31,6 +31,8 @@ void pintar_punto(Sesion& s, int x, int y) {
             if (lados[k - 1]) p.lado(k) = c;
     } else {
         p.color = e.color_actual;
+        // Una cruz entera y un parcial nunca comparten celda: la cruz quita los parciales.
+        if (!e.puntadas.vacia()) e.puntadas.quitar_celda(x, y);
     }
     s.v.redibujar_celda(x, y);
 }

@@ -82,6 +82,11 @@ TEST_F(Puntadas, CadaHerramientaPoneSuPuntadaDondeCaeElPunteroYCadaClicSeDeshace
     accion(&f(), "Deshacer1")->trigger();
     EXPECT_EQ(puntadas().parciales().size(), 2u);
     EXPECT_EQ(e().punto(7, 5).color, kFondo);
+    // El pincel pone una cruz entera, que quita los parciales de su celda.
+    elegir(&f(), "HerramientaPincel");
+    clic(en(6, 5, 0.5, 0.5));
+    EXPECT_TRUE(puntadas().parciales_celda(6, 5).empty());
+    EXPECT_EQ(e().punto(6, 5).color, kHilo);
 
     // Cuarto, tres cuartos y petit en el cuarto de la celda bajo el puntero.
     elegir(&f(), "HerramientaCuarto");
