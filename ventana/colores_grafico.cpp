@@ -82,6 +82,10 @@ DockColores::DockColores(TForm2& principal)
         cabecera->setSectionResizeMode(c, QHeaderView::Fixed);
         tabla_->setColumnWidth(c, kLadoIcono + 14);
     }
+    // Las otras puntadas, en poco sitio: el texto entero va en la pista de cada celda.
+    cabecera->setSectionResizeMode(kColOtras, QHeaderView::Interactive);
+    tabla_->setColumnWidth(kColOtras, 70);
+    tabla_->setTextElideMode(Qt::ElideRight);
     tabla_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabla_->setSortingEnabled(true);
     tabla_->sortByColumn(kColPuntos, Qt::DescendingOrder);
@@ -181,10 +185,13 @@ void DockColores::llenar(const ColoresGrafico& c) {
         tabla_->setItem(fila, kColOtras, otras);
         ++fila;
     }
-    // Sin puntadas de otras clases en todo el gráfico, su columna no ocupa sitio.
-    tabla_->setColumnHidden(kColOtras, std::none_of(c.colores.begin(), c.colores.end(), [](const ColorGrafico& g) {
-                                return !g.clases.vacio();
-                            }));
+    // Sin puntadas de otras clases en todo el gráfico, su columna no ocupa sitio; con ellas la
+    // ventana se ensancha lo justo para que el hilo se siga leyendo.
+    const bool otras = std::any_of(c.colores.begin(), c.colores.end(), [](const ColorGrafico& g) {
+        return !g.clases.vacio();
+    });
+    tabla_->setColumnHidden(kColOtras, !otras);
+    setMinimumWidth(otras ? 340 : 270);
     tabla_->setSortingEnabled(true);
 }
 
