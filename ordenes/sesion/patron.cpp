@@ -6,6 +6,7 @@
 #include "app/errores.h"
 #include "app/texto.h"
 #include "ordenes/sesion/herramientas.h"
+#include "pattern/puntadas_tapiz.h"
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -30,6 +31,7 @@ void pintar_punto(Sesion& s, int x, int y) {
             if (lados[k - 1]) p.lado(k) = c;
     } else {
         p.color = e.color_actual;
+        punto_entero(e, x, y);
     }
     s.v.redibujar_celda(x, y);
 }
