@@ -4,12 +4,14 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 #include <unordered_map>
 
 #include <pugixml.hpp>
 
 #include "app/errores.h"
 #include "app/texto.h"
+#include "pattern/puntadas_tapiz.h"
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -88,27 +90,62 @@ std::string simbolo(std::size_t i) {
     return s;
 }
 
+// Las otras puntadas que caben en el tapiz de ancho × alto (lo de fuera, tras achicarlo, no se
+// escribe), en orden de filas para que el fichero no dependa del orden en que se pusieron.
+struct Otras {
+    std::vector<Parcial> parciales;
+    std::vector<Linea> lineas;
+    std::vector<Nudo> nudos;
+
+    Otras(const Puntadas& p, int ancho, int alto) {
+        const int mu = 2 * ancho, mv = 2 * alto;
+        auto dentro = [&](int u, int v) { return u >= 0 && v >= 0 && u <= mu && v <= mv; };
+        for (const Parcial& q : p.parciales())
+            if (q.x >= 1 && q.y >= 1 && q.x <= ancho && q.y <= alto) parciales.push_back(q);
+        for (const Linea& l : p.lineas())
+            if (dentro(l.u1, l.v1) && dentro(l.u2, l.v2)) lineas.push_back(l);
+        for (const Nudo& n : p.nudos())
+            if (dentro(n.u, n.v)) nudos.push_back(n);
+        std::sort(parciales.begin(), parciales.end(), [](const Parcial& a, const Parcial& b) {
+            return std::tuple(a.y, a.x, a.tipo, a.diagonal, a.esquina, a.color) <
+                   std::tuple(b.y, b.x, b.tipo, b.diagonal, b.esquina, b.color);
+        });
+        auto clave = [](const Linea& l) {
+            return std::tuple(std::min(l.v1, l.v2), std::min(l.u1, l.u2), l.v1, l.u1, l.v2, l.u2, l.color, l.hebras);
+        };
+        std::sort(lineas.begin(), lineas.end(), [&](const Linea& a, const Linea& b) { return clave(a) < clave(b); });
+        std::sort(nudos.begin(), nudos.end(), [](const Nudo& a, const Nudo& b) {
+            return std::tuple(a.v, a.u, a.color, a.hebras) < std::tuple(b.v, b.u, b.color, b.hebras);
+        });
+    }
+};
+
 struct UsoColor {
     Color color = 0;
     long puntos = 0;
     long lados = 0;
     std::size_t orden = 0;  // primera aparición
+    long otras = 0;         // parciales, pespuntes y nudos
 };
 
 // Los colores del tapiz y de su perfilado, de más a menos usados (como la paleta del tapiz);
-// los que sólo perfilan van detrás.
-std::vector<UsoColor> colores_usados(const Estado& e, int ancho, int alto, const std::vector<Pespunte>& lados) {
+// los que sólo perfilan van detrás, y los de las otras puntadas, después. Una celda con
+// parciales no tiene punto entero.
+std::vector<UsoColor> colores_usados(const Estado& e, int ancho, int alto, const std::vector<Pespunte>& lados,
+                                     const Otras& otras) {
     std::vector<UsoColor> usos;
     std::unordered_map<Color, std::size_t> sitio;
     auto uso = [&](Color c) -> UsoColor& {
         const auto [it, nuevo] = sitio.try_emplace(c, usos.size());
-        if (nuevo) usos.push_back({c, 0, 0, usos.size()});
+        if (nuevo) usos.push_back({c, 0, 0, usos.size(), 0});
         return usos[it->second];
     };
+    const bool con_parciales = !e.puntadas.parciales().empty();
     Color ultimo = 0;
     UsoColor* actual = nullptr;
     for (int y = 1; y <= alto; ++y)
         for (int x = 1; x <= ancho; ++x) {
+            if (con_parciales && e.puntadas.hay_parciales(x, y)) continue;
             const Color c = e.punto(x, y).color;
             if (!actual || c != ultimo) {
                 actual = &uso(c);
@@ -117,9 +154,13 @@ std::vector<UsoColor> colores_usados(const Estado& e, int ancho, int alto, const
             ++actual->puntos;  // la referencia sigue valiendo hasta el siguiente color nuevo
         }
     for (const Pespunte& p : lados) ++uso(p.color).lados;
+    for (const Parcial& p : otras.parciales) ++uso(p.color).otras;
+    for (const Linea& l : otras.lineas) ++uso(l.color).otras;
+    for (const Nudo& n : otras.nudos) ++uso(n.color).otras;
     std::sort(usos.begin(), usos.end(), [](const UsoColor& a, const UsoColor& b) {
         if (a.puntos != b.puntos) return a.puntos > b.puntos;
         if (a.lados != b.lados) return a.lados > b.lados;
+        if (a.otras != b.otras) return a.otras > b.otras;
         return a.orden < b.orden;
     });
     return usos;
@@ -145,6 +186,64 @@ private:
     std::string marca_;
     std::unordered_map<Color, int> numeros_;
 };
+
+// Una coordenada de la red de medios puntos (u = 2·x) como número de esquinas: "3" o "3.5".
+void atributo_red(std::string& out, const char* nombre, int u) {
+    out += ' ';
+    out += nombre;
+    out += "=\"";
+    if (u < 0) {
+        out += '-';
+        u = -u;
+    }
+    poner_entero(out, u / 2);
+    if (u % 2 != 0) out += ".5";
+    out += '"';
+}
+
+void escribir_parciales(std::string& out, std::string& objetos, const std::vector<Parcial>& todos,
+                        const std::unordered_map<Color, long long>& indice) {
+    out += "  <partstitches>\n";
+    for (std::size_t i = 0; i < todos.size();) {
+        std::size_t j = i;
+        while (j < todos.size() && todos[j].x == todos[i].x && todos[j].y == todos[i].y) ++j;
+        // Una celda: como mucho un medio punto o una pareja de tres cuartos en un partstitch; los
+        // cuartos y los petits, como objetos.
+        long long d = 0, p1 = 0, p2 = 0;
+        for (std::size_t k = i; k < j; ++k) {
+            const Parcial& q = todos[k];
+            const long long c = indice.at(q.color);
+            if (q.tipo == TipoParcial::kMedio) {
+                d = q.diagonal == Diagonal::kBarra ? 3 : 4;
+                p1 = c;
+            } else if (q.tipo == TipoParcial::kTresCuartos) {
+                d = q.diagonal == Diagonal::kInvertida ? 1 : 2;
+                const bool primero = q.esquina == Esquina::kAbajoIzquierda || q.esquina == Esquina::kArribaIzquierda;
+                (primero ? p1 : p2) = c;
+            } else {
+                const int u = 2 * (q.x - 1) + (q.esquina == Esquina::kArribaDerecha || q.esquina == Esquina::kAbajoDerecha);
+                const int v = 2 * (q.y - 1) + (q.esquina == Esquina::kAbajoIzquierda || q.esquina == Esquina::kAbajoDerecha);
+                objetos += "    <object";
+                atributo_red(objetos, "x1", u);
+                atributo_red(objetos, "y1", v);
+                atributo(objetos, "palindex", c);
+                objetos += q.tipo == TipoParcial::kPetit ? " objecttype=\"quarter\" petit=\"true\"/>\n"
+                                                         : " objecttype=\"quarter\" petit=\"false\"/>\n";
+            }
+        }
+        if (d != 0) {
+            out += "    <partstitch";
+            atributo(out, "x", todos[i].x - 1);
+            atributo(out, "y", todos[i].y - 1);
+            atributo(out, "palindex1", p1);
+            atributo(out, "palindex2", p2);
+            atributo(out, "direction", d);
+            out += "/>\n";
+        }
+        i = j;
+    }
+    out += "  </partstitches>\n";
+}
 
 // La versión del programa sin la palabra de delante ("Versión 1.60" da "1.60").
 std::string version_programa(const std::string& version) {
@@ -228,25 +327,6 @@ long long tamano(const pugi::xml_node& propiedades, const char* atributo_tamano,
     long long v = 0;
     if (!entero_attr(a, v)) throw ErrorFormato(std::string("El ") + que + " del gráfico no es un número: " + cita(a.value()) + ".");
     return v;
-}
-
-// El lado de (i, j) a (i + 1, j) si es horizontal, o a (i, j + 1) si es vertical, en
-// coordenadas de esquinas. Se guarda en el punto de abajo (o de la derecha) y, si ese no
-// existe o ya lleva otro color, en el de arriba (o de la izquierda).
-void poner_lado(Estado& e, int ancho, int alto, bool horizontal, int i, int j, Color c) {
-    Color* primero = nullptr;
-    Color* segundo = nullptr;
-    if (horizontal) {
-        if (j < alto) primero = &e.punto(i + 1, j + 1).lado(kArriba);
-        if (j >= 1) segundo = &e.punto(i + 1, j).lado(kAbajo);
-    } else {
-        if (i < ancho) primero = &e.punto(i + 1, j + 1).lado(kIzquierda);
-        if (i >= 1) segundo = &e.punto(i, j + 1).lado(kDerecha);
-    }
-    if ((primero && *primero == c) || (segundo && *segundo == c)) return;
-    if (primero && *primero == kSinPerfil) *primero = c;
-    else if (segundo && *segundo == kSinPerfil) *segundo = c;
-    else *(primero ? primero : segundo) = c;  // un tercer color en el mismo lado: el último manda
 }
 
 struct Lector {
@@ -333,9 +413,138 @@ struct Lector {
             }
     }
 
+    // Un número de la red de medios puntos: la coordenada por dos, entera y en 0..2·limite.
+    // Se comprueba antes de pasar a entero. false si no es un número (contado) o no cae en
+    // la red o en el tapiz (no contado: lo cuenta quien llama).
+    enum class Red { kVale, kNoNumero, kFueraDeRed, kFuera };
+    Red red(const pugi::xml_attribute& a, int limite, int& u) {
+        double v = 0;
+        if (!numero_attr(a, v)) return Red::kNoNumero;
+        const double d = v * 2;
+        if (d < 0 || d > 2.0 * limite) return Red::kFuera;
+        if (std::floor(d) != d) return Red::kFueraDeRed;
+        u = static_cast<int>(d);
+        return Red::kVale;
+    }
+
+    // Hebras de un pespunte o un nudo: el atributo `strands` si es un entero de 1 a 99, si no,
+    // las de siempre.
+    static std::uint8_t hebras(const pugi::xml_node& p, std::uint8_t por_defecto) {
+        long long v = 0;
+        if (!entero_attr(p.attribute("strands"), v) || v < 1 || v > 99) return por_defecto;
+        return static_cast<std::uint8_t>(v);
+    }
+
+    void poner_parcial(const Parcial& p) {
+        if (e.puntadas.poner(p, ancho, alto)) e.punto(p.x, p.y).color = kBlanco;
+        else ++r.omitidos.medios_puntos;
+    }
+
+    // Un parcial de celda: la celda en columna - 1, fila - 1.
+    void parcial(const pugi::xml_node& p) {
+        long long x = 0, y = 0, direccion = 0;
+        if (!entero_attr(p.attribute("x"), x) || !entero_attr(p.attribute("y"), y) ||
+            !entero_attr(p.attribute("direction"), direccion)) {
+            ++r.omitidos.no_numeros;
+            return;
+        }
+        if (direccion < 1 || direccion > 4) {
+            ++r.omitidos.medios_puntos;
+            return;
+        }
+        if (x < 0 || y < 0 || x >= ancho || y >= alto) {
+            ++r.omitidos.puntos_fuera;
+            return;
+        }
+        // Cada color, o 0 (ninguno). Un índice que no es un número o no está se cuenta y no se pone.
+        auto indice = [&](const char* nombre, Color& c) {
+            const pugi::xml_attribute a = p.attribute(nombre);
+            long long i = 0;
+            if (!a) return false;
+            if (!entero_attr(a, i)) {
+                ++r.omitidos.no_numeros;
+                return false;
+            }
+            return i != 0 && color_de(a, tela, c);
+        };
+        Color c1 = 0, c2 = 0;
+        const bool con1 = indice("palindex1", c1);
+        const bool con2 = indice("palindex2", c2);
+        Parcial q;
+        q.x = static_cast<std::int16_t>(x + 1);
+        q.y = static_cast<std::int16_t>(y + 1);
+        if (direccion >= 3) {
+            if (!con1) return;
+            q.tipo = TipoParcial::kMedio;
+            q.diagonal = direccion == 3 ? Diagonal::kBarra : Diagonal::kInvertida;
+            q.color = c1;
+            poner_parcial(q);
+            return;
+        }
+        q.tipo = TipoParcial::kTresCuartos;
+        q.diagonal = direccion == 1 ? Diagonal::kInvertida : Diagonal::kBarra;
+        if (con1) {
+            q.esquina = direccion == 1 ? Esquina::kAbajoIzquierda : Esquina::kArribaIzquierda;
+            q.color = c1;
+            poner_parcial(q);
+        }
+        if (con2) {
+            q.esquina = direccion == 1 ? Esquina::kArribaDerecha : Esquina::kAbajoDerecha;
+            q.color = c2;
+            poner_parcial(q);
+        }
+    }
+
+    // Un objeto con posición x1, y1 en la red: cuarto, petit, nudo o medio punto ("tent").
+    void objeto_red(const pugi::xml_node& o, std::string_view tipo) {
+        int u = 0, v = 0;
+        const Red ru = red(o.attribute("x1"), ancho, u), rv = red(o.attribute("y1"), alto, v);
+        if (ru == Red::kNoNumero || rv == Red::kNoNumero) {
+            ++r.omitidos.no_numeros;
+            return;
+        }
+        if (ru != Red::kVale || rv != Red::kVale) {
+            ++(tipo == "knot" ? r.omitidos.nudos : r.omitidos.puntos_fuera);
+            return;
+        }
+        Color c = 0;
+        if (!color_de(o.attribute("palindex"), tela, c)) return;
+        if (tipo == "knot") {
+            if (!e.puntadas.poner(Nudo{static_cast<std::int16_t>(u), static_cast<std::int16_t>(v), c, hebras(o, 2)}, ancho, alto))
+                ++r.omitidos.nudos;
+            return;
+        }
+        Parcial q;
+        q.color = c;
+        if (tipo == "tent") {
+            long long d = 0;
+            if (u % 2 != 0 || v % 2 != 0 || !entero_attr(o.attribute("direction"), d) || (d != 1 && d != 2) ||
+                u >= 2 * ancho || v >= 2 * alto) {
+                ++r.omitidos.medios_puntos;
+                return;
+            }
+            q.x = static_cast<std::int16_t>(u / 2 + 1);
+            q.y = static_cast<std::int16_t>(v / 2 + 1);
+            q.tipo = TipoParcial::kMedio;
+            q.diagonal = d == 1 ? Diagonal::kInvertida : Diagonal::kBarra;
+        } else {  // quarter: la esquina de arriba a la izquierda del cuarto de celda que llena
+            if (u >= 2 * ancho || v >= 2 * alto) {
+                ++r.omitidos.puntos_fuera;
+                return;
+            }
+            q.x = static_cast<std::int16_t>(u / 2 + 1);
+            q.y = static_cast<std::int16_t>(v / 2 + 1);
+            const bool derecha = u % 2 != 0, abajo = v % 2 != 0;
+            q.esquina = abajo ? (derecha ? Esquina::kAbajoDerecha : Esquina::kAbajoIzquierda)
+                              : (derecha ? Esquina::kArribaDerecha : Esquina::kArribaIzquierda);
+            q.tipo = valor(o.attribute("petit")) == "false" ? TipoParcial::kCuarto : TipoParcial::kPetit;
+        }
+        poner_parcial(q);
+    }
+
     void pespunte(const pugi::xml_node& p) {
         const pugi::xml_attribute tipo = p.attribute("objecttype");
-        if (tipo && valor(tipo) != "backstitch") {
+        if (tipo && valor(tipo) != "backstitch" && valor(tipo) != "straightstitch") {
             ++r.omitidos.otros_objetos;
             return;
         }
@@ -347,8 +556,26 @@ struct Lector {
         }
         Color c = 0;
         if (!color_de(p.attribute("palindex"), tela, c)) return;
+        // En la red de medios puntos y dentro del tapiz: un lado de una celda es perfilado; lo
+        // demás, un pespunte.
+        int u1 = 0, v1 = 0, u2 = 0, v2 = 0;
+        const Red r1 = red(p.attribute("x1"), ancho, u1), r2 = red(p.attribute("y1"), alto, v1);
+        const Red r3 = red(p.attribute("x2"), ancho, u2), r4 = red(p.attribute("y2"), alto, v2);
+        if (r1 == Red::kVale && r2 == Red::kVale && r3 == Red::kVale && r4 == Red::kVale) {
+            if (u1 == u2 && v1 == v2) {
+                ++r.omitidos.pespuntes_fuera_de_rejilla;
+                return;
+            }
+            const Linea l{static_cast<std::int16_t>(u1), static_cast<std::int16_t>(v1), static_cast<std::int16_t>(u2),
+                          static_cast<std::int16_t>(v2), c, hebras(p, 1)};
+            if (Puntadas::es_lado_de_celda(l)) perfilar_lado(e, ancho, alto, v1 == v2, std::min(u1, u2) / 2, std::min(v1, v2) / 2, c);
+            else if (!e.puntadas.poner(l, ancho, alto)) ++r.omitidos.pespuntes_fuera;
+            return;
+        }
         if (x1 != x2 && y1 != y2) {
-            ++r.omitidos.pespuntes_diagonales;
+            ++(r1 == Red::kFueraDeRed || r2 == Red::kFueraDeRed || r3 == Red::kFueraDeRed || r4 == Red::kFueraDeRed
+                   ? r.omitidos.pespuntes_fuera_de_rejilla
+                   : r.omitidos.pespuntes_fuera);
             return;
         }
         const auto entero = [](double v) { return std::floor(v) == v; };
@@ -356,6 +583,8 @@ struct Lector {
             ++r.omitidos.pespuntes_fuera_de_rejilla;
             return;
         }
+        // Un pespunte recto sobre las líneas de la rejilla que se sale del tapiz: se queda la
+        // parte de dentro, como lados del perfilado.
         const bool horizontal = y1 == y2;
         // A lo largo del lado: de a a b; la línea está en fijo. Se recorta al tapiz antes de
         // pasar a enteros, así una línea enorme no cuesta más que una del tamaño del tapiz.
@@ -364,35 +593,35 @@ struct Lector {
         const double b = horizontal ? std::max(x1, x2) : std::max(y1, y2);
         const int largo = horizontal ? ancho : alto;
         const int limite = horizontal ? alto : ancho;
-        const int desde = static_cast<int>(std::max(a, 0.0));
-        const int hasta = static_cast<int>(std::min(b, static_cast<double>(largo)));
-        if (fijo < 0 || fijo > limite || desde >= hasta) {
-            ++r.omitidos.pespuntes_fuera;
-            return;
-        }
-        if (a < 0 || b > largo) ++r.omitidos.pespuntes_fuera;  // sólo se queda la parte de dentro
+        const int desde = static_cast<int>(std::clamp(a, 0.0, static_cast<double>(largo)));
+        const int hasta = static_cast<int>(std::clamp(b, 0.0, static_cast<double>(largo)));
+        ++r.omitidos.pespuntes_fuera;  // sólo se queda la parte de dentro, si la hay
+        if (fijo < 0 || fijo > limite || desde >= hasta) return;
         const int f = static_cast<int>(fijo);
         for (int k = desde; k < hasta; ++k) {
-            if (horizontal) poner_lado(e, ancho, alto, true, k, f, c);
-            else poner_lado(e, ancho, alto, false, f, k, c);
+            if (horizontal) perfilar_lado(e, ancho, alto, true, k, f, c);
+            else perfilar_lado(e, ancho, alto, false, f, k, c);
         }
     }
 
     void objetos(const pugi::xml_node& chart) {
+        for (const pugi::xml_node lista : chart.children("partstitches"))
+            for (const pugi::xml_node p : lista.children()) {
+                if (p.type() != pugi::node_element) continue;
+                if (std::string_view(p.name()) == "partstitch") parcial(p);
+                else ++r.omitidos.otros_objetos;
+            }
         for (const pugi::xml_node lista : chart.children("backstitches"))
             for (const pugi::xml_node p : lista.children()) {
                 if (p.type() != pugi::node_element) continue;
                 if (std::string_view(p.name()) == "backstitch") pespunte(p);
                 else ++r.omitidos.otros_objetos;
             }
-        for (const pugi::xml_node lista : chart.children("partstitches"))
-            for (const pugi::xml_node p : lista.children())
-                if (p.type() == pugi::node_element) ++r.omitidos.medios_puntos;
         for (const pugi::xml_node lista : chart.children("ornaments_inc_knots_and_beads"))
             for (const pugi::xml_node o : lista.children()) {
                 if (o.type() != pugi::node_element) continue;
                 const std::string_view tipo = valor(o.attribute("objecttype"));
-                if (tipo == "knot") ++r.omitidos.nudos;
+                if (tipo == "knot" || tipo == "quarter" || tipo == "tent") objeto_red(o, tipo);
                 else if (tipo.substr(0, 4) == "bead") ++r.omitidos.cuentas;
                 else ++r.omitidos.otros_objetos;
             }
@@ -443,13 +672,15 @@ std::string codificar_oxs(const Estado& e, int ancho, int alto, const std::strin
     comprobar_tamano(ancho);
     comprobar_tamano(alto);
     const std::vector<Pespunte> lados = pespuntes_del_tapiz(e, ancho, alto);
-    const std::vector<UsoColor> usos = colores_usados(e, ancho, alto, lados);
+    const Otras otras(e.puntadas, ancho, alto);
+    const std::vector<UsoColor> usos = colores_usados(e, ancho, alto, lados, otras);
     std::unordered_map<Color, long long> indice;
     for (std::size_t i = 0; i < usos.size(); ++i) indice[usos[i].color] = static_cast<long long>(i) + 1;
 
     std::string out;
     out.reserve(700 + usos.size() * 110 + static_cast<std::size_t>(ancho) * static_cast<std::size_t>(alto) * 42 +
-                lados.size() * 100);
+                lados.size() * 100 +
+                (otras.parciales.size() + otras.lineas.size() + otras.nudos.size()) * 110);
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<chart>\n  <format";
     atributo(out, "comments01", "Open Cross Stitch (OXS): intercambio de gráficos de punto de cruz");
     atributo(out, "comments02", "Colores en hexadecimal RRGGBB; puntos y pespuntes desde la esquina superior izquierda (0, 0)");
@@ -478,8 +709,10 @@ std::string codificar_oxs(const Estado& e, int ancho, int alto, const std::strin
     out += "  </palette>\n  <fullstitches>\n";
     Color ultimo = 0;
     long long p = 0;
+    const bool con_parciales = !e.puntadas.parciales().empty();
     for (int y = 1; y <= alto; ++y)
         for (int x = 1; x <= ancho; ++x) {
+            if (con_parciales && e.puntadas.hay_parciales(x, y)) continue;  // ahí sólo hay tela
             const Color c = e.punto(x, y).color;
             if (p == 0 || c != ultimo) {
                 p = indice.at(c);
@@ -491,7 +724,11 @@ std::string codificar_oxs(const Estado& e, int ancho, int alto, const std::strin
             atributo(out, "palindex", p);
             out += "/>\n";
         }
-    out += "  </fullstitches>\n  <partstitches/>\n  <backstitches>\n";
+    out += "  </fullstitches>\n";
+    std::string objetos;  // cuartos, petits y nudos
+    if (otras.parciales.empty()) out += "  <partstitches/>\n";
+    else escribir_parciales(out, objetos, otras.parciales, indice);
+    out += "  <backstitches>\n";
     for (const Pespunte& l : lados) {
         out += "    <backstitch";
         atributo(out, "x1", l.x1);
@@ -501,7 +738,30 @@ std::string codificar_oxs(const Estado& e, int ancho, int alto, const std::strin
         atributo(out, "palindex", indice.at(l.color));
         out += " objecttype=\"backstitch\" sequence=\"0\"/>\n";
     }
-    out += "  </backstitches>\n  <ornaments_inc_knots_and_beads/>\n</chart>\n";
+    for (const Linea& l : otras.lineas) {
+        out += "    <backstitch";
+        atributo_red(out, "x1", l.u1);
+        atributo_red(out, "y1", l.v1);
+        atributo_red(out, "x2", l.u2);
+        atributo_red(out, "y2", l.v2);
+        atributo(out, "palindex", indice.at(l.color));
+        out += " objecttype=\"backstitch\" sequence=\"0\"";
+        atributo(out, "strands", l.hebras);
+        out += "/>\n";
+    }
+    out += "  </backstitches>\n";
+    for (const Nudo& n : otras.nudos) {
+        objetos += "    <object";
+        atributo_red(objetos, "x1", n.u);
+        atributo_red(objetos, "y1", n.v);
+        atributo(objetos, "palindex", indice.at(n.color));
+        objetos += " objecttype=\"knot\"";
+        atributo(objetos, "strands", n.hebras);
+        objetos += "/>\n";
+    }
+    if (objetos.empty()) out += "  <ornaments_inc_knots_and_beads/>\n";
+    else out += "  <ornaments_inc_knots_and_beads>\n" + objetos + "  </ornaments_inc_knots_and_beads>\n";
+    out += "</chart>\n";
     return out;
 }
 
@@ -528,6 +788,7 @@ LecturaOxs leer_oxs(Estado& e, std::string_view bytes) {
     r.alto = alto;
     for (int y = 1; y <= alto; ++y)
         for (int x = 1; x <= ancho; ++x) e.punto(x, y) = Punto{kBlanco, {kSinPerfil, kSinPerfil, kSinPerfil, kSinPerfil}};
+    e.puntadas.vaciar();
     Lector lector{e, ancho, alto, r, {}, kBlanco};
     lector.paleta(chart);
     lector.puntos(chart);

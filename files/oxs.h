@@ -1,11 +1,16 @@
 // El fichero de intercambio Open Cross Stitch (.oxs): un XML con la paleta, los puntos enteros
 // y los pespuntes, que leen y escriben otros programas de diseño y de bordado en tableta.
 //
-// Se escribe el tapiz entero (cada punto es un punto, también los blancos) y el perfilado como
-// pespuntes sobre los lados de las celdas. Al leer, los colores salen del propio fichero (nada
-// depende de nuestros catálogos); lo que el modelo no puede mostrar (medios puntos, pespuntes
-// diagonales, nudos, cuentas...) se omite y se cuenta. El lector nunca escribe fuera del tapiz
-// que declara el fichero y, si lo rechaza, no ha escrito nada.
+// Se escribe el tapiz entero (cada punto es un punto, también los blancos, salvo en las celdas
+// con parciales), el perfilado como pespuntes sobre los lados de las celdas y las otras
+// puntadas: medios puntos y tres cuartos como <partstitch> (direction 3 '/', 4 '\', 1 y 2 los
+// tres cuartos a cada lado de '\' y de '/'), cuartos y petits como objetos "quarter" (con
+// petit="false" o "true"), pespuntes con su número de hebras y nudos como objetos "knot". Al
+// leer se aceptan además los medios puntos como objetos "tent", los pespuntes "straightstitch"
+// y los "quarter" sin petit (petits). Los colores salen del propio fichero (nada depende de
+// nuestros catálogos); lo que el modelo no puede mostrar (pespuntes curvos, cuentas...) se
+// omite y se cuenta. El lector nunca escribe fuera del tapiz que declara el fichero y, si lo
+// rechaza, no ha escrito nada.
 #pragma once
 #include <string>
 #include <string_view>

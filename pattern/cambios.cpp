@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/paralelo.h"
+#include "pattern/puntadas_tapiz.h"
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -41,6 +42,7 @@ long aplicar_cambios(Estado& e, const ListaCambios& cambios, int ancho, int alto
     };
     const bool repintar = aviso.vista != nullptr && aviso.vista->pinta_celdas();
     std::vector<std::uint8_t> cambiado(repintar ? static_cast<std::size_t>(w) * static_cast<std::size_t>(h) : 0);
+    const bool con_parciales = !e.puntadas.parciales().empty();  // bajo un parcial hay tela, no un punto
     const std::size_t minimo = filas_por_tramo(h);
     std::vector<Tramo> tramos(static_cast<std::size_t>(tramos_de(static_cast<std::size_t>(w), minimo)));
     repartir_en(static_cast<std::size_t>(w), static_cast<int>(tramos.size()), [&](int t, std::size_t desde, std::size_t hasta) {
@@ -49,7 +51,7 @@ long aplicar_cambios(Estado& e, const ListaCambios& cambios, int ancho, int alto
             for (int y = 1; y <= h; ++y) {
                 Punto& p = e.punto(x, y);
                 const int k = cambios.buscar(p.color);
-                if (k == 0) continue;
+                if (k == 0 || (con_parciales && e.puntadas.hay_parciales(x, y))) continue;
                 p.color = cambios[k].nuevo;
                 ++r.cambiados;
                 if (y > r.ultima_y || (y == r.ultima_y && x > r.ultima_x)) r.ultima_y = y, r.ultima_x = x, r.ultimo = p.color;
@@ -68,6 +70,8 @@ long aplicar_cambios(Estado& e, const ListaCambios& cambios, int ancho, int alto
             ultimo = &r;
     }
     if (ultimo) e.color_actual = ultimo->ultimo;
+    const Rango todo{1, 1, w, h};
+    cambiar_colores_otras(e, cambios, &todo);
 
     // La pantalla, en el orden de siempre: fila a fila, con su texto de avance.
     if (aviso.vista && (repintar || aviso.alto)) {

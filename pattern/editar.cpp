@@ -4,6 +4,7 @@
 
 #include "app/errores.h"
 #include "app/texto.h"
+#include "pattern/puntadas_tapiz.h"
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -52,11 +53,12 @@ long cambiar_en_rango(Estado& e, Rango r, Color origen, Color destino, Vista& v)
     for (int y = r.y1; y <= r.y2; ++y)
         for (int x = r.x1; x <= r.x2; ++x) {
             Punto& p = e.punto(x, y);
-            if (p.color != origen) continue;
+            if (p.color != origen || e.puntadas.hay_parciales(x, y)) continue;  // bajo parciales, tela
             p.color = destino;
             v.repintar_celda(x, y);
             ++n;
         }
+    if (origen != destino) cambiar_colores_otras(e, [&](Color c) { return c == origen ? destino : c; }, &r);
     return n;
 }
 
@@ -65,6 +67,7 @@ void aclarar_rango(Estado& e, Rango r, int f, Vista& v) {
     for (int y = r.y1; y <= r.y2; ++y)
         for (int x = r.x1; x <= r.x2; ++x) {
             Punto& p = e.punto(x, y);
+            if (e.puntadas.hay_parciales(x, y)) continue;  // sólo los puntos enteros
             p.color = aclarar(p.color, f, e.componente_r, e.componente_g, e.componente_b);
             v.repintar_celda(x, y);
         }

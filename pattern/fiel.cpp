@@ -9,6 +9,7 @@
 #include <random>
 
 #include "app/paralelo.h"
+#include "pattern/puntadas_tapiz.h"
 
 namespace pc {
 
@@ -593,6 +594,7 @@ void escribir_tapiz(Estado& e, const CeldasFiel& c, const std::vector<HiloLab>& 
             }
         }
     });
+    quitar_otras_en(e, Celdas{1, 1, c.ancho, c.alto});
 }
 
 }  // namespace pc

@@ -9,6 +9,7 @@
 #include "app/paralelo.h"
 #include "app/texto.h"
 #include "threads/emparejar.h"
+#include "pattern/puntadas_tapiz.h"
 
 namespace pc {
 
@@ -226,6 +227,7 @@ void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool i
             }
         }
     });
+    quitar_otras_en(e, Celdas{1, 1, ancho, alto});
 }
 
 int celda_ajustada(int tam_celda, int m, int lado_lienzo) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "pattern/puntadas_tapiz.h"
+
 namespace pc {
 
 namespace {
@@ -75,11 +77,7 @@ PuntoRed punto_red_en(double px, double py) {
 double grueso_pespunte(double s) { return std::max(2.0, s / 8.0); }
 double radio_nudo(double s) { return std::max(2.0, s / 5.0); }
 
-bool poner_parcial_en_celda(Estado& e, const Parcial& p, int ancho, int alto) {
-    if (!e.puntadas.poner(p, ancho, alto)) return false;
-    e.punto(p.x, p.y).color = kBlanco;
-    return true;
-}
+bool poner_parcial_en_celda(Estado& e, const Parcial& p) { return poner_parcial(e, p); }
 
 bool cubre(const Parcial& p, double fx, double fy) {
     // Distancia (en unidades de celda) a cada diagonal.
@@ -147,6 +145,25 @@ bool borrar_bajo(Estado& e, int ancho, int alto, double px, double py, double to
             celdas.y2 = std::max({celdas.y2, l.v1 / 2 + 1, l.v2 / 2 + 1});
         }
         return quitar_todas(e.puntadas, b.lineas);
+    }
+    // Los lados del perfilado de la celda a la tolerancia de un pespunte (un pespunte a lo
+    // largo de un lado es un lado del perfilado), en los dos puntos que lo guardan.
+    if (cx >= 1 && cy >= 1 && cx <= ancho && cy <= alto) {
+        const double fx = px - cx, fy = py - cy;
+        const double distancia[4] = {fy, 1 - fx, 1 - fy, fx};  // arriba, derecha, abajo, izquierda
+        bool quitado = false;
+        for (int k = 1; k <= 4; ++k) {
+            if (distancia[k - 1] > tolerancia) continue;
+            const int vx = cx + (k == kDerecha) - (k == kIzquierda), vy = cy + (k == kAbajo) - (k == kArriba);
+            const int opuesto = (k + 1) % 4 + 1;
+            if (e.punto(cx, cy).lado(k) != kSinPerfil) e.punto(cx, cy).lado(k) = kSinPerfil, quitado = true;
+            if (vx >= 1 && vy >= 1 && vx <= ancho && vy <= alto && e.punto(vx, vy).lado(opuesto) != kSinPerfil)
+                e.punto(vx, vy).lado(opuesto) = kSinPerfil, quitado = true;
+        }
+        if (quitado) {
+            celdas = Celdas{cx - 1, cy - 1, cx + 1, cy + 1};
+            return true;
+        }
     }
     if (!b.parciales.empty()) return quitar_todas(e.puntadas, b.parciales);
     // Sin puntadas encima: la cruz entera de la celda (si no tiene parciales) pasa a ser tela.

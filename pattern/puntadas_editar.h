@@ -36,9 +36,9 @@ inline double red_a_celda(int u) { return 1.0 + u / 2.0; }
 double grueso_pespunte(double s);
 double radio_nudo(double s);
 
-// Pone un parcial con el pincel de puntadas: la celda queda de tela (blanca) bajo él. false si
-// no se pudo poner.
-bool poner_parcial_en_celda(Estado& e, const Parcial& p, int ancho, int alto);
+// Pone un parcial con las herramientas: la celda queda de tela (blanca) bajo él (poner_parcial).
+// false si no se pudo poner.
+bool poner_parcial_en_celda(Estado& e, const Parcial& p);
 
 // Si la posición (fx, fy) de su celda cae en lo que cubre la puntada.
 bool cubre(const Parcial& p, double fx, double fy);
@@ -54,7 +54,8 @@ struct BajoPuntero {
 BajoPuntero puntadas_bajo(const Puntadas& p, double px, double py, double tolerancia, double radio);
 
 // La goma: quita lo de más arriba que haya bajo el puntero (los nudos que toca, si no los
-// pespuntes, si no los parciales; si no hay ninguno, la cruz entera pasa a ser tela blanca).
+// pespuntes, si no los lados del perfilado, si no los parciales; si no hay ninguno, la cruz
+// entera pasa a ser tela blanca).
 // `tolerancia` y `radio` como en puntadas_bajo. Devuelve true si cambió algo; en `celdas` deja
 // el rectángulo de celdas que hay que volver a dibujar.
 bool borrar_bajo(Estado& e, int ancho, int alto, double px, double py, double tolerancia, double radio, Celdas& celdas);

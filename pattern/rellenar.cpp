@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "pattern/pila_puntos.h"
+#include "pattern/puntadas_tapiz.h"
 
 namespace pc {
 
@@ -27,6 +28,7 @@ long rellenar(Estado& e, int x0, int y0, Relleno modo, int ancho, int alto, Vist
     long pintados = 0;
     auto pintar = [&](int x, int y) {
         e.punto(x, y).color = nuevo;
+        punto_entero(e, x, y);
         v.repintar_celda(x, y);
         pila.push_back(empaquetar(x, y));
         ++pintados;

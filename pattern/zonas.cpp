@@ -5,6 +5,7 @@
 
 #include "app/texto.h"
 #include "pattern/editar.h"
+#include "pattern/puntadas_tapiz.h"
 
 namespace pc {
 
@@ -55,6 +56,7 @@ void pegar_copia(Estado& e, int X, int Y, Vista& v) {
             if (suma_componentes(c) >= kUmbralPegado) continue;
             const int x = static_cast<int>(X + dx), y = static_cast<int>(Y + dy);
             e.punto(x, y).color = c;
+            punto_entero(e, x, y);
             v.repintar_celda(x, y);
         }
 }

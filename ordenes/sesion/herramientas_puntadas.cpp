@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ordenes/sesion/patron.h"
+#include "pattern/puntadas_tapiz.h"
 
 namespace pc {
 
@@ -34,13 +35,13 @@ void redibujar_celdas(Sesion& s, Celdas c, int ancho, int alto) {
         for (int y = c.y1; y <= c.y2; ++y) s.v.redibujar_celda(x, y);
 }
 
-void poner_parcial(Sesion& s, TipoParcial tipo, int X, int Y, bool mayus, int ancho, int alto) {
+void poner_parcial_raton(Sesion& s, TipoParcial tipo, int X, int Y, bool mayus, int ancho, int alto) {
     Estado& e = s.e;
     const int t = e.tam_celda;
     std::optional<Diagonal> fija;
     if (tipo == TipoParcial::kMedio && mayus) fija = e.mano.diagonal;
     const Parcial p = parcial_en(tipo, en_celdas(X, t), en_celdas(Y, t), e.color_actual, fija);
-    if (!poner_parcial_en_celda(e, p, ancho, alto)) return;
+    if (!poner_parcial_en_celda(e, p)) return;
     if (tipo == TipoParcial::kMedio) e.mano.diagonal = p.diagonal;
     redibujar_celdas(s, Celdas{p.x, p.y, p.x, p.y}, ancho, alto);
 }
@@ -67,7 +68,7 @@ void pulsar_puntadas(Sesion& s, int X, int Y, bool mayus) {
     if (t < 1 || !tamano_silencioso(e, ancho, alto)) return;
     const Herramienta h = e.herramienta;
     if (const auto tipo = tipo_de(h)) {
-        poner_parcial(s, *tipo, X, Y, mayus, ancho, alto);
+        poner_parcial_raton(s, *tipo, X, Y, mayus, ancho, alto);
         return;
     }
     const double px = en_celdas(X, t), py = en_celdas(Y, t);
@@ -83,7 +84,8 @@ void pulsar_puntadas(Sesion& s, int X, int Y, bool mayus) {
                 l.u2 = static_cast<std::int16_t>(r.u);
                 l.v2 = static_cast<std::int16_t>(r.v);
                 l.color = e.color_actual;
-                if (e.puntadas.poner(l, ancho, alto)) s.v.redibujar();
+                // A lo largo de un solo lado de una celda es un lado del perfilado.
+                if (poner_pespunte(e, l)) s.v.redibujar();
             }
             e.mano.cadena = true;
             e.mano.u = r.u;
@@ -96,7 +98,7 @@ void pulsar_puntadas(Sesion& s, int X, int Y, bool mayus) {
             n.u = static_cast<std::int16_t>(r.u);
             n.v = static_cast<std::int16_t>(r.v);
             n.color = e.color_actual;
-            if (e.puntadas.poner(n, ancho, alto))
+            if (poner_nudo(e, n))
                 redibujar_celdas(s, Celdas{r.u / 2, r.v / 2, r.u / 2 + 1, r.v / 2 + 1}, ancho, alto);
             return;
         }

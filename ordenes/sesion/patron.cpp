@@ -7,6 +7,7 @@
 #include "app/texto.h"
 #include "ordenes/sesion/herramientas.h"
 #include "ordenes/sesion/herramientas_puntadas.h"
+#include "pattern/puntadas_tapiz.h"
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -31,8 +32,7 @@ void pintar_punto(Sesion& s, int x, int y) {
             if (lados[k - 1]) p.lado(k) = c;
     } else {
         p.color = e.color_actual;
-        // Una cruz entera y un parcial nunca comparten celda: la cruz quita los parciales.
-        if (!e.puntadas.vacia()) e.puntadas.quitar_celda(x, y);
+        punto_entero(e, x, y);
     }
     s.v.redibujar_celda(x, y);
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <tuple>
 
@@ -16,6 +18,11 @@
 
 namespace pc {
 namespace {
+
+std::string leer_todo(const std::string& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
 
 std::unique_ptr<Estado> estado_dmc() {
     prueba::BancoOrdenes<> b;
@@ -174,15 +181,18 @@ TEST(Oxs, FicheroAjenoOmiteYCuentaLoQueNoCabe) {
     EXPECT_EQ(e->punto(4, 1).color, kBlanco);  // sin punto
     EXPECT_EQ(e->punto(1, 2).color, rgb(0xAB, 0xCD, 0xEF));  // repetido: el último manda
     EXPECT_EQ(e->punto(2, 2).color, kBlanco);
-    // La línea de abajo partida en cuatro lados, la vertical en dos y la que se sale, recortada.
-    for (int x = 1; x <= 4; ++x) EXPECT_EQ(e->punto(x, 3).lado(kAbajo), negro310);
-    EXPECT_EQ(e->punto(3, 1).lado(kIzquierda), 0);
-    EXPECT_EQ(e->punto(3, 2).lado(kIzquierda), 0);
+    // Los pespuntes de más de un lado, diagonales o por medios puntos son pespuntes; el que se
+    // sale, recortado a un lado del perfilado.
+    EXPECT_TRUE(e->puntadas.lineas() == (std::vector<Linea>{{8, 6, 0, 6, negro310, 1},
+                                                            {4, 0, 4, 4, 0, 1},
+                                                            {2, 2, 4, 4, negro310, 1},
+                                                            {1, 2, 3, 2, negro310, 1}}));
     EXPECT_EQ(e->punto(4, 1).lado(kArriba), negro310);
-    EXPECT_EQ(lados_ordenados(*e, 4, 3).size(), 7u);
+    EXPECT_EQ(lados_ordenados(*e, 4, 3).size(), 1u);
+    EXPECT_EQ(e->puntadas.parciales().size(), 2u);
+    EXPECT_TRUE(e->puntadas.nudos() == (std::vector<Nudo>{{3, 3, negro310, 2}}));
     EXPECT_EQ(texto_omitidos(r.omitidos),
-              "Se omitieron: 2 medios puntos, 1 pespunte diagonal, 1 pespunte que no sigue la rejilla, 1 nudo, "
-              "2 cuentas, 1 objeto de otra clase, 2 puntos fuera del gráfico, 1 pespunte fuera del gráfico, "
+              "Se omitieron: 2 cuentas, 1 objeto de otra clase, 2 puntos fuera del gráfico, 1 pespunte fuera del gráfico, "
               "1 punto repetido, 1 índice de color desconocido, 1 valor que no es un número\n"
               "1 color de la paleta no tiene RGB: se pinta en magenta.");
     ASSERT_EQ(r.paleta.size(), 4u);
@@ -192,6 +202,49 @@ TEST(Oxs, FicheroAjenoOmiteYCuentaLoQueNoCabe) {
     EXPECT_EQ(r.paleta[2].color, rgb(255, 0, 255));
     EXPECT_EQ(r.paleta[3].indice, 7);
     EXPECT_EQ(r.paleta[3].marca, "Madeira");
+}
+
+// Un fichero escrito como lo escriben otros programas, con todas las clases de puntadas: cada
+// una llega a su sitio y, grabado y vuelto a leer, vuelven todas.
+TEST(Oxs, ParcialesPespuntesYNudosDeOtroProgramaIdaYVuelta) {
+    auto e = estado_dmc();
+    const LecturaOxs r = leer_oxs(*e, leer_todo(PC_DATOS_PRUEBA "/ajeno_parciales.oxs"));
+    const Color negro = 0, rojo = rgb(0xC7, 0x2B, 0x3B), azul = rgb(0x13, 0x47, 0x7D), verde = rgb(0x7B, 0xB5, 0x47);
+    EXPECT_EQ(texto_omitidos(r.omitidos), "Se omitieron: 1 cuenta, 1 objeto de otra clase");
+    const ConteoPuntadas n = contar(e->puntadas);
+    EXPECT_EQ(std::tuple(n.medios, n.tres_cuartos, n.cuartos, n.petits, n.pespuntes, n.nudos), std::tuple(4, 5, 1, 2, 4, 2));
+    auto en = [&](int x, int y) {
+        std::vector<Parcial> v;
+        for (std::size_t i : e->puntadas.parciales_celda(x, y)) v.push_back(e->puntadas.parciales()[i]);
+        std::sort(v.begin(), v.end(), [](const Parcial& a, const Parcial& b) { return a.esquina < b.esquina; });
+        return v;
+    };
+    using enum TipoParcial;
+    using enum Esquina;
+    // El medio punto '/' quita el punto entero verde de su celda: queda la tela.
+    EXPECT_EQ(en(3, 2), (std::vector<Parcial>{{3, 2, kMedio, Diagonal::kBarra, kArribaIzquierda, rojo}}));
+    EXPECT_EQ(e->punto(3, 2).color, kBlanco);
+    EXPECT_EQ(en(5, 2), (std::vector<Parcial>{{5, 2, kTresCuartos, Diagonal::kInvertida, kArribaDerecha, rojo},
+                                              {5, 2, kTresCuartos, Diagonal::kInvertida, kAbajoIzquierda, negro}}));
+    EXPECT_EQ(en(6, 2), (std::vector<Parcial>{{6, 2, kTresCuartos, Diagonal::kBarra, kAbajoDerecha, verde}}));
+    EXPECT_EQ(en(5, 3), (std::vector<Parcial>{{5, 3, kCuarto, Diagonal::kBarra, kAbajoDerecha, azul}}));
+    EXPECT_EQ(en(7, 4), (std::vector<Parcial>{{7, 4, kPetit, Diagonal::kBarra, kArribaDerecha, negro},
+                                              {7, 4, kPetit, Diagonal::kBarra, kAbajoIzquierda, rojo}}));
+    EXPECT_EQ(en(2, 6), (std::vector<Parcial>{{2, 6, kMedio, Diagonal::kInvertida, kArribaIzquierda, verde}}));
+    EXPECT_EQ(e->punto(1, 1).lado(kArriba), negro);  // un solo lado: perfilado
+    EXPECT_EQ(e->puntadas.lineas()[1], (Linea{0, 6, 8, 6, azul, 1}));  // recto de cuatro lados: pespunte
+
+    const std::string oxs = codificar_oxs(*e, 8, 6, "vuelta");
+    EXPECT_NE(oxs.find(R"(<object x1="4.5" y1="2.5" palindex="4" objecttype="quarter" petit="false"/>)"), std::string::npos);
+    EXPECT_NE(oxs.find(R"( x1="8" y1="6" x2="0" y2="0" palindex="5" objecttype="backstitch" sequence="0" strands="1"/>)"),
+              std::string::npos);
+    auto vuelta = estado_dmc();
+    const LecturaOxs r2 = leer_oxs(*vuelta, oxs);
+    EXPECT_EQ(texto_omitidos(r2.omitidos), "");
+    EXPECT_TRUE(vuelta->puntadas == e->puntadas);
+    EXPECT_EQ(lados_ordenados(*vuelta, 8, 6), lados_ordenados(*e, 8, 6));
+    for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 6; ++y) ASSERT_EQ(vuelta->punto(x, y).color, e->punto(x, y).color) << x << "," << y;
 }
 
 // Un fichero rechazado no escribe nada: ni el tamaño ni un solo punto.

@@ -51,7 +51,7 @@ TEST(PuntadasEditar, LaGomaQuitaLoDeMasArribaPrimero) {
     // en su centro, todo bajo el puntero en (2,5; 2,5).
     Parcial medio;
     medio.x = 2, medio.y = 2, medio.diagonal = Diagonal::kInvertida, medio.color = kRojo;
-    ASSERT_TRUE(poner_parcial_en_celda(*e, medio, 6, 6));
+    ASSERT_TRUE(poner_parcial_en_celda(*e, medio));
     EXPECT_EQ(e->punto(2, 2).color, kBlanco);
     Linea l;
     l.u1 = 0, l.v1 = 3, l.u2 = 6, l.v2 = 3, l.color = kRojo;
@@ -98,7 +98,7 @@ TEST(RecuentoClases, LasCeldasDeParcialesNoSonCrucesYElHiloPesaPorClase) {
     m.x = 2, m.y = 1, m.color = kRojo;
     Parcial q;
     q.x = 3, q.y = 3, q.tipo = TipoParcial::kPetit, q.color = kAzul;
-    for (const Parcial& x : {a, b, m, q}) ASSERT_TRUE(poner_parcial_en_celda(*e, x, 4, 3));
+    for (const Parcial& x : {a, b, m, q}) ASSERT_TRUE(poner_parcial_en_celda(*e, x));
     // Pespuntes rojos de 1 y 2 hebras (largos 3 y 5 medios puntos) y dos nudos verdes.
     Linea l1;
     l1.u1 = 0, l1.v1 = 0, l1.u2 = 3, l1.v2 = 0, l1.color = kRojo;
