@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pattern/puntadas_editar.h"
+#include "pattern/puntadas_tapiz.h"
 #include "pattern/recuento_clases.h"
 
 namespace pc {
@@ -83,6 +84,18 @@ TEST(PuntadasEditar, LaGomaQuitaLoDeMasArribaPrimero) {
     // A más de la tolerancia del pespunte que queda, tampoco lo quita.
     ASSERT_TRUE(borrar_bajo(*e, 6, 6, 2.5, 5.65, 0.1, 0.2, c));
     EXPECT_EQ(p.lineas().size(), 1u);
+
+    // Un pespunte a lo largo de un solo lado es un lado del perfilado: la goma lo quita de los
+    // dos puntos que lo comparten antes que la cruz.
+    Linea lado;
+    lado.u1 = 8, lado.v1 = 8, lado.u2 = 10, lado.v2 = 8, lado.color = kRojo;
+    ASSERT_TRUE(poner_pespunte(*e, lado));
+    ASSERT_TRUE(e->punto(5, 5).lado(kArriba) == kRojo || e->punto(5, 4).lado(kAbajo) == kRojo);
+    e->punto(5, 4).lado(kAbajo) = kRojo;
+    ASSERT_TRUE(borrar_bajo(*e, 6, 6, 5.5, 5.05, 0.1, 0.2, c));
+    EXPECT_EQ(e->punto(5, 5).lado(kArriba), kSinPerfil);
+    EXPECT_EQ(e->punto(5, 4).lado(kAbajo), kSinPerfil);
+    EXPECT_EQ(e->punto(5, 5).color, kAzul);
 }
 
 TEST(RecuentoClases, LasCeldasDeParcialesNoSonCrucesYElHiloPesaPorClase) {
