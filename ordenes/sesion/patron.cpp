@@ -50,7 +50,10 @@ void redibujar_todo(Sesion& s) {
     s.v.redibujar();
 }
 
-void lienzo_de_partida(Estado& e) { e.lado_lienzo = kLadoLienzo; }
+void lienzo_de_partida(Estado& e) {
+    e.lado_lienzo = kLadoLienzo;
+    acabar_pespunte(e);  // un pespunte empezado no sigue en otro tapiz
+}
 
 bool raton_pulsado(Sesion& s, Boton boton, int X, int Y, bool mayus) {
     Estado& e = s.e;
