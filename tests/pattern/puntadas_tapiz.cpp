@@ -1,5 +1,5 @@
 // Las otras puntadas frente a la rejilla: los cambios de color las llevan consigo y respetan la
-// tela bajo los parciales; lo que pinta puntos enteros quita los parciales de su celda.
+// tela bajo los parciales (que tampoco cuenta en la paleta del tapiz); lo que pinta puntos enteros quita los parciales de su celda.
 #include <gtest/gtest.h>
 
 #include "app/vista_nula.h"
@@ -22,6 +22,12 @@ TEST(PuntadasTapiz, LosCambiosDeColorLlevanLasOtrasYNoTocanLaTelaDeLosParciales)
     VistaNula v;
     ASSERT_TRUE(poner_parcial(*e, Parcial{2, 2, TipoParcial::kMedio, Diagonal::kBarra, Esquina::kArribaIzquierda, kAzul}));
     EXPECT_EQ(e->punto(2, 2).color, kBlanco);
+    // La tela bajo el parcial no es un punto blanco de la paleta del tapiz.
+    TablaHilos paleta;
+    MapaColores indice;
+    contar_colores(*e, Rango{1, 1, 4, 3}, paleta, indice, nullptr);
+    ASSERT_EQ(paleta.total, 1);
+    EXPECT_EQ(paleta[1].numero, 11);
     ASSERT_TRUE(poner_pespunte(*e, Linea{0, 0, 3, 3, kRojo, 1}));
     ASSERT_TRUE(poner_nudo(*e, Nudo{8, 6, kRojo, 2}));  // esquina de abajo a la derecha
     // Un pespunte a lo largo de un lado es perfilado, no pespunte.
