@@ -21,6 +21,13 @@ RespuestaSalir Dialogos::pregunta_con_grabar(const std::string& titulo, const st
     return pregunta(titulo, texto) ? RespuestaSalir::kSi : RespuestaSalir::kNo;
 }
 
+int Dialogos::pregunta_botones(const std::string& titulo, const std::string& texto,
+                                const std::vector<std::string>& botones) {
+    if (botones.empty()) return -1;
+    const int si = botones.size() > 1 ? 1 : 0;
+    return pregunta(titulo, texto) ? si : static_cast<int>(botones.size()) - 1;
+}
+
 void Vista::imprimir(const TrabajoImpresion&) {}
 
 bool Vista::imprimir_cuadernillo(const TrabajoCuadernillo&) { return true; }

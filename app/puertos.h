@@ -4,6 +4,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/tipos.h"
 
@@ -30,6 +31,11 @@ public:
     // Pregunta Sí/No con una tercera respuesta, "Grabar". Quien no la ofrece (la herramienta
     // por lotes) hace la pregunta Sí/No.
     virtual RespuestaSalir pregunta_con_grabar(const std::string& titulo, const std::string& texto);
+    // Pregunta con sus propios botones, en orden: el índice del pulsado, o -1 si se cierra sin
+    // elegir. Quien no la ofrece hace la pregunta Sí/No: Sí es el segundo botón (el que sigue
+    // adelante sin más) y No, el último.
+    virtual int pregunta_botones(const std::string& titulo, const std::string& texto,
+                                 const std::vector<std::string>& botones);
     // Elección de fichero para abrir o guardar. El filtro es del tipo
     // "Descripción|*.ext|Todos los Archivos|*.*". Sin valor si el usuario cancela.
     virtual std::optional<std::string> abrir(const std::string& filtro, const std::string& extension) = 0;

@@ -101,6 +101,11 @@ std::optional<DatosRecuperacion> leer_texto_recuperacion(std::string_view texto)
 
 std::string carpeta_recuperacion() { return carpeta_datos_usuario() + "/recuperacion"; }
 
+std::string CopiaRecuperacion::ruta_patron() const {
+    if (!es_fichero(base_ + ".oxs") && es_fichero(base_ + ".pc")) return base_ + ".pc";
+    return base_ + ".oxs";
+}
+
 std::unique_ptr<CopiaRecuperacion> CopiaRecuperacion::nueva(const std::string& carpeta) {
     // La carpeta, y las que le faltan por encima, sólo para el usuario.
     for (std::size_t barra = carpeta.find('/', 1);; barra = carpeta.find('/', barra + 1)) {
@@ -111,7 +116,9 @@ std::unique_ptr<CopiaRecuperacion> CopiaRecuperacion::nueva(const std::string& c
     for (int intento = 0; intento < 100; ++intento) {
         const std::string base = carpeta + "/" + letras_al_azar();
         // Un nombre que ya usa otra copia (viva o abandonada) no vale.
-        if (es_fichero(base + ".pc") || es_fichero(base + ".txt") || es_fichero(base + ".cerrojo")) continue;
+        if (es_fichero(base + ".oxs") || es_fichero(base + ".pc") || es_fichero(base + ".txt") ||
+            es_fichero(base + ".cerrojo"))
+            continue;
         Descriptor fd = tomar_cerrojo(base + ".cerrojo");
         if (fd.get() < 0) no_se_puede_crear(base + ".cerrojo", errno != 0 ? errno : EWOULDBLOCK);
         return std::unique_ptr<CopiaRecuperacion>(new CopiaRecuperacion(base, std::move(fd)));
@@ -127,7 +134,7 @@ std::vector<std::unique_ptr<CopiaRecuperacion>> CopiaRecuperacion::abandonadas(c
             const std::size_t punto = n.rfind('.');
             if (punto == std::string_view::npos) continue;
             const std::string_view ext = n.substr(punto);
-            if ((ext == ".pc" || ext == ".txt" || ext == ".cerrojo") && son_letras_al_azar(n.substr(0, punto)))
+            if ((ext == ".oxs" || ext == ".pc" || ext == ".txt" || ext == ".cerrojo") && son_letras_al_azar(n.substr(0, punto)))
                 nombres.emplace(n.substr(0, punto));
         }
         ::closedir(d);
@@ -163,12 +170,14 @@ CopiaRecuperacion::~CopiaRecuperacion() = default;
 
 void CopiaRecuperacion::grabar(std::string_view patron, const DatosRecuperacion& d) {
     // Primero el patrón: un texto nunca nombra una copia a medias.
-    escribir_fichero(base_ + ".pc", patron);
+    escribir_fichero(base_ + ".oxs", patron);
+    ::unlink((base_ + ".pc").c_str());  // la de una versión anterior, si la hubiera
     escribir_fichero(base_ + ".txt", texto_recuperacion(d));
     datos_ = d;
 }
 
 void CopiaRecuperacion::borrar() {
+    ::unlink((base_ + ".oxs").c_str());
     ::unlink((base_ + ".pc").c_str());
     ::unlink((base_ + ".txt").c_str());
     // El cerrojo se borra mientras se tiene: otro programa que lo abriese ahora lo vería tomado.

@@ -2,7 +2,9 @@
 // copia en la carpeta de datos del usuario (carpeta_recuperacion()) para ofrecerla al arrancar
 // si el programa o la máquina se cayeron. Cada copia son tres ficheros con el mismo nombre al
 // azar (12 letras minúsculas o cifras):
-//   NOMBRE.pc       el patrón, en el formato binario de siempre;
+//   NOMBRE.oxs      el patrón en OXS, con el perfilado y todas las puntadas (las copias de
+//                   versiones anteriores son NOMBRE.pc, en el formato binario, y se siguen
+//                   ofreciendo);
 //   NOMBRE.txt      un texto corto con el fichero original, la hora de la copia y la imagen;
 //   NOMBRE.cerrojo  el cerrojo (flock) que tiene tomado el programa dueño de la copia mientras
 //                   vive: el sistema lo suelta al morir el proceso, incluso con kill -9.
@@ -54,7 +56,8 @@ public:
     CopiaRecuperacion& operator=(const CopiaRecuperacion&) = delete;
 
     const DatosRecuperacion& datos() const { return datos_; }
-    std::string ruta_patron() const { return base_ + ".pc"; }
+    // El patrón de la copia: el .oxs, o el .pc de una copia antigua si sólo está ése.
+    std::string ruta_patron() const;
     // Graba el patrón y después el texto por la vía de grabación atómica. Lanza ErrorFichero.
     void grabar(std::string_view patron, const DatosRecuperacion& d);
     // Borra el patrón, el texto y el cerrojo.

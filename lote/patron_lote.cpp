@@ -39,11 +39,13 @@ bool grabar_patron(Entorno& ent, const std::string& ruta, const std::string& tit
         if (es_oxs(ruta)) {
             exportar_oxs_en(ent.sesion, ruta, titulo);
         } else if (es_pci(ruta)) {
+            if (const std::string aviso = aviso_no_guarda(*ent.estado, ".pci"); !aviso.empty() && !ent.estado->puntadas.vacia())
+                std::cerr << aviso << " Para conservarlo, conviértalo a .oxs.\n";
             grabar_pci_en(ent.sesion, ruta);
         } else {
             // Sin nadie a quien preguntar, el aviso de la ventana va a stderr y se graba.
-            if (const int lados = lados_sin_guardar_pc(*ent.estado); lados > 0)
-                std::cerr << aviso_perfilado_pc(lados) << " Para conservarlo, conviértalo a .oxs.\n";
+            if (const std::string aviso = aviso_no_guarda(*ent.estado, ".pc"); !aviso.empty())
+                std::cerr << aviso << " Para conservarlo, conviértalo a .oxs.\n";
             grabar_pc_en(ent.sesion, ruta);
         }
     });

@@ -69,10 +69,13 @@ long contar_por_filas(const Estado& e, Rango r, TablaHilos& paleta, MapaColores&
     // El color del punto anterior y su posición: en un tapiz los vecinos suelen repetir color.
     Color anterior = 0;
     int pos_anterior = 0;
+    const bool con_parciales = !e.puntadas.parciales().empty();
     for (int y = r.y1; y <= r.y2; ++y) {
         for (int x = r.x1; x <= r.x2; ++x) {
             const Punto& p = e.punto(x, y);
-            if (pos_anterior != 0 && p.color == anterior) {
+            if (con_parciales && e.puntadas.hay_parciales(x, y)) {
+                // Bajo los parciales hay tela, no un punto: sólo cuentan sus perfiles.
+            } else if (pos_anterior != 0 && p.color == anterior) {
                 ++paleta[pos_anterior].numero;
             } else {
                 pos_anterior = anadir(paleta, indice, p.color, 1);
@@ -123,6 +126,7 @@ inline std::int64_t lugar(int x, int y, int lado) {
 
 void contar_columnas(const Estado& e, Rango r, int x1, int x2, ColoresTramo& t) {
     t.indice.vaciar();
+    const bool con_parciales = !e.puntadas.parciales().empty();
     for (int x = x1; x <= x2 && !t.desbordado; ++x) {
         // Por columnas de arriba abajo el lugar sólo crece: el punto que repite el color del
         // anterior no cambia su primer lugar.
@@ -130,7 +134,9 @@ void contar_columnas(const Estado& e, Rango r, int x1, int x2, ColoresTramo& t) 
         int pos_anterior = 0;
         for (int y = r.y1; y <= r.y2; ++y) {
             const Punto& p = e.punto(x, y);
-            if (pos_anterior != 0 && p.color == anterior) {
+            if (con_parciales && e.puntadas.hay_parciales(x, y)) {
+                // Bajo los parciales hay tela, no un punto: sólo cuentan sus perfiles.
+            } else if (pos_anterior != 0 && p.color == anterior) {
                 ++t.cuenta[static_cast<std::size_t>(pos_anterior - 1)].numero;
             } else {
                 pos_anterior = t.anadir(p.color, 1, lugar(x, y, 0), false);

@@ -29,6 +29,11 @@ RespuestaSalir DialogosAnotados::pregunta_con_grabar(const std::string& titulo, 
     return d_.pregunta_con_grabar(titulo, texto);
 }
 
+int DialogosAnotados::pregunta_botones(const std::string& titulo, const std::string& texto,
+                                       const std::vector<std::string>& botones) {
+    return d_.pregunta_botones(titulo, texto, botones);
+}
+
 std::optional<std::string> DialogosAnotados::anotar(std::optional<std::string> f) {
     fichero_ = f;
     return f;

@@ -129,6 +129,21 @@ RespuestaSalir DialogosQt::pregunta_con_grabar(const std::string& titulo, const 
     return r == QMessageBox::Yes ? RespuestaSalir::kSi : RespuestaSalir::kNo;
 }
 
+int DialogosQt::pregunta_botones(const std::string& titulo, const std::string& texto,
+                                 const std::vector<std::string>& botones) {
+    QMessageBox caja(QMessageBox::Question, q(titulo), q(texto), QMessageBox::NoButton, padre_);
+    std::vector<QPushButton*> b;
+    for (const std::string& t : botones) b.push_back(caja.addButton(q(t), QMessageBox::ActionRole));
+    if (!b.empty()) {
+        caja.setDefaultButton(b.front());
+        caja.setEscapeButton(b.back());
+    }
+    caja.exec();
+    for (std::size_t i = 0; i < b.size(); ++i)
+        if (caja.clickedButton() == b[i]) return static_cast<int>(i);
+    return -1;
+}
+
 std::optional<std::string> DialogosQt::abrir(const std::string& filtro, const std::string& extension) {
     const QString f = elegir_fichero(padre_, filtro, extension, false);
     if (f.isEmpty()) return std::nullopt;

@@ -26,6 +26,8 @@ public:
     void mensaje(const std::string& texto) override;
     bool pregunta(const std::string& titulo, const std::string& texto) override;
     RespuestaSalir pregunta_con_grabar(const std::string& titulo, const std::string& texto) override;
+    int pregunta_botones(const std::string& titulo, const std::string& texto,
+                         const std::vector<std::string>& botones) override;
     std::optional<std::string> abrir(const std::string& filtro, const std::string& extension) override;
     std::optional<std::string> guardar(const std::string& filtro, const std::string& extension) override;
     void error(const std::string& texto) override;

@@ -84,6 +84,7 @@ std::unique_ptr<Estado> diseno_aparte(const Estado& e) {
 void poner_diseno_leido(Sesion& s, const Estado& leido, const std::string& fichero) {
     Estado& e = s.e;
     e.puntos = leido.puntos;
+    e.puntadas = leido.puntadas;
     e.ancho = leido.ancho;
     e.alto = leido.alto;
     zona_completa(e);
@@ -162,20 +163,53 @@ int lados_sin_guardar_pc(const Estado& e) {
     return static_cast<int>(contar_pespuntes(e, ancho_tapiz(e), alto_tapiz(e)));
 }
 
-std::string aviso_perfilado_pc(int lados) {
-    return "El fichero .pc no guarda el perfilado (" +
-           (lados == 1 ? std::string("1 lado se perderá") : std::to_string(lados) + " lados se perderán") + ").";
+std::string texto_conteo(const ConteoPuntadas& n, long lados_perfilado) {
+    const struct {
+        long cuantos;
+        const char* uno;
+        const char* varios;
+    } clases[] = {
+        {lados_perfilado, "lado de perfilado", "lados de perfilado"},
+        {n.medios, "medio punto", "medios puntos"},
+        {n.tres_cuartos, "tres cuartos", "tres cuartos"},
+        {n.cuartos, "cuarto", "cuartos"},
+        {n.petits, "petit", "petits"},
+        {n.pespuntes, "pespunte", "pespuntes"},
+        {n.nudos, "nudo", "nudos"},
+    };
+    std::string lista;
+    for (const auto& c : clases) {
+        if (c.cuantos == 0) continue;
+        if (!lista.empty()) lista += ", ";
+        lista += std::to_string(c.cuantos) + " " + (c.cuantos == 1 ? c.uno : c.varios);
+    }
+    return lista;
+}
+
+std::string aviso_no_guarda(const Estado& e, const std::string& extension) {
+    const std::string lista = texto_conteo(contar(e.puntadas), lados_sin_guardar_pc(e));
+    if (lista.empty()) return "";
+    return "El fichero " + extension + " no guarda: " + lista + ".";
+}
+
+bool seguir_grabando_sin(Sesion& s, const std::string& titulo, const std::string& extension) {
+    // El .pci nunca avisó del perfilado: un diseño sólo con puntos enteros y perfilado se graba
+    // como siempre; con otras puntadas se nombra todo lo que se pierde.
+    if (extension == ".pci" && s.e.puntadas.vacia()) return true;
+    const std::string aviso = aviso_no_guarda(s.e, extension);
+    if (aviso.empty()) return true;
+    switch (s.d.pregunta_botones(titulo, aviso, {"Grabar como OXS", "Grabar igualmente", "Cancelar"})) {
+        case 0: exportar_oxs(s); return false;
+        case 1: return true;
+        default: return false;
+    }
 }
 
 void grabar_punto_cruz(Sesion& s) {
     construir_paleta(s, false);
-    // El formato no tiene sitio para el perfilado: antes de elegir el fichero se avisa de lo
-    // que se perdería, y con "No" no se graba.
-    if (const int lados = lados_sin_guardar_pc(s.e);
-        lados > 0 && !s.d.pregunta("Grabar Punto Cruz", aviso_perfilado_pc(lados) +
-                                                            " ¿Desea grabarlo igualmente? Para conservarlo, use "
-                                                            "Archivo → Exportar OXS."))
-        return;
+    // El formato no tiene sitio para el perfilado ni las otras puntadas: antes de elegir el
+    // fichero se avisa de lo que se perdería.
+    if (!seguir_grabando_sin(s, "Grabar Punto Cruz", ".pc")) return;
     const auto fichero = s.d.guardar(kFiltroPc, kExtensionPc);
     if (!fichero) return;
     escribir_pc(s, *fichero);
@@ -205,6 +239,7 @@ void cargar_pci(Sesion& s, const std::string& fichero) {
     e.ancho = std::to_string(ancho);
     zona_completa(e);
     e.puntos = leido->puntos;
+    e.puntadas.vaciar();
     redibujar_todo(s);
     e.paleta.total = 0;
     mostrar_fichero(s, fichero);
@@ -212,6 +247,7 @@ void cargar_pci(Sesion& s, const std::string& fichero) {
 
 void grabar_pci(Sesion& s) {
     construir_paleta(s, false);
+    if (!seguir_grabando_sin(s, "Grabar fichero de impresión", ".pci")) return;
     const auto fichero = s.d.guardar(kFiltroGrabarPci, kExtensionPci);
     if (!fichero) return;
     escribir_pci(s, *fichero);

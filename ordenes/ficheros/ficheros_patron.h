@@ -38,10 +38,21 @@ void poner_diseno_leido(Sesion& s, const Estado& leido, const std::string& fiche
 
 // Lados perfilados que se perderían al grabar el tapiz en un fichero .pc, que no los guarda.
 int lados_sin_guardar_pc(const Estado& e);
-// "El fichero .pc no guarda el perfilado (N lados se perderán)."
-std::string aviso_perfilado_pc(int lados);
+// Lo que se perdería al grabar el diseño en un fichero .pc o .pci (extension ".pc" o ".pci"),
+// que sólo guardan los puntos enteros: "El fichero .pc no guarda: 120 lados de perfilado, 300
+// medios puntos, 45 pespuntes, 8 nudos." Vacío si no se pierde nada.
+std::string aviso_no_guarda(const Estado& e, const std::string& extension);
+// "2 medios puntos, 1 tres cuartos, 1 petit, 3 pespuntes, 1 nudo": cada clase con puntadas, en
+// singular o plural; vacío si no hay ninguna.
+std::string texto_conteo(const ConteoPuntadas& n, long lados_perfilado = 0);
+// Antes de grabar un .pc (o un .pci con otras puntadas: el perfilado solo no se avisa en el
+// .pci) que perdería algo, pregunta con "Grabar como OXS", "Grabar
+// igualmente" y "Cancelar". true si hay que seguir grabando; con "Grabar como OXS" se exporta
+// el OXS (eligiendo el fichero) y devuelve false.
+bool seguir_grabando_sin(Sesion& s, const std::string& titulo, const std::string& extension);
 
-// Si el tapiz tiene perfilado, primero pregunta si se graba igualmente (con "No" no se graba).
+// Si el tapiz tiene perfilado u otras puntadas que el .pc no guarda, primero lo dice y pregunta
+// (seguir_grabando_sin).
 void grabar_punto_cruz(Sesion& s);   // "Grabar Punto Cruz"
 // Escribe el fichero de patrón binario en esa ruta, sin preguntar (tras reconstruir la
 // paleta como la orden de grabar). Lo usan la orden de grabar y la herramienta por lotes.

@@ -28,6 +28,7 @@ void pintar_paleta_dmc(Sesion& s) {
     const Color blanco = color_de_hilo(e, "Blanco");
     for (int x = 1; x <= kAncho; ++x)
         for (int y = 1; y <= kAlto; ++y) e.punto(x, y).color = blanco;
+    e.puntadas.vaciar();  // la carta es un diseño nuevo, sólo de puntos enteros
 
     // Una columna de la carta por cada columna del catálogo, de arriba abajo. Lo que cae
     // fuera de 19 × 30 no se ve, pero se guarda mientras quepa en la rejilla.

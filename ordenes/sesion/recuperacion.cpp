@@ -7,7 +7,9 @@
 #include "app/errores.h"
 #include "app/texto.h"
 #include "files/fichero_pc.h"
+#include "files/oxs.h"
 #include "ordenes/ficheros/ficheros_patron.h"
+#include "ordenes/ficheros/oxs.h"
 
 namespace pc {
 
@@ -21,8 +23,9 @@ std::string dos_cifras(int n) { return (n < 10 ? "0" : "") + std::to_string(n); 
 
 struct Recuperacion::Trabajo {
     bool borrar = false;
-    std::vector<ColumnaPuntos> columnas;  // 0..ancho
-    std::string version;
+    // Lo que el OXS necesita del diseño: la rejilla (columnas 0..ancho), las otras puntadas,
+    // los hilos con su marca (los nombres de la paleta) y la versión.
+    std::unique_ptr<Estado> estado;
     int ancho = 0, alto = 0;
     DatosRecuperacion datos;
 };
@@ -63,7 +66,8 @@ std::optional<DatosRecuperacion> Recuperacion::ofrecer(Sesion& s) {
     }
     for (auto& c : lista) {
         if (s.d.pregunta(kTitulo, pregunta_recuperacion(c->datos()))) {
-            if (cargar_pc_leido(s, c->ruta_patron(), kFormatoBinario)) {
+            const std::string ruta = c->ruta_patron();
+            if (es_oxs(ruta) ? cargar_oxs(s, ruta) : cargar_pc_leido(s, ruta, kFormatoBinario)) {
                 const DatosRecuperacion d = c->datos();
                 // El diseño es el del fichero original, no el de la copia.
                 mostrar_fichero(s, d.original);
@@ -97,8 +101,12 @@ void Recuperacion::grabar(const Estado& e, const std::string& original, const st
         alto < 1 || alto > kMaxPuntos)
         return;
     auto t = std::make_unique<Trabajo>();
-    t->columnas.assign(e.puntos.begin(), e.puntos.begin() + ancho + 1);
-    t->version = e.version;
+    t->estado = crear_estado();
+    std::copy(e.puntos.begin(), e.puntos.begin() + ancho + 1, t->estado->puntos.begin());
+    t->estado->puntadas = e.puntadas;
+    t->estado->hilos = e.hilos;
+    t->estado->marca = e.marca;
+    t->estado->version = e.version;
     t->ancho = ancho;
     t->alto = alto;
     t->datos = {original, static_cast<std::int64_t>(std::time(nullptr)), imagen};
@@ -157,7 +165,10 @@ void Recuperacion::hilo() {
                 if (copia_) copia_->borrar();
                 copia_.reset();
             } else {
-                const std::string patron = codificar_pc(t->columnas.data(), t->version, t->ancho, t->alto);
+                const std::string titulo = t->datos.original.empty()
+                                               ? std::string("Sin título")
+                                               : std::filesystem::path(t->datos.original).stem().string();
+                const std::string patron = codificar_oxs(*t->estado, t->ancho, t->alto, titulo);
                 if (!copia_) copia_ = CopiaRecuperacion::nueva(carpeta_);
                 copia_->grabar(patron, t->datos);
             }

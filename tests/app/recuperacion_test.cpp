@@ -66,7 +66,8 @@ TEST(CopiaRecuperacion, LaDeUnProgramaVivoNoSeOfreceYLaDeUnoMuertoSi) {
     EXPECT_TRUE(fs::exists(carpeta + "/notas.txt"));
 
     // Una copia sin texto (o con uno que no se entiende) se ofrece con la hora de su patrón.
-    fs::remove(lista[1]->ruta_patron().substr(0, lista[1]->ruta_patron().size() - 3) + ".txt");
+    ASSERT_TRUE(lista[1]->ruta_patron().ends_with(".oxs"));
+    fs::remove(lista[1]->ruta_patron().substr(0, lista[1]->ruta_patron().size() - 4) + ".txt");
     lista[0]->borrar();
     lista.clear();
     lista = CopiaRecuperacion::abandonadas(carpeta);
@@ -74,6 +75,12 @@ TEST(CopiaRecuperacion, LaDeUnProgramaVivoNoSeOfreceYLaDeUnoMuertoSi) {
     EXPECT_EQ(lista[0]->datos().original, "");
     EXPECT_GT(lista[0]->datos().hora, 1'000'000'000);
     EXPECT_EQ(prueba::leer_bytes(viva->ruta_patron()), "patrón vivo");
+
+    // La copia .pc de una versión anterior se sigue ofreciendo.
+    { std::ofstream(carpeta + "/vieja0000001.pc") << "patrón viejo"; }
+    const auto viejas = CopiaRecuperacion::abandonadas(carpeta);
+    ASSERT_EQ(viejas.size(), 1u);
+    EXPECT_EQ(viejas[0]->ruta_patron(), carpeta + "/vieja0000001.pc");
 }
 
 }  // namespace

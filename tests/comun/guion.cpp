@@ -35,6 +35,10 @@ DialogosGuion& DialogosGuion::contestar_grabar() {
     respuestas_.push_back({Tipo::kPregunta, std::nullopt, false, true});
     return *this;
 }
+DialogosGuion& DialogosGuion::pulsar(int boton) {
+    respuestas_.push_back({Tipo::kPregunta, std::nullopt, false, false, boton});
+    return *this;
+}
 DialogosGuion& DialogosGuion::fichero(std::optional<std::string> f) {
     respuestas_.push_back({Tipo::kAbrir, std::move(f)});
     return *this;
@@ -75,6 +79,18 @@ RespuestaSalir DialogosGuion::pregunta_con_grabar(const std::string& titulo, con
     const Respuesta r = siguiente(Tipo::kPregunta, titulo + " / " + texto);
     if (r.grabar) return RespuestaSalir::kGrabar;
     return r.si ? RespuestaSalir::kSi : RespuestaSalir::kNo;
+}
+
+int DialogosGuion::pregunta_botones(const std::string& titulo, const std::string& texto,
+                                    const std::vector<std::string>& botones) {
+    std::string todo = texto;
+    for (const std::string& b : botones) todo += " [" + b + "]";
+    llamadas_.push_back({Tipo::kPregunta, titulo, todo});
+    const Respuesta r = siguiente(Tipo::kPregunta, titulo + " / " + texto);
+    if (r.boton >= 0) return r.boton;
+    // Un Sí/No, como lo contesta quien no ofrece botones: Sí sigue adelante (el segundo).
+    if (botones.empty()) return -1;
+    return r.si ? (botones.size() > 1 ? 1 : 0) : static_cast<int>(botones.size()) - 1;
 }
 
 std::optional<std::string> DialogosGuion::abrir(const std::string& filtro, const std::string& extension) {

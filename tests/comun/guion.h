@@ -32,6 +32,7 @@ public:
     DialogosGuion& cancelar_entrada();                    // la entrada devuelve el defecto
     DialogosGuion& contestar(bool si);                    // a una pregunta
     DialogosGuion& contestar_grabar();                    // "Grabar" a la pregunta de salir
+    DialogosGuion& pulsar(int boton);                     // a una pregunta con botones
     DialogosGuion& fichero(std::optional<std::string> f); // a abrir o guardar (nullopt: cancelar)
     DialogosGuion& carpeta(std::optional<std::string> c); // a elegir carpeta (nullopt: cancelar)
 
@@ -40,6 +41,8 @@ public:
     void mensaje(const std::string& texto) override;
     bool pregunta(const std::string& titulo, const std::string& texto) override;
     RespuestaSalir pregunta_con_grabar(const std::string& titulo, const std::string& texto) override;
+    int pregunta_botones(const std::string& titulo, const std::string& texto,
+                         const std::vector<std::string>& botones) override;
     std::optional<std::string> abrir(const std::string& filtro, const std::string& extension) override;
     std::optional<std::string> guardar(const std::string& filtro, const std::string& extension) override;
     void error(const std::string& texto) override;
@@ -61,6 +64,7 @@ private:
         std::optional<std::string> texto;
         bool si = false;
         bool grabar = false;
+        int boton = -1;
     };
     Respuesta siguiente(Tipo tipo, const std::string& que);
     std::deque<Respuesta> respuestas_;

@@ -42,7 +42,7 @@ const char* const kVariableHijo = "PC_HIJO_RECUPERACION";
 std::size_t copias(const std::string& carpeta) {
     std::size_t n = 0;
     std::error_code ec;
-    for (const auto& f : fs::directory_iterator(carpeta, ec)) n += f.path().extension() == ".pc";
+    for (const auto& f : fs::directory_iterator(carpeta, ec)) n += f.path().extension() == ".oxs";
     return n;
 }
 
@@ -158,8 +158,9 @@ TEST(RecuperacionVentana, TrasUnKillMenos9SeOfreceElDisenoPuntoPorPunto) {
     EXPECT_EQ(negros, 1);  // el punto pintado antes de morir
     EXPECT_EQ(f.windowTitle().toStdString(), "Sin título* - Punto de Cruz by Tarvelo");
 
-    // Grabar el diseño borra la copia.
-    g.fichero(datos + "/recuperado.pc");
+    // Grabar el diseño borra la copia. La copia guardó también el perfilado de la carta, que el
+    // .pc no guarda: se graba igualmente.
+    g.pulsar(1).fichero(datos + "/recuperado.pc");
     elegir(&f, "GrabarPuntoCruz1");
     f.recuperacion().recuperacion().esperar();
     EXPECT_EQ(copias(recuperacion), 0u);

@@ -124,15 +124,14 @@ TEST(OrdenesOxs, GrabarPcConPerfiladoPreguntaAntes) {
     const std::string ruta = tmp / "d.pc";
     Sesiones a;
     diseno_perfilado(a.e);
-    a.d.contestar(false);
+    a.d.pulsar(2);  // Cancelar
     grabar_punto_cruz(a.s);
     ASSERT_EQ(a.d.llamadas().size(), 1u);
     EXPECT_EQ(a.d.llamadas()[0].tipo, Tipo::kPregunta);
     EXPECT_EQ(a.d.llamadas()[0].titulo, "Grabar Punto Cruz");
     EXPECT_EQ(a.d.llamadas()[0].texto,
-              "El fichero .pc no guarda el perfilado (2 lados se perderán). ¿Desea grabarlo igualmente? Para "
-              "conservarlo, use Archivo → Exportar OXS.");
-    a.d.contestar(true).fichero(ruta);
+              "El fichero .pc no guarda: 2 lados de perfilado. [Grabar como OXS] [Grabar igualmente] [Cancelar]");
+    a.d.pulsar(1).fichero(ruta);
     grabar_punto_cruz(a.s);
     EXPECT_TRUE(std::filesystem::exists(ruta));
 
@@ -141,7 +140,23 @@ TEST(OrdenesOxs, GrabarPcConPerfiladoPreguntaAntes) {
     a.e.punto(1, 2).lado(kArriba) = rgb(2, 2, 2);
     a.e.punto(3, 2).lado(kIzquierda) = -1;
     EXPECT_EQ(lados_sin_guardar_pc(a.e), 1);
-    EXPECT_EQ(aviso_perfilado_pc(1), "El fichero .pc no guarda el perfilado (1 lado se perderá).");
+    EXPECT_EQ(aviso_no_guarda(a.e, ".pc"), "El fichero .pc no guarda: 1 lado de perfilado.");
+    // Cada clase con su número, en singular y en plural.
+    a.e.puntadas.poner(Parcial{1, 1, TipoParcial::kMedio}, 3, 2);
+    a.e.puntadas.poner(Parcial{2, 1, TipoParcial::kMedio}, 3, 2);
+    a.e.puntadas.poner(Parcial{3, 1, TipoParcial::kTresCuartos, Diagonal::kBarra, Esquina::kArribaIzquierda}, 3, 2);
+    a.e.puntadas.poner(Parcial{1, 2, TipoParcial::kPetit}, 3, 2);
+    a.e.puntadas.poner(Linea{0, 0, 3, 3, 0, 1}, 3, 2);
+    a.e.puntadas.poner(Nudo{1, 1, 0, 2}, 3, 2);
+    a.e.puntadas.poner(Nudo{2, 1, 0, 2}, 3, 2);
+    EXPECT_EQ(aviso_no_guarda(a.e, ".pci"),
+              "El fichero .pci no guarda: 1 lado de perfilado, 2 medios puntos, 1 tres cuartos, 1 petit, 1 pespunte, "
+              "2 nudos.");
+    // "Grabar como OXS" graba el OXS, no el .pc.
+    a.d.pulsar(0).fichero(tmp / "d.oxs");
+    grabar_punto_cruz(a.s);
+    EXPECT_TRUE(std::filesystem::exists(tmp / "d.oxs"));
+    a.e.puntadas.vaciar();
     for (int x = 1; x <= 3; ++x)
         for (int y = 1; y <= 2; ++y) a.e.punto(x, y).perfil = {-1, -1, -1, -1};
     a.d.fichero(ruta);
@@ -154,7 +169,8 @@ TEST(LoteConvertir, OxsEnLasDosDireccionesYExtensionDesconocida) {
     Sesiones a;
     diseno_perfilado(a.e);
     prueba::escribir_bytes(tmp / "a.pc", codificar_pc(a.e, 3, 2));
-    // Un fichero ajeno con un medio punto: se avisa de lo omitido y se reescribe en nuestra forma.
+    // Un fichero ajeno con un tres cuartos y un pespunte de dos lados: se reescribe en nuestra
+    // forma con los dos.
     prueba::escribir_bytes(tmp / "ajeno.oxs", R"(<chart><properties chartwidth="2" chartheight="1"/>
 <palette><palette_item index="0" color="FFFFFF"/><palette_item index="1" number="DMC    310" color="020202"/></palette>
 <fullstitches><stitch x="1" y="0" palindex="1"/></fullstitches>
@@ -173,20 +189,20 @@ TEST(LoteConvertir, OxsEnLasDosDireccionesYExtensionDesconocida) {
 
     r = prueba::ejecutar_lote("convertir " + q(tmp / "ajeno.oxs") + " " + q(tmp / "c.oxs"));
     ASSERT_EQ(r.codigo, 0) << r.errores;
-    EXPECT_EQ(r.errores, "Se omitieron: 1 medio punto\n");
+    EXPECT_EQ(r.errores, "");
     auto c = crear_estado();
     leer_oxs(*c, prueba::leer_bytes(tmp / "c.oxs"));
     EXPECT_EQ(c->punto(1, 1).color, kBlanco);
     EXPECT_EQ(c->punto(2, 1).color, rgb(2, 2, 2));
-    EXPECT_EQ(c->punto(1, 1).lado(kAbajo), rgb(2, 2, 2));
-    EXPECT_EQ(c->punto(2, 1).lado(kAbajo), rgb(2, 2, 2));
+    EXPECT_EQ(c->puntadas.parciales(), (std::vector<Parcial>{{1, 1, TipoParcial::kTresCuartos, Diagonal::kInvertida,
+                                                              Esquina::kAbajoIzquierda, rgb(2, 2, 2)}}));
+    EXPECT_EQ(c->puntadas.lineas(), (std::vector<Linea>{{0, 2, 4, 2, rgb(2, 2, 2), 1}}));
     EXPECT_NE(prueba::leer_bytes(tmp / "c.oxs").find(R"(software="Punto de Cruz")"), std::string::npos);
 
-    // A .pc: se graba, avisando del perfilado que se pierde.
+    // A .pc: se graba, avisando de lo que se pierde.
     r = prueba::ejecutar_lote("convertir " + q(tmp / "c.oxs") + " " + q(tmp / "d.pc"));
     ASSERT_EQ(r.codigo, 0) << r.errores;
-    EXPECT_EQ(r.errores,
-              "El fichero .pc no guarda el perfilado (2 lados se perderán). Para conservarlo, conviértalo a .oxs.\n");
+    EXPECT_EQ(r.errores, "El fichero .pc no guarda: 1 tres cuartos, 1 pespunte. Para conservarlo, conviértalo a .oxs.\n");
     EXPECT_TRUE(std::filesystem::exists(tmp / "d.pc"));
 
     // Una extensión de salida desconocida no se escribe.

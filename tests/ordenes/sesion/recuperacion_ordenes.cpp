@@ -11,6 +11,7 @@
 #include <random>
 
 #include "ordenes/sesion/recuperacion.h"
+#include "pattern/puntadas_tapiz.h"
 #include "tests/comun/banco.h"
 #include "tests/files/ayuda_ficheros.h"
 
@@ -20,13 +21,18 @@ namespace {
 namespace fs = std::filesystem;
 using prueba::Tipo;
 
-// Un tapiz de 700 x 700 al azar (siempre el mismo).
+// Un tapiz de 700 x 700 al azar (siempre el mismo), con un lado perfilado, un medio punto, un
+// pespunte y un nudo, que la copia también guarda.
 void tapiz_al_azar(Estado& e) {
     std::mt19937 azar(7);
     e.ancho = "700";
     e.alto = "700";
     for (int x = 1; x <= 700; ++x)
         for (int y = 1; y <= 700; ++y) e.punto(x, y) = {static_cast<Color>(azar() % 8 * 0x1F1F1F), {-1, -1, -1, -1}};
+    e.punto(3, 3).lado(kArriba) = 0x1F1F1F;
+    poner_parcial(e, Parcial{5, 5, TipoParcial::kMedio, Diagonal::kBarra, Esquina::kArribaIzquierda, 0x3E3E3E});
+    poner_pespunte(e, Linea{0, 0, 7, 3, 0x1F1F1F, 2});
+    poner_nudo(e, Nudo{9, 9, 0, 3});
 }
 
 // Un programa que graba su copia y muere sin salir bien (un proceso hijo que no borra nada).
@@ -48,7 +54,7 @@ void programa_que_muere(const std::string& carpeta, const std::string& original)
 
 std::size_t copias(const std::string& carpeta) {
     std::size_t n = 0;
-    for (const auto& f : fs::directory_iterator(carpeta)) n += f.path().extension() == ".pc";
+    for (const auto& f : fs::directory_iterator(carpeta)) n += f.path().extension() == ".oxs";
     return n;
 }
 
@@ -100,6 +106,9 @@ TEST(Recuperacion, NoSeBorraONoYSiVuelveElDisenoPuntoPorPunto) {
         for (int x = 1; x <= 700; ++x)
             for (int y = 1; y <= 700; ++y) distintos += b.e.punto(x, y).color != esperado->punto(x, y).color;
         EXPECT_EQ(distintos, 0);
+        EXPECT_EQ(b.e.punto(3, 3).lado(kArriba), 0x1F1F1F);
+        EXPECT_TRUE(b.e.puntadas == esperado->puntadas);
+        EXPECT_EQ(b.e.puntadas.lineas().size(), 1u);
         EXPECT_EQ(b.v.paneles[2], "/home/ana/diseño.pc");
         EXPECT_EQ(b.e.fichero_abierto, "/home/ana/diseño.pc");
         // Ahora es la copia de este programa: se graba encima, y al salir se borra.

@@ -1,0 +1,96 @@
+// El .oxs de un tapiz de 700 x 700 con 100 colores y, además de los puntos enteros, 100.000
+// parciales (medios puntos, cuartos, tres cuartos y petits), 50.000 pespuntes cortos en
+// cualquier dirección y 10.000 nudos: exportar e importar enteros, como las órdenes del menú.
+// También lo que cuesta anotar en el historial un paso que sólo pone un parcial.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <random>
+
+#include "app/historial.h"
+#include "app/imagen_memoria.h"
+#include "app/vista_nula.h"
+#include "bench/comun_fiel.h"
+#include "files/oxs.h"
+#include "ordenes/ficheros/oxs.h"
+#include "pattern/puntadas_tapiz.h"
+
+namespace {
+
+struct Banco {
+    std::unique_ptr<pc::Estado> estado = pc::medir::estado_dmc();
+    pc::medir::DialogosCallados d;
+    pc::VistaNula v;
+    pc::ImagenMemoria img;
+    pc::Sesion s{*estado, d, v, img};
+    std::string ruta = (std::filesystem::temp_directory_path() / "bench_oxs_puntadas_700.oxs").string();
+
+    Banco() {
+        pc::Estado& e = *estado;
+        e.ancho = "700";
+        e.alto = "700";
+        std::mt19937 azar(25);
+        const auto color = [&] { return e.hilos[1 + static_cast<int>(azar() % 100)].color; };
+        for (int y = 1; y <= 700; ++y)
+            for (int x = 1; x <= 700; ++x) e.punto(x, y) = pc::Punto{color(), {-1, -1, -1, -1}};
+        auto al = [&](int n) { return static_cast<int>(azar() % static_cast<unsigned>(n)); };
+        while (e.puntadas.parciales().size() < 100000) {
+            pc::Parcial p{static_cast<std::int16_t>(1 + al(700)), static_cast<std::int16_t>(1 + al(700)),
+                          static_cast<pc::TipoParcial>(al(4)), static_cast<pc::Diagonal>(al(2)),
+                          static_cast<pc::Esquina>(al(4)), color()};
+            pc::poner_parcial(e, p);
+        }
+        while (e.puntadas.lineas().size() < 50000) {
+            const int u = al(1401), v = al(1401);
+            pc::Linea l{static_cast<std::int16_t>(u), static_cast<std::int16_t>(v),
+                        static_cast<std::int16_t>(std::clamp(u + al(13) - 6, 0, 1400)),
+                        static_cast<std::int16_t>(std::clamp(v + al(13) - 6, 0, 1400)), color(), 1};
+            if (!pc::Puntadas::es_lado_de_celda(l)) e.puntadas.poner(l, 700, 700);
+        }
+        while (e.puntadas.nudos().size() < 10000)
+            e.puntadas.poner(pc::Nudo{static_cast<std::int16_t>(al(1401)), static_cast<std::int16_t>(al(1401)), color(), 2},
+                             700, 700);
+    }
+    ~Banco() { std::filesystem::remove(ruta); }
+};
+
+void contadores(benchmark::State& st, const Banco& b) {
+    if (std::filesystem::exists(b.ruta))
+        st.counters["MB"] = static_cast<double>(std::filesystem::file_size(b.ruta)) / (1 << 20);
+}
+
+void BM_ExportarOxsPuntadas700(benchmark::State& st) {
+    Banco b;
+    for (auto _ : st) pc::exportar_oxs_en(b.s, b.ruta, "Medición");
+    contadores(st, b);
+}
+BENCHMARK(BM_ExportarOxsPuntadas700)->Unit(benchmark::kMillisecond);
+
+void BM_ImportarOxsPuntadas700(benchmark::State& st) {
+    Banco b;
+    pc::exportar_oxs_en(b.s, b.ruta, "Medición");
+    for (auto _ : st) benchmark::DoNotOptimize(pc::cargar_oxs(b.s, b.ruta));
+    contadores(st, b);
+}
+BENCHMARK(BM_ImportarOxsPuntadas700)->Unit(benchmark::kMillisecond);
+
+// Un clic de la herramienta de medio punto en ese diseño: poner el parcial y anotar el paso.
+void BM_HistorialUnParcial700(benchmark::State& st) {
+    Banco b;
+    pc::Historial h;
+    h.empezar(*b.estado);
+    int k = 0;
+    for (auto _ : st) {
+        const pc::Parcial p{static_cast<std::int16_t>(1 + k % 700), static_cast<std::int16_t>(1 + (k / 700) % 700),
+                            pc::TipoParcial::kMedio, static_cast<pc::Diagonal>(k % 2), pc::Esquina::kArribaIzquierda, 0};
+        ++k;
+        pc::poner_parcial(*b.estado, p);
+        benchmark::DoNotOptimize(h.anotar(*b.estado, "Medio punto"));
+    }
+}
+BENCHMARK(BM_HistorialUnParcial700)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
