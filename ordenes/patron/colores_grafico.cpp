@@ -1,6 +1,5 @@
 #include "ordenes/patron/colores_grafico.h"
 
-#include <algorithm>
 #include <unordered_map>
 
 #include "ordenes/sesion/patron.h"
@@ -12,33 +11,16 @@ namespace pc {
 
 namespace {
 
-// Con puntadas de las otras clases: cada color lleva su recuento, las celdas con parciales
-// dejan de contar como cruces enteras (bajo ellas está la tela) y se añaden los colores que
-// sólo tienen puntadas de esas clases.
+// Con puntadas de las otras clases: cada color lleva su recuento y se añaden los colores que
+// sólo tienen puntadas de esas clases (las celdas con parciales ya no cuentan como puntos en la
+// paleta: bajo ellas está la tela).
 void anadir_otras_clases(const Estado& e, int ancho, int alto, const TablaHilos& paleta_imp,
                          std::vector<ColorGrafico>& lista) {
     const RecuentoPorClases recuento = recuento_por_clases(e, ancho, alto, false);
-    std::unordered_map<Color, long> bajo_parciales;
-    std::vector<std::pair<int, int>> celdas;
-    celdas.reserve(e.puntadas.parciales().size());
-    for (const Parcial& p : e.puntadas.parciales())
-        if (p.x >= 1 && p.y >= 1 && p.x <= ancho && p.y <= alto) celdas.emplace_back(p.x, p.y);
-    std::sort(celdas.begin(), celdas.end());
-    celdas.erase(std::unique(celdas.begin(), celdas.end()), celdas.end());
-    for (const auto& [x, y] : celdas) ++bajo_parciales[e.punto(x, y).color];
-
     std::unordered_map<Color, bool> listado;
-    std::vector<ColorGrafico> quedan;
-    quedan.reserve(lista.size() + recuento.colores.size());
     for (ColorGrafico& g : lista) {
         listado[g.color] = true;
-        const bool solo_perfil = g.puntos == 0;
-        const auto it = bajo_parciales.find(g.color);
-        if (it != bajo_parciales.end()) g.puntos -= static_cast<int>(std::min<long>(it->second, g.puntos));
         if (const RecuentoClases* r = recuento.de(g.color)) g.clases = *r;
-        // Un color que sólo estaba en las celdas de los parciales (la tela) ya no se usa.
-        if (!solo_perfil && g.puntos == 0 && g.clases.vacio()) continue;
-        quedan.push_back(std::move(g));
     }
     for (const RecuentoClases& r : recuento.colores) {
         if (listado.count(r.color)) continue;
@@ -52,9 +34,8 @@ void anadir_otras_clases(const Estado& e, int ancho, int alto, const TablaHilos&
         const std::string numero = k > 0 ? texto_numero_hilo(e.marca, g.numero) : std::string();
         g.hilo = numero.empty() ? "????" : numero;
         g.simbolo = simbolo_de_color(paleta_imp, r.color);
-        quedan.push_back(std::move(g));
+        lista.push_back(std::move(g));
     }
-    lista = std::move(quedan);
 }
 
 }  // namespace
