@@ -12,6 +12,7 @@
 
 #include "ordenes/sesion/deshacer.h"
 #include "ordenes/sesion/herramientas.h"
+#include "ordenes/sesion/herramientas_puntadas.h"
 #include "ordenes/sesion/patron.h"
 #include "ordenes/sesion/zoom.h"
 #include "ventana/lienzo_patron.h"
@@ -180,6 +181,8 @@ void TForm2::actualizar_titulo() {
 }
 
 void TForm2::deshacer() {
+    // Un pespunte empezado no sigue desde un tramo deshecho.
+    acabar_pespunte(*estado_);
     ejecutar(anotados_, [this] { pc::deshacer(sesion_, *historial_); });
     actualizar_edicion();
     actualizar_titulo();
@@ -187,6 +190,7 @@ void TForm2::deshacer() {
 }
 
 void TForm2::rehacer() {
+    acabar_pespunte(*estado_);
     ejecutar(anotados_, [this] { pc::rehacer(sesion_, *historial_); });
     actualizar_edicion();
     actualizar_titulo();

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "ordenes/sesion/herramientas_puntadas.h"
 #include "ventana/lienzo_patron.h"
 #include "ventana/pcruz.h"
 #include "ventana/programa.h"
@@ -160,9 +161,15 @@ TEST_F(Puntadas, ElPespunteVaDePuntoEnPuntoHastaEscOElBotonDerecho) {
     clic(en(11, 9, 0, 0));
     EXPECT_EQ(puntadas().lineas().size(), 3u);
 
-    // Deshacer quita el último tramo; sin cadena, el botón derecho vuelve a abrir el menú.
+    // Deshacer quita el último tramo y acaba la cadena: el clic siguiente empieza otra.
+    clic(en(11, 9, 0.5, 0.5));
+    EXPECT_EQ(puntadas().lineas().size(), 4u);
     accion(&f(), "Deshacer1")->trigger();
-    EXPECT_EQ(puntadas().lineas().size(), 2u);
+    EXPECT_EQ(puntadas().lineas().size(), 3u);
+    clic(en(2, 9, 0, 0));
+    EXPECT_EQ(puntadas().lineas().size(), 3u);
+    // Sin cadena, el botón derecho vuelve a abrir el menú.
+    acabar_pespunte(e());
     accion(&f(), "HerramientaPincel")->trigger();
     clic(en(3, 3, 0.5, 0.5), Qt::NoModifier, Qt::RightButton);
     EXPECT_EQ(e().sel_x, 3);
