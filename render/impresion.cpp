@@ -438,6 +438,8 @@ bool puntos_de_una_vez(Superficie& s, Simbolos& sim, const TrabajoImpresion& t, 
         }
         if (!op.simbolos) continue;
         for (int i = r.x1; i <= r.x2; ++i) {
+            // Una celda con parciales es tela: su símbolo no va (los parciales se dibujan encima).
+            if (e.puntadas.hay_parciales(i, j)) continue;
             const Trazos* tz = sim.trazos(e.punto(i, j).color, papel);
             if (!tz) continue;
             const int x = a.ox + (i - r.x1) * c;
@@ -510,7 +512,7 @@ bool dibujar(QPaintDevice& dev, QImage* img, QPainter* externo, const TrabajoImp
             }
             const int x = a.ox + (i - r.x1) * c, y = a.oy + (j - r.y1) * c;
             s.cuadrado(x, y, x + c + 1, y + c + 1, borde, relleno);
-            if (op.simbolos) dibujar_simbolo(s, sim, papel, x, y, guardado);
+            if (op.simbolos && !e.puntadas.hay_parciales(i, j)) dibujar_simbolo(s, sim, papel, x, y, guardado);
         }
     }
 
