@@ -80,17 +80,19 @@ void BM_RedibujoConQPainter(benchmark::State& st) {
 }
 BENCHMARK(BM_RedibujoConQPainter)->Arg(1)->Arg(0)->ArgName("rejilla")->Unit(benchmark::kMillisecond);
 
-// Un tapiz de 700 x 700 a 40 píxeles por punto con 100.000 parciales, 50.000 pespuntes y
-// 10.000 nudos: el redibujado de la vista (1400 x 900 píxeles) tras desplazarla a otro sitio.
+// Un tapiz de 700 x 700 con 100.000 parciales, 50.000 pespuntes y 10.000 nudos: el redibujado
+// de la vista (1400 x 900 píxeles) tras desplazarla a otro sitio, a 40 píxeles por punto, y el
+// tapiz entero a la vista a 2.
 void BM_RedibujoConPuntadas(benchmark::State& st) {
     auto e = tapiz_grande(true);
-    e->tam_celda = 40;
+    e->tam_celda = static_cast<int>(st.range(0));
     unsigned semilla = 777;
     const auto azar = [&semilla](int n) {
         semilla = semilla * 1103515245u + 12345u;
         return static_cast<int>((semilla >> 8) % static_cast<unsigned>(n));
     };
-    const auto color = [&] { return static_cast<pc::Color>(azar(1 << 24)); };
+    // Cien hilos distintos, como un gráfico grande con muchos colores.
+    const auto color = [&] { return static_cast<pc::Color>((azar(100) * 167773) & 0xFFFFFF); };
     pc::Puntadas& p = e->puntadas;
     while (p.parciales().size() < 100000) {
         pc::Parcial q;
@@ -123,15 +125,16 @@ void BM_RedibujoConPuntadas(benchmark::State& st) {
     }
     QImage vista(1400, 900, QImage::Format_RGB32);
     int paso = 0;
+    const int lado = 700 * e->tam_celda;
     for (auto _ : st) {
-        // Cada vuelta, la vista en otro sitio del tapiz (28.000 píxeles de lado).
-        const QPoint origen((paso * 7919) % 26000, (paso * 104729) % 26000);
+        // Cada vuelta, la vista en otro sitio del tapiz (a 40 píxeles, 28.000 de lado).
+        const QPoint origen(lado > 1400 ? (paso * 7919) % (lado - 1400) : 0, lado > 900 ? (paso * 104729) % (lado - 900) : 0);
         ++paso;
         pc::dibujar_vista(vista, *e, origen, {});
         benchmark::DoNotOptimize(vista.constBits());
     }
 }
-BENCHMARK(BM_RedibujoConPuntadas)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedibujoConPuntadas)->Arg(40)->Arg(2)->ArgName("pixeles")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

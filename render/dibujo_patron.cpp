@@ -167,6 +167,26 @@ void dibujar_puntos(QImage& trozo, const Estado& e, QPoint origen, std::optional
     // Tercera pasada: las puntadas que no son cruces enteras, encima; con una celda de margen,
     // porque el filo de un pespunte o un nudo en una esquina asoman a la de al lado.
     if (e.puntadas.vacia() || pxa > pxb || pya > pyb || s > (1 << 20)) return;
+    const Celdas visibles{std::max(1, pxa - 1), std::max(1, pya - 1), std::min(ancho, pxb + 1), std::min(alto, pyb + 1)};
+    // Con celdas pequeñas los parciales se escriben píxel a píxel (lo que cubre cada uno, por el
+    // centro de cada píxel): con miles a la vista, un polígono por parcial sería lento.
+    const bool parciales_a_mano = s < 8;
+    if (parciales_a_mano) {
+        const std::int64_t g = rejilla ? 1 : 0;
+        for (const std::size_t i : e.puntadas.parciales_en(visibles)) {
+            const Parcial& q = e.puntadas.parciales()[i];
+            const QRgb c0 = a_qrgb(q.color);
+            const QRgb c = resaltado && q.color != *resaltado ? palido(c0) : c0;
+            const std::int64_t x0 = q.x * s + g, y0 = q.y * s + g, lado = s - g;
+            for (std::int64_t py = std::max(y0, l.y0()); py < std::min(y0 + lado, l.y1() + 1); ++py) {
+                QRgb* f = l.fila(py);
+                for (std::int64_t px = std::max(x0, l.x0()); px < std::min(x0 + lado, l.x1() + 1); ++px)
+                    if (cubre(q, (static_cast<double>(px - x0) + 0.5) / static_cast<double>(lado),
+                              (static_cast<double>(py - y0) + 0.5) / static_cast<double>(lado)))
+                        f[px] = c;
+            }
+        }
+    }
     QPainter p(&trozo);
     p.translate(-origen);
     LugarPuntadas lugar;
@@ -177,10 +197,12 @@ void dibujar_puntos(QImage& trozo, const Estado& e, QPoint origen, std::optional
     estilo.grueso_linea = grueso_pespunte(lugar.celda);
     estilo.radio_nudo = radio_nudo(lugar.celda);
     estilo.suave = s >= 4;
+    estilo.parciales = !parciales_a_mano;
+    // Con celdas pequeñas el filo blanco no se distingue y dobla el trabajo del trazo.
+    if (s < 8) estilo.filo_linea = estilo.filo_nudo = 0;
     if (resaltado)
         estilo.color = [r = *resaltado](Color c) { return QColor::fromRgb(c == r ? a_qrgb(c) : palido(a_qrgb(c))); };
-    dibujar_puntadas(p, e.puntadas, Celdas{std::max(1, pxa - 1), std::max(1, pya - 1), std::min(ancho, pxb + 1), std::min(alto, pyb + 1)},
-                     lugar, estilo);
+    dibujar_puntadas(p, e.puntadas, visibles, lugar, estilo);
 }
 
 }  // namespace

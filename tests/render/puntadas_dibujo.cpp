@@ -76,6 +76,24 @@ TEST(PuntadasDibujo, EnPantallaCadaClaseEnSuSitioYSoloLoQueSeVe) {
     EXPECT_EQ(px(img, 91, 31), kVerde);
     EXPECT_EQ(px(img, 97, 37), kFondo);
 
+    // Con celdas de 4 píxeles los parciales se escriben píxel a píxel: la celda (2, 2) va de 8
+    // a 12 y su interior, sin la rejilla, de 9 a 11; la diagonal '/' y nada más.
+    {
+        auto chico = tapiz(5, 4);
+        poner_puntadas(*chico, 5, 4);
+        chico->tam_celda = 4;
+        chico->ver_rejilla = true;
+        QImage p(40, 40, QImage::Format_RGB32);
+        dibujar_vista(p, *chico, QPoint(0, 0), {});
+        // (La fila 11 la cubre el pespunte de y = 12.)
+        EXPECT_EQ(px(p, 10, 10), kRojo);
+        EXPECT_EQ(px(p, 11, 9), kRojo);
+        EXPECT_EQ(px(p, 9, 9), kBlanco);
+        EXPECT_EQ(px(p, 10, 9), kBlanco);
+        EXPECT_EQ(px(p, 9, 10), kBlanco);
+        EXPECT_EQ(px(p, 8, 10), kNegro);  // la rejilla sigue
+    }
+
     // Un trozo de la vista que empieza en (45, 45): el mismo dibujo, desplazado.
     QImage trozo(40, 40, QImage::Format_RGB32);
     dibujar_vista(trozo, *e, QPoint(45, 45), {});
