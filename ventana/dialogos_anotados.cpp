@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/opciones_impresion.h"
+#include "ordenes/ficheros/ficheros_patron.h"
 
 namespace pc::ui {
 
@@ -45,6 +46,11 @@ std::optional<std::string> DialogosAnotados::abrir(const std::string& filtro, co
 }
 
 std::optional<std::string> DialogosAnotados::guardar(const std::string& filtro, const std::string& extension) {
+    // El fichero preparado ("Grabar" al fichero abierto) sólo vale para su formato: si la orden
+    // acaba grabando otro (el aviso del .pc ofrece "Grabar como OXS"), se pregunta dónde.
+    if (preparado_ && extension.size() > 1 && extension[0] == '*' &&
+        !acaba_en(*preparado_, std::string_view(extension).substr(1)))
+        preparado_.reset();
     if (preparado_) return anotar(std::exchange(preparado_, std::nullopt));
     return anotar(d_.guardar(filtro, extension));
 }

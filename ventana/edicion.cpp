@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "ordenes/ficheros/oxs.h"
 #include "ordenes/sesion/deshacer.h"
 #include "ordenes/sesion/herramientas.h"
 #include "ordenes/sesion/patron.h"
@@ -143,6 +144,10 @@ bool TForm2::elegir_con_fichero(const char* nombre, std::optional<std::string> f
 void TForm2::tras_orden(const std::string& nombre, const char* entrada) {
     historial_->anotar(*estado_, nombre);
     const OrdenFichero* of = orden_fichero(entrada);
+    // "Grabar como OXS" desde el aviso del .pc o del .pci: lo grabado es un OXS.
+    if (of && anotados_.fichero() && es_oxs(*anotados_.fichero()) && std::strcmp(of->reabrir, "ImportarOXS1") != 0 &&
+        std::strncmp(of->entrada, "Grabar", 6) == 0)
+        of = orden_fichero("ExportarOXS1");
     if (of && anotados_.fichero() && !anotados_.fallo()) {
         const QString f = QFileInfo(q(*anotados_.fichero())).absoluteFilePath();
         if (QFileInfo::exists(f)) {

@@ -186,6 +186,11 @@ TEST_F(Ventana, ColoresDelGraficoAlDiaClicDobleClicYBuscarHilo) {
     EXPECT_EQ(e().color_actual, hilo_numero(e(), 3865).color);
 }
 
+QByteArray leer_qfichero(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 TEST_F(Ventana, GrabarSinPreguntarSoltarFicherosYSalirGrabando) {
     QTemporaryDir dir;
     const QString fichero = dir.filePath(QStringLiteral("mancha.pc"));
@@ -204,6 +209,22 @@ TEST_F(Ventana, GrabarSinPreguntarSoltarFicherosYSalirGrabando) {
     EXPECT_EQ(e().ancho, "30");
     EXPECT_EQ(texto("MarcarX2Y21").toStdString(), "Marcar (X2,Y2)--> (30,20)");
     EXPECT_EQ(f().fichero_actual(), fichero);
+
+    // "Grabar" de un .pc con un medio punto: avisa y, con "Grabar como OXS", pregunta dónde
+    // grabar el OXS (el .pc abierto no se toca) y lo que queda abierto es ese OXS.
+    const QByteArray pc_antes = leer_qfichero(fichero);
+    e().puntadas.poner(Parcial{2, 2, TipoParcial::kMedio}, 30, 20);
+    const QString oxs = dir.filePath(QStringLiteral("mancha.oxs"));
+    guion_.pulsar(0).fichero(oxs.toStdString());
+    elegir(&f(), "Grabar1");
+    EXPECT_EQ(guion_.pendientes(), 0u);
+    EXPECT_EQ(leer_qfichero(fichero), pc_antes);
+    ASSERT_TRUE(QFile::exists(oxs));
+    EXPECT_EQ(f().fichero_actual(), oxs);
+    elegir(&f(), "Grabar1");  // ya es un OXS: sin preguntar
+    EXPECT_EQ(guion_.pendientes(), 0u);
+    e().puntadas.vaciar();
+    f().abrir_soltados({fichero});
 
     // Con cambios, salir ofrece "Grabar": graba en el mismo fichero sin preguntar y cierra.
     e().color_actual = 0x0000FF;
