@@ -427,11 +427,11 @@ struct Lector {
         return Red::kVale;
     }
 
-    // Hebras de un pespunte o un nudo: el atributo `strands` si es un entero de 1 a 99, si no,
+    // Hebras de un pespunte o un nudo: el atributo `strands` si es un entero de 1 a 255, si no,
     // las de siempre.
     static std::uint8_t hebras(const pugi::xml_node& p, std::uint8_t por_defecto) {
         long long v = 0;
-        if (!entero_attr(p.attribute("strands"), v) || v < 1 || v > 99) return por_defecto;
+        if (!entero_attr(p.attribute("strands"), v) || v < 1 || v > 255) return por_defecto;
         return static_cast<std::uint8_t>(v);
     }
 
