@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "ordenes/ficheros/ficheros_patron.h"
 #include "ordenes/sesion/deshacer.h"
 #include "ordenes/sesion/herramientas.h"
 #include "ordenes/sesion/patron.h"
@@ -236,14 +237,24 @@ void TForm2::actualizar_titulo() {
 }
 
 void TForm2::deshacer() {
+    const FicheroDiseno antes = historial_->fichero();
     ejecutar(anotados_, [this] { pc::deshacer(sesion_, *historial_); });
-    actualizar_edicion();
-    actualizar_titulo();
-    sincronizar();
+    tras_deshacer(antes);
 }
 
 void TForm2::rehacer() {
+    const FicheroDiseno antes = historial_->fichero();
     ejecutar(anotados_, [this] { pc::rehacer(sesion_, *historial_); });
+    tras_deshacer(antes);
+}
+
+void TForm2::tras_deshacer(const FicheroDiseno& antes) {
+    // Si vuelve el diseño de otro fichero, la barra de estado y el pie de la impresión lo nombran.
+    const FicheroDiseno& ahora = historial_->fichero();
+    if (!(ahora == antes) && !ahora.ruta.empty()) {
+        mostrar_fichero(sesion_, ahora.ruta);
+        estado_->fichero_abierto = ahora.ruta;
+    }
     actualizar_edicion();
     actualizar_titulo();
     sincronizar();

@@ -157,6 +157,8 @@ private:
     bool elegir_con_fichero(const char* nombre, std::optional<std::string> fichero);
     // La parte de sincronizar que no depende de los colores del tapiz (el zoom sólo cambia ésta).
     void sincronizar_vista();
+    // Tras deshacer o rehacer: el fichero que nombran la barra de estado y la impresión.
+    void tras_deshacer(const FicheroDiseno& antes);
     void actualizar_edicion();
     void actualizar_titulo();
 

@@ -92,6 +92,7 @@ TEST_F(Reemplazar, CadaRespuestaHaceLoQueDiceYDeshacerDevuelveElFicheroDelDiseno
     elegir(&f(), "Deshacer1");
     EXPECT_EQ(e().ancho, "30");
     EXPECT_EQ(titulo(), "mancha.pc* - Punto de Cruz by Tarvelo");
+    EXPECT_EQ(f().panel(2), mancha_);
     elegir(&f(), "Grabar1");
     EXPECT_EQ(en_fichero(mancha_, 1, 1), kAzul);
     EXPECT_EQ(en_fichero(gato_, 1, 1), 0x00FF00);
