@@ -364,8 +364,9 @@ struct Lector {
         const double b = horizontal ? std::max(x1, x2) : std::max(y1, y2);
         const int largo = horizontal ? ancho : alto;
         const int limite = horizontal ? alto : ancho;
-        const int desde = static_cast<int>(std::max(a, 0.0));
-        const int hasta = static_cast<int>(std::min(b, static_cast<double>(largo)));
+        // Recortado mientras es un double: un número enorme (o muy negativo) no cabe en un int.
+        const int desde = static_cast<int>(std::clamp(a, 0.0, static_cast<double>(largo)));
+        const int hasta = static_cast<int>(std::clamp(b, 0.0, static_cast<double>(largo)));
         if (fijo < 0 || fijo > limite || desde >= hasta) {
             ++r.omitidos.pespuntes_fuera;
             return;

@@ -1,5 +1,7 @@
 // puntocruz-lote patron ENTRADA -o SALIDA.pdf [opciones]: el cuadernillo del patrón en PDF
 // (portada, páginas del gráfico y leyenda con las madejas), el de "Exportar Patrón PDF...".
+#include <charconv>
+#include <cctype>
 #include <cmath>
 #include <iostream>
 
@@ -14,22 +16,24 @@ namespace pc::lote {
 
 namespace {
 
-// Un decimal con punto o coma dentro de [minimo, maximo].
+// Un decimal dentro de [minimo, maximo] escrito como dice la ayuda: cifras con, como mucho,
+// una coma o un punto decimal ("3", "2,5", "2.5"); ni signo, ni exponente, ni hexadecimal.
 double decimal_opcion(const std::string& opcion, const std::string& texto, double minimo, double maximo) {
     std::string t = texto;
-    for (char& c : t)
+    int cifras = 0, separadores = 0;
+    for (char& c : t) {
         if (c == ',') c = '.';
-    std::size_t usado = 0;
-    double v = 0;
-    bool bien = !t.empty() && (std::isdigit(static_cast<unsigned char>(t[0])) != 0);
-    if (bien) {
-        try {
-            v = std::stod(t, &usado);
-        } catch (const std::exception&) {
-            bien = false;
-        }
+        if (c == '.') ++separadores;
+        else if (std::isdigit(static_cast<unsigned char>(c)) != 0) ++cifras;
+        else separadores = 2;  // cualquier otro carácter lo invalida
     }
-    if (!bien || usado != t.size() || !(v >= minimo && v <= maximo)) {
+    double v = 0;
+    bool bien = cifras > 0 && separadores <= 1;
+    if (bien) {
+        const auto r = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::fixed);
+        bien = r.ec == std::errc() && r.ptr == t.data() + t.size();
+    }
+    if (!bien || !(v >= minimo && v <= maximo)) {
         throw ErrorUso("Valor incorrecto para " + opcion + ": '" + texto + "' (debe ser un número de " +
                        decimal_coma(minimo, 1) + " a " + decimal_coma(maximo, 1) + ").");
     }

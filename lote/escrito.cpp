@@ -16,8 +16,9 @@ std::string linea_escrito(const Estado& e, const std::string& salida, bool con_p
     int ancho = 0, alto = 0;
     leer_entero(e.ancho, ancho);
     leer_entero(e.alto, alto);
+    const int colores = colores_del_tapiz(e, con_perfiles);
     return "Escrito " + salida + " (" + std::to_string(ancho) + " x " + std::to_string(alto) + " puntos, " +
-           std::to_string(colores_del_tapiz(e, con_perfiles)) + " colores)";
+           std::to_string(colores) + (colores == 1 ? " color)" : " colores)");
 }
 
 void anunciar_escrito(const Estado& e, const std::string& salida, bool con_perfiles) {

@@ -25,8 +25,9 @@ bool DialogosAnotados::pregunta(const std::string& titulo, const std::string& te
     return d_.pregunta(titulo, texto);
 }
 
-RespuestaSalir DialogosAnotados::pregunta_con_grabar(const std::string& titulo, const std::string& texto) {
-    return d_.pregunta_con_grabar(titulo, texto);
+RespuestaSalir DialogosAnotados::pregunta_con_grabar(const std::string& titulo, const std::string& texto,
+                                                     BotonesGrabar botones) {
+    return d_.pregunta_con_grabar(titulo, texto, botones);
 }
 
 std::optional<std::string> DialogosAnotados::anotar(std::optional<std::string> f) {

@@ -86,23 +86,25 @@ TForm2::TForm2(Dialogos& dialogos, Imagen& imagen, const std::string& argumento,
     const std::optional<DatosRecuperacion> recuperado = recuperacion_->ofrecer();
     ejecutar(dialogos_, [this] { aviso_inicio(dialogos_); });
     const std::string fichero = recuperado ? std::string() : recortar(argumento);
+    FicheroDiseno inicial;
     if (!fichero.empty()) {
         anotados_.empezar();
         const bool ok = ejecutar(dialogos_, [&] { abrir_al_arrancar(sesion_, fichero); });
         if (ok && !anotados_.fallo()) {
-            fichero_actual_ = QFileInfo(QString::fromStdString(fichero)).absoluteFilePath();
-            reabrir_actual_ = es_pci(fichero)   ? QStringLiteral("CargarPtocRuzparaImprimirPCI1")
-                              : es_oxs(fichero) ? QStringLiteral("ImportarOXS1")
-                                                : QStringLiteral("CargarPuntoCruz1");
-            anadir_reciente(reabrir_actual_, fichero_actual_);
+            inicial.ruta = QFileInfo(QString::fromStdString(fichero)).absoluteFilePath().toStdString();
+            inicial.formato = es_pci(fichero)   ? "CargarPtocRuzparaImprimirPCI1"
+                              : es_oxs(fichero) ? "ImportarOXS1"
+                                                : "CargarPuntoCruz1";
+            anadir_reciente(QString::fromStdString(inicial.formato), QString::fromStdString(inicial.ruta));
             llenar_recientes();
         }
         sincronizar();
     }
-    // Lo cargado al arrancar es el punto de partida: no se deshace.
-    historial_->empezar(*estado_);
+    // Lo cargado al arrancar es el punto de partida: no se deshace. Lo recuperado lleva el
+    // nombre de su fichero, pero está por grabar y "Grabar" pregunta dónde.
+    if (recuperado) inicial.ruta = recuperado->original;
+    historial_->empezar(*estado_, inicial);
     if (recuperado) {
-        fichero_actual_ = QString::fromStdString(recuperado->original);
         historial_->marcar_sin_grabar();
         recuperacion_->recuperado();
     }
@@ -232,7 +234,7 @@ QRgb TForm2::pixel_patron(int x, int y) const { return image1_->pixel(x, y); }
 
 bool TForm2::pista_activa() const { return !image1_->toolTip().isEmpty(); }
 
-void TForm2::elegir(const EntradaMenu& en) {
+void TForm2::ejecutar_entrada(const EntradaMenu& en) {
     switch (en.accion) {
         case Accion::kSalir: salir(); return;
         case Accion::kAcerca:

@@ -89,6 +89,7 @@ inline constexpr const char* kAcercar = "Acercar";
 inline constexpr const char* kAlejar = "Alejar";
 inline constexpr const char* kAjustar = "Ajustar a la ventana";
 inline constexpr const char* kGrabar = "Grabar";
+inline constexpr const char* kNoGrabar = "No grabar";
 
 // Barra de herramientas y ventana de colores del gráfico.
 inline constexpr const char* kHerramientas = "Herramientas";

@@ -19,7 +19,8 @@ const char* const kExtensionOxs = "*.oxs";
 // La paleta del fichero en el panel de texto del visor: qué hilos nombraba y con qué color.
 void listar_paleta(Sesion& s, const LecturaOxs& r) {
     s.v.memo_limpiar();
-    s.v.memo_linea("Paleta del fichero OXS: " + std::to_string(r.paleta.size()) + " colores");
+    const std::size_t n = r.paleta.size();
+    s.v.memo_linea("Paleta del fichero OXS: " + std::to_string(n) + (n == 1 ? " color" : " colores"));
     for (const ColorOxs& c : r.paleta) {
         std::string linea = std::to_string(c.indice) + ". ";
         if (!c.marca.empty()) linea += c.marca + " ";
@@ -43,7 +44,7 @@ bool cargar_oxs(Sesion& s, const std::string& fichero) {
         s.d.mensaje(std::string("ERROR: Formato no reconocido\n") + err.what());
         return false;
     } catch (const Error& err) {
-        s.d.mensaje(mensaje_carga_fallida("ERROR: Formato no reconocido", err));
+        avisar_carga_fallida(s, "ERROR: Formato no reconocido", err);
         return false;
     }
     poner_diseno_leido(s, *leido, fichero);

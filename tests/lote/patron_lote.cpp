@@ -22,6 +22,10 @@ TEST_F(LotePatron, OpcionesMalasSalenConDos) {
         {"patron " + pc + " -o x.png", "La salida debe acabar en .pdf."},
         {"patron " + pc + " -o x.pdf --celda 1,5", "Valor incorrecto para --celda: '1,5' (debe ser un número de 2,0 a 10,0)."},
         {"patron " + pc + " -o x.pdf --celda tres", "Valor incorrecto para --celda: 'tres'"},
+        // Sólo cifras con coma o punto decimal, como dice la ayuda: ni hexadecimal ni exponente.
+        {"patron " + pc + " -o x.pdf --celda 0x5", "Valor incorrecto para --celda: '0x5' (debe ser un número de 2,0 a 10,0)."},
+        {"patron " + pc + " -o x.pdf --celda 1e1", "Valor incorrecto para --celda: '1e1'"},
+        {"patron " + pc + " -o x.pdf --celda 2,5.0", "Valor incorrecto para --celda: '2,5.0'"},
         {"patron " + pc + " -o x.pdf --solape 11", "Valor incorrecto para --solape: '11'"},
         {"patron " + pc + " -o x.pdf --hebras 0", "Valor incorrecto para --hebras: '0'"},
         {"patron " + pc + " -o x.pdf --tela 100", "Valor incorrecto para --tela: '100'"},

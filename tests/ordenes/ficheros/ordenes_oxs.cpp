@@ -104,11 +104,9 @@ TEST(OrdenesOxs, ImportacionFallidaConservaElDiseno) {
                   "ERROR: Formato no reconocido\nXML mal formado en la línea 3, columna 10: etiqueta de apertura mal "
                   "escrita.",
                   "ERROR: Formato no reconocido\nEl gráfico mide 800 x 800 puntos: el ancho y el alto deben estar "
-                  "entre 1 y 700.",
-                  "ERROR: Formato no reconocido\nNo se puede abrir el fichero \"" + (tmp / "enorme.oxs") +
-                      "\": ocupa más de 64 MB",
-                  "ERROR: Formato no reconocido\nNo se puede abrir el fichero \"" + (tmp / "no_hay.oxs") +
-                      "\": no existe"}));
+                  "entre 1 y 700."}));
+    EXPECT_EQ(a.d.errores(), (std::vector<std::string>{"El fichero \"" + (tmp / "enorme.oxs") + "\" ocupa más de 64 MB",
+                                                        "El fichero \"" + (tmp / "no_hay.oxs") + "\" no existe"}));
     EXPECT_EQ(std::memcmp(&a.e.puntos, &antes->puntos, sizeof(antes->puntos)), 0);
     EXPECT_EQ(a.e.ancho, "3");
     EXPECT_EQ(a.e.tam_celda, 7);
