@@ -25,10 +25,12 @@ int posicion_muestra(int i, float paso) {
 
 namespace {
 
-// Lectura con los límites ya leídos, para no preguntarlos en cada píxel.
+// Lectura con los límites ya leídos, para no preguntarlos en cada píxel. Pasada la última
+// columna o la última fila se lee la última (el borde se repite): la muestra del último punto
+// cae justo al otro lado de la imagen. Sin imagen, y antes de la primera, blanco.
 inline Color leer(const Imagen& img, int w, int h, int x, int y) {
-    if (x < 0 || y < 0 || x >= w || y >= h) return kBlanco;
-    return img.pixel(x, y);
+    if (x < 0 || y < 0 || w <= 0 || h <= 0) return kBlanco;
+    return img.pixel(std::min(x, w - 1), std::min(y, h - 1));
 }
 
 Color media(const Imagen& img, int w, int h, int cx, int cy, int mx, int my) {
@@ -54,7 +56,7 @@ Color media(const Imagen& img, int w, int h, int cx, int cy, int mx, int my) {
 
 }  // namespace
 
-Color pixel_o_blanco(const Imagen& img, int x, int y) { return leer(img, img.ancho(), img.alto(), x, y); }
+Color pixel_muestra(const Imagen& img, int x, int y) { return leer(img, img.ancho(), img.alto(), x, y); }
 
 Color media_parecidos(const Imagen& img, int cx, int cy, int mx, int my) {
     return media(img, img.ancho(), img.alto(), cx, cy, mx, my);

@@ -21,8 +21,9 @@ int posicion_muestra(int i, float paso);
 // Vecino que entra en la media sólo si cada componente difiere del centro en menos de esto.
 inline constexpr int kUmbralParecido = 50;
 
-// Color de la imagen en (x, y); cualquier posición fuera de ella es blanca.
-Color pixel_o_blanco(const Imagen& img, int x, int y);
+// Color de la imagen en (x, y) para el muestreo: pasada la última columna o fila, la última
+// (el borde se repite); sin imagen, blanco.
+Color pixel_muestra(const Imagen& img, int x, int y);
 // Media entera de los píxeles de la ventana (cx ± mx, cy ± my) parecidos al del centro.
 Color media_parecidos(const Imagen& img, int cx, int cy, int mx, int my);
 
