@@ -71,6 +71,10 @@ private:
 // perfiles. Con ajustar, cada color se cambia por el del hilo activo más próximo de hilos
 // con metodo_color. Los tamaños ya vienen comprobados (1..700).
 void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool interpolar, bool ajustar);
+// Los mismos puntos ajustados a los hilos de la tabla, por filas ((y - 1) * ancho + x - 1), sin
+// tocar ningún estado: para calcular un tapiz fuera del hilo de la ventana.
+std::vector<Color> muestrear_colores(const TablaHilos& hilos, int metodo, const Imagen& img, int ancho, int alto,
+                                     bool interpolar);
 
 // Ajuste de la rejilla al lienzo: si el tapiz de lado mayor m no cabe con tam_celda, devuelve
 // el nuevo tamaño de celda; si cabe, devuelve 0. Un tam_celda no positivo nunca cabe.
