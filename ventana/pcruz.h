@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/historial.h"
+#include "ordenes/patron/desde_imagen.h"
 #include "ordenes/sesion/sesion.h"
 #include "ventana/dialogos_anotados.h"
 #include "ventana/menus.h"
@@ -33,6 +34,7 @@ class TForm4;
 class VentanaAyuda;
 class VigiaRecuperacion;
 class VentanaPatron;
+class VentanaDesdeImagen;
 
 class TForm2 : public QMainWindow {
     Q_OBJECT
@@ -72,6 +74,12 @@ public:
 
     // Ejecuta una entrada de menú y refleja después el estado en las ventanas.
     void elegir(const EntradaMenu& entrada);
+    // "Nuevo patrón desde imagen...": sin imagen, la pide antes; después abre la ventana.
+    void abrir_desde_imagen();
+    VentanaDesdeImagen* ventana_desde_imagen() const { return desde_imagen_; }
+    // "Crear" de esa ventana: la generación como un paso de deshacer, igual que las del menú,
+    // y el tapiz ajustado a la vista con el teclado en él.
+    void crear_desde_imagen(const OpcionesImagen& op);
     // Ejecuta una orden de otra ventana y refleja después el estado, como un menú.
     void ejecutar_orden(const std::function<void(Sesion&)>& orden);
     // Marcas de los menús, herramientas, colores y lienzo visible según el estado del diseño.
@@ -136,6 +144,9 @@ private:
     // Tras una orden: anota el paso si cambió el tapiz y, si la orden abrió o grabó un
     // fichero, lo recuerda; después pone al día el título y el menú Edición.
     void tras_orden(const std::string& nombre, const char* entrada);
+    // Lo que hace una entrada de menú con orden: el paso de deshacer `paso`, la orden y lo que
+    // sigue (ficheros recientes, título, ventanas) según el nombre de la entrada.
+    void ejecutar_entrada(const std::string& paso, const char* nombre, const std::function<void(Sesion&)>& orden);
     // Elige la entrada de menú de ese nombre contestando con `fichero` a su elección de
     // fichero (sin él, pregunta); false si no hay tal entrada.
     bool elegir_con_fichero(const char* nombre, std::optional<std::string> fichero);
@@ -164,6 +175,7 @@ private:
     TAboutBox* acerca_ = nullptr;
     TForm4* impresion_ = nullptr;
     VentanaPatron* ventana_patron_ = nullptr;
+    VentanaDesdeImagen* desde_imagen_ = nullptr;
     TForm3* columnas_ = nullptr;
     VentanaAyuda* ayuda_ = nullptr;
     QRect celdas_pendientes_;  // celdas repintadas que aún no se han actualizado en pantalla
