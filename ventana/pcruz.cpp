@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "app/datos_instalados.h"
 #include "app/errores.h"
@@ -430,6 +431,17 @@ void TForm2::showEvent(QShowEvent* ev) {
     mostrada_ = true;
     ejecutar(dialogos_, [this] { al_mostrar(sesion_); });
     sincronizar();
+    // El teclado, en el tapiz: las teclas de las herramientas valen desde el principio.
+    image1_->setFocus();
+    // Los colores del gráfico sueltos se pusieron antes que esta ventana, que los taparía: se
+    // vuelven a mostrar ya sobre ella.
+    if (colores_ && colores_->isFloating() && colores_->isVisible()) {
+        QTimer::singleShot(0, this, [this] {
+            colores_->hide();
+            colores_->show();
+            colores_->raise();
+        });
+    }
 }
 
 void TForm2::abrir_ayuda() {

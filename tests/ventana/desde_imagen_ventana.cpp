@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "render/imagen_qt.h"
@@ -88,6 +89,34 @@ TEST(DesdeImagenVentana, LaVistaPreviaSigueALasOpcionesYCrearEsElPatronDelLote) 
     const QByteArray a = leer(ventana), b = leer(lote);
     ASSERT_FALSE(a.isEmpty());
     EXPECT_TRUE(a == b);
+}
+
+}  // namespace
+}  // namespace pc::prueba
+
+namespace pc::prueba {
+namespace {
+
+TEST(DesdeImagenVentana, ElTecladoEmpiezaEnElTapizYVuelveTrasUnClicEnLosColores) {
+    aplicacion();
+    DialogosGuion g;
+    ui::Programa p(g, "");
+    ui::TForm2& f = p.principal();
+    f.show();
+    f.activateWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(f.focusWidget(), f.lienzo_patron());
+    auto* buscar = f.findChild<QWidget*>(QStringLiteral("BuscarHilo"));
+    ASSERT_NE(buscar, nullptr);
+    buscar->setFocus();
+    auto* tabla = f.findChild<QTableWidget*>(QStringLiteral("TablaColores"));
+    ASSERT_NE(tabla, nullptr);
+    ASSERT_GT(tabla->rowCount(), 0);
+    const QRect celda = tabla->visualItemRect(tabla->item(0, 0));
+    pulsar(tabla->viewport(), Qt::LeftButton, celda.center());
+    raton(tabla->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, celda.center());
+    QApplication::processEvents();
+    EXPECT_EQ(f.focusWidget(), f.lienzo_patron());
 }
 
 }  // namespace
