@@ -109,6 +109,11 @@ void generar_desde_imagen(Sesion& s, const OpcionesImagen& op) {
 
     s.e.ancho = std::to_string(t->ancho);
     s.e.alto = std::to_string(t->alto);
+    // Un diseño nuevo: como tras una carga, la zona de trabajo es el tapiz entero.
+    s.e.zona_x1 = "1";
+    s.e.zona_y1 = "1";
+    s.e.zona_x2 = s.e.ancho;
+    s.e.zona_y2 = s.e.alto;
     s.e.paleta.total = 0;
     s.e.puntadas = Puntadas{};  // un diseño nuevo: sin otras puntadas
     s.v.limpiar_lienzo();
