@@ -4,6 +4,8 @@
 #include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
+#include <climits>
+
 #include "app/texto.h"
 #include "ordenes/patron/desde_imagen.h"
 #include "ordenes/patron/fiel.h"
@@ -37,14 +39,12 @@ int ejecutar_generar(const std::vector<std::string>& args) {
         throw ErrorUso("--recorte y --catalogo no sirven con --automatizado.");
     std::optional<Recorte> recorte;
     if (auto r = op.valor("--recorte")) {
-        recorte = leer_recorte(*r);
-        if (!recorte) throw ErrorUso("--recorte debe ser X,Y,ANCHO,ALTO en píxeles de la imagen (ANCHO y ALTO de 1 en adelante).");
+        const std::vector<int> v = lista_enteros("--recorte", *r, 4, 0, INT_MAX);
+        if (v[2] < 1 || v[3] < 1) throw ErrorUso("--recorte X,Y,ANCHO,ALTO: el ancho y el alto del recorte deben ser de 1 píxel o más.");
+        recorte = Recorte{v[0], v[1], v[2], v[3]};
     }
     std::string catalogo = "DMC";
-    if (auto c = op.valor("--catalogo")) {
-        catalogo = *c;
-        if (catalogo != "DMC" && catalogo != "ANCHOR") throw ErrorUso("--catalogo debe ser DMC o ANCHOR.");
-    }
+    if (auto c = op.valor("--catalogo")) catalogo = catalogo_opcion(*c);
     int limpieza = 2;
     if (auto l = op.valor("--limpieza")) limpieza = entero_opcion("--limpieza", *l, 0, 3);
 

@@ -17,9 +17,6 @@ struct Recorte {
 // El recorte metido dentro de una imagen de ancho × alto: sin valor si no queda ningún píxel.
 std::optional<Recorte> recorte_dentro(const Recorte& r, int ancho, int alto);
 
-// Lee "X,Y,ANCHO,ALTO" (enteros, ANCHO y ALTO de 1 en adelante); sin valor si está mal escrito.
-std::optional<Recorte> leer_recorte(const std::string& texto);
-
 class ImagenRecortada : public Imagen {
 public:
     // `r` debe estar dentro de `base` (ver recorte_dentro); la base no debe cambiar mientras se usa.
