@@ -340,7 +340,6 @@ void VentanaDesdeImagen::lanzar() {
         QMetaObject::invokeMethod(
             this, [this, numero, res, error] { al_terminar(numero, res, error); }, Qt::QueuedConnection);
     });
-    (void)op;
 }
 
 void VentanaDesdeImagen::al_terminar(int numero, std::shared_ptr<std::optional<TapizCalculado>> t, QString error) {

@@ -18,6 +18,7 @@
 #include "ordenes/sesion/deshacer.h"
 #include "ordenes/sesion/patron.h"
 #include "ordenes/sesion/principal.h"
+#include "ordenes/patron/desde_imagen.h"
 #include "ordenes/patron/zonas.h"
 #include "ordenes/sesion/zoom.h"
 #include "ventana/acerca.h"

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "app/historial.h"
-#include "ordenes/patron/desde_imagen.h"
 #include "ordenes/sesion/sesion.h"
 #include "ventana/dialogos_anotados.h"
 #include "ventana/menus.h"
@@ -19,6 +18,10 @@
 class QAction;
 class QMenu;
 class QScrollBar;
+
+namespace pc {
+struct OpcionesImagen;
+}
 
 namespace pc::ui {
 
