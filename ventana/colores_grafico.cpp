@@ -86,7 +86,12 @@ DockColores::DockColores(TForm2& principal)
     setWidget(contenido);
     setMinimumWidth(270);
 
-    connect(tabla_, &QTableWidget::cellClicked, this, [this](int fila, int) { elegir_fila(fila); });
+    // Un clic en la lista no le deja el teclado: las teclas de las herramientas siguen en el tapiz.
+    tabla_->setFocusPolicy(Qt::NoFocus);
+    connect(tabla_, &QTableWidget::cellClicked, this, [this](int fila, int) {
+        elegir_fila(fila);
+        principal_.lienzo_patron()->setFocus();
+    });
     connect(tabla_, &QTableWidget::cellDoubleClicked, this, [this](int fila, int) { resaltar_fila(fila); });
     connect(buscar_, &QLineEdit::returnPressed, this, &DockColores::buscar_hilo);
 }

@@ -19,6 +19,10 @@ class QAction;
 class QMenu;
 class QScrollBar;
 
+namespace pc {
+struct OpcionesImagen;
+}
+
 namespace pc::ui {
 
 class BarraHerramientas;
@@ -33,6 +37,7 @@ class TForm4;
 class VentanaAyuda;
 class VigiaRecuperacion;
 class VentanaPatron;
+class VentanaDesdeImagen;
 
 class TForm2 : public QMainWindow {
     Q_OBJECT
@@ -82,6 +87,12 @@ public:
     // con su fichero. Sin pregunta (se deshace). Es lo que hacen las generaciones desde una
     // imagen; true si el tapiz cambió (si no, nada cambia).
     bool crear_diseno_nuevo(const std::string& nombre_paso, const std::function<void(Sesion&)>& orden);
+    // "Nuevo patrón desde imagen...": sin imagen, la pide antes; después abre la ventana.
+    void abrir_desde_imagen();
+    VentanaDesdeImagen* ventana_desde_imagen() const { return desde_imagen_; }
+    // "Crear" de esa ventana: la generación como un paso de deshacer, igual que las del menú,
+    // y el tapiz ajustado a la vista con el teclado en él.
+    void crear_desde_imagen(const OpcionesImagen& op);
     // Ejecuta una orden de otra ventana y refleja después el estado, como un menú.
     void ejecutar_orden(const std::function<void(Sesion&)>& orden);
     // Marcas de los menús, herramientas, colores y lienzo visible según el estado del diseño.
@@ -152,6 +163,9 @@ private:
     void tras_orden(const std::string& nombre, const char* entrada, bool diseno_nuevo = false);
     // elegir() sin la pregunta de reemplazar.
     void ejecutar_entrada(const EntradaMenu& entrada);
+    // Lo que hace una entrada de menú con orden: el paso de deshacer `paso`, la orden y lo que
+    // sigue (ficheros recientes, título, ventanas) según el nombre de la entrada.
+    void ejecutar_paso(const std::string& paso, const char* nombre, const std::function<void(Sesion&)>& orden);
     // Elige la entrada de menú de ese nombre contestando con `fichero` a su elección de
     // fichero (sin él, pregunta); false si no hay tal entrada.
     bool elegir_con_fichero(const char* nombre, std::optional<std::string> fichero);
@@ -182,6 +196,7 @@ private:
     TAboutBox* acerca_ = nullptr;
     TForm4* impresion_ = nullptr;
     VentanaPatron* ventana_patron_ = nullptr;
+    VentanaDesdeImagen* desde_imagen_ = nullptr;
     TForm3* columnas_ = nullptr;
     VentanaAyuda* ayuda_ = nullptr;
     QRect celdas_pendientes_;  // celdas repintadas que aún no se han actualizado en pantalla
