@@ -52,7 +52,7 @@ struct Nudo {
 };
 
 // Rectángulo de celdas, bordes incluidos; vacío si x1 > x2 o y1 > y2.
-struct Celdas {
+struct RectanguloCeldas {
     int x1 = 1, y1 = 1, x2 = 0, y2 = 0;
 };
 
@@ -85,13 +85,13 @@ public:
     // Cambia de color lo que tiene el color `viejo` (todo, o lo que cae en `zona`): para las
     // órdenes que cambian un color en todo el tapiz o en la zona. Devuelve cuántas puntadas
     // cambiaron.
-    long cambiar_color(Color viejo, Color nuevo, const Celdas* zona = nullptr);
+    long cambiar_color(Color viejo, Color nuevo, const RectanguloCeldas* zona = nullptr);
 
     // Índices de lo que toca el rectángulo de celdas (un pespunte toca las celdas por las que
     // pasa o cuyo borde pisa; un nudo, las celdas de su punto).
-    std::vector<std::size_t> parciales_en(const Celdas& r) const;
-    std::vector<std::size_t> lineas_en(const Celdas& r) const;
-    std::vector<std::size_t> nudos_en(const Celdas& r) const;
+    std::vector<std::size_t> parciales_en(const RectanguloCeldas& r) const;
+    std::vector<std::size_t> lineas_en(const RectanguloCeldas& r) const;
+    std::vector<std::size_t> nudos_en(const RectanguloCeldas& r) const;
 
     bool operator==(const Puntadas& o) const;
 
