@@ -34,6 +34,7 @@ constexpr Atajo kAtajos[] = {
     {"HerramientaCuentagotas", "I"},
     {"HerramientaZona", "Z"},
     {"HerramientaPerfilar", "P"},
+    {"VerSimbolos", "S"},
 };
 
 }  // namespace

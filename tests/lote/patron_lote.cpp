@@ -43,7 +43,8 @@ TEST_F(LotePatron, EscribeElCuadernilloONadaSiNoPuede) {
                                 " --papel Carta --apaisado --celda 2,5 --tela 16 --hebras 3 --solape 0 --modo simbolos" +
                                 " --titulo Taza --catalogo ANCHOR --zona 1,1,30,20");
     ASSERT_EQ(r.codigo, 0) << r.errores;
-    EXPECT_EQ(r.salida.rfind("Escrito " + ruta("cafe.pdf") + " (40 x ", 0), 0u) << r.salida;
+    // El tamaño y los colores del cuadernillo: los de la zona, no los del gráfico entero.
+    EXPECT_EQ(r.salida.rfind("Escrito " + ruta("cafe.pdf") + " (30 x 20 puntos, ", 0), 0u) << r.salida;
     EXPECT_EQ(r.errores, "");
     const std::string pdf = leer_fichero(ruta("cafe.pdf"));
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
