@@ -46,6 +46,13 @@ constexpr int kLadoImagenPortada = 1000;
 // Los puntos repetidos de la página anterior, sombreados.
 const QColor kSombraSolape(0, 0, 0, 46);
 
+// El color de una celda bajo la sombra del solape, como queda en el papel.
+Color sombreado(Color c) {
+    const double deja = 1.0 - kSombraSolape.alphaF();
+    return rgb(static_cast<int>(std::lround(rojo(c) * deja)), static_cast<int>(std::lround(verde(c) * deja)),
+               static_cast<int>(std::lround(azul(c) * deja)));
+}
+
 ObservadorCuadernillo& observador() {
     static ObservadorCuadernillo o;
     return o;
@@ -120,6 +127,7 @@ bool en_blanco(const TrabajoCuadernillo& t, Color c) {
 struct GlifosSimbolo {
     int tamano = 0;  // tamaño de la letra, para agrupar
     bool blanco = false;  // en_blanco de su color, calculado una vez
+    bool blanco_sombra = false;  // lo mismo bajo la sombra del solape
     QVector<quint32> indices;
     QVector<QPointF> posiciones;  // desde la esquina de la celda
 };
@@ -131,6 +139,7 @@ public:
         for (const FilaLeyenda& f : t.leyenda) {
             glifos_.push_back(preparar(q(f.simbolo), base));
             glifos_.back().blanco = en_blanco(t, f.color);
+            glifos_.back().blanco_sombra = en_blanco(t, sombreado(f.color));
         }
     }
     const GlifosSimbolo& de(std::size_t fila) const { return glifos_[fila]; }
@@ -390,7 +399,9 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
     }
     // Lo repetido de la página anterior, sombreado.
     if (g.solape_x > 0) p.fillRect(h.caja(X(g.r.x1), Y(g.r.y1), g.solape_x * c, filas * c), kSombraSolape);
-    if (g.solape_y > 0) p.fillRect(h.caja(X(g.r.x1), Y(g.r.y1), cols * c, g.solape_y * c), kSombraSolape);
+    // La esquina de las dos franjas, una sola vez: la misma sombra en todo lo repetido.
+    if (g.solape_y > 0)
+        p.fillRect(h.caja(X(g.r.x1 + g.solape_x), Y(g.r.y1), (cols - g.solape_x) * c, g.solape_y * c), kSombraSolape);
 
     // Los símbolos, como texto: cada fila de izquierda a derecha, en tiradas de glifos del mismo
     // color de letra y tamaño, así el texto del PDF sigue el orden de la rejilla.
@@ -414,7 +425,8 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
             for (int x = g.r.x1; x <= g.r.x2; ++x) {
                 const std::size_t f = t.fila(x, y);
                 const GlifosSimbolo& gl = sim.de(f);
-                const std::pair<bool, int> clase{gl.blanco && con_color, gl.tamano};
+                const bool sombra = x < g.r.x1 + g.solape_x || y < g.r.y1 + g.solape_y;
+                const std::pair<bool, int> clase{(sombra ? gl.blanco_sombra : gl.blanco) && con_color, gl.tamano};
                 if (clase != actual) {
                     soltar();
                     actual = clase;
@@ -434,7 +446,8 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
     // seguidos de la misma clase van en una sola línea.
     auto celda = [&](int x, int y) -> Color {
         if (!con_color || x < g.r.x1 || x > g.r.x2 || y < g.r.y1 || y > g.r.y2) return kBlanco;
-        return e.punto(x, y).color;
+        const Color col = e.punto(x, y).color;
+        return x < g.r.x1 + g.solape_x || y < g.r.y1 + g.solape_y ? sombreado(col) : col;
     };
     enum Clase { kNegra, kBlanca, kFiloAntes, kFiloDespues };
     QVector<QLineF> lineas[2][2];  // [gruesa][blanca]

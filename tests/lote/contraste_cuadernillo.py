@@ -95,7 +95,8 @@ def main():
         da, dc = fitz.open(ambos), fitz.open(color)
         graficos = [i for i in range(len(dc)) if "Columnas" in dc[i].get_text()]
         leyendas = [i for i in range(len(dc)) if "Leyenda" in dc[i].get_text() and "Madejas" in dc[i].get_text()]
-        bn = [i for i in range(len(da)) if "(blanco y negro)" in da[i].get_text()]
+        # Las páginas del gráfico del primero que no están en el segundo: la tanda en blanco y negro.
+        bn = [i for i in range(len(da)) if "Columnas" in da[i].get_text() and i > max(graficos)]
         assert graficos and leyendas, "faltan páginas"
         assert len(bn) == len(graficos), "la tanda en blanco y negro no repite las páginas del gráfico"
         # La leyenda del PDF con la tanda va detrás de ella.
@@ -107,10 +108,12 @@ def main():
             fondo = dc[i].get_pixmap(dpi=150)
             k = 150 / 72.0
             for c, letra, (cx, cy), n in caracteres(pa):
+                if not c.strip():
+                    continue  # los blancos que el lector pone entre glifos
                 x_mm, y_mm = cx / MM - 10, cy / MM - 10  # en el área, sin el margen
                 if i in graficos:
-                    # Dentro de la rejilla: bajo los números de columna y a la derecha de los de fila.
-                    if y_mm < 13.8 or y_mm > 297 - 20 - 7.5 or x_mm < 9.7 or x_mm > ancho_pagina - 20 - 2.5:
+                    # Entre la cabecera y el pie, y ninguna cifra (son los números de filas y columnas).
+                    if y_mm < 13.8 or y_mm > 297 - 20 - 7.5 or c.isdigit():
                         continue
                 else:
                     # La muestra de cada fila (un carácter suelto al principio de cada columna).
@@ -121,14 +124,15 @@ def main():
                 medidos += 1
                 r = contraste(letra, fondo_rgb)
                 if r < CONTRASTE_MINIMO:
-                    peores.append((round(r, 2), c, letra, fondo_rgb, i + 1))
+                    peores.append((round(r, 2), c, letra, fondo_rgb, i + 1, round(x_mm, 1), round(y_mm, 1)))
         assert medidos > 3000, "sólo %d símbolos medidos" % medidos
         if peores:
             sys.exit("%d símbolos con menos de 4,5:1, p. ej. %s" % (len(peores), sorted(peores)[:5]))
         # Las páginas en blanco y negro: letra negra y ningún píxel de color.
         for i in bn:
-            for c, letra, _, _ in caracteres(da[i]):
-                assert letra == (0, 0, 0) or not c.strip(), "letra de color en blanco y negro: %r" % (letra,)
+            for c, letra, (_, cy), _ in caracteres(da[i]):
+                if 13.8 <= cy / MM - 10 <= 297 - 20 - 7.5 and c.strip() and not c.isdigit():
+                    assert letra == (0, 0, 0), "símbolo de color en blanco y negro: %r" % (letra,)
             pix = da[i].get_pixmap(dpi=40)
             s = pix.samples
             for j in range(0, len(s), pix.n):
