@@ -304,13 +304,11 @@ void portada(Hoja& h, const TrabajoCuadernillo& t) {
     // La tabla de los otros tamaños de tela.
     const QFont ft = h.letra(kLetraTabla);
     // La tabla de las telas: el tamaño bordado de las otras y la tela a cortar de todas.
-    const double columna = 50, x0 = (m.ancho - 3 * columna) / 2;
+    const double columna = 48, x0 = (m.ancho - 3 * columna) / 2;
     y += 1;
     h.texto(x0, y, columna, "Tela (puntos por pulgada)", h.letra(kLetraTabla));
     h.texto(x0 + columna, y, columna, "Tamaño bordado", h.letra(kLetraTabla), Qt::AlignRight);
-    h.texto(x0 + 2 * columna, y, columna,
-            "Tela a cortar (+" + std::to_string(t.op.margen_tela_cm) + " cm por lado)", h.letra(kLetraTabla),
-            Qt::AlignRight);
+    h.texto(x0 + 2 * columna, y, columna, "Tela a cortar", h.letra(kLetraTabla), Qt::AlignRight);
     y += kLetraTabla * 1.45;
     std::vector<int> telas(std::begin(kTelasPortada), std::end(kTelasPortada));
     if (std::find(telas.begin(), telas.end(), t.op.tela) == telas.end()) {
@@ -324,7 +322,9 @@ void portada(Hoja& h, const TrabajoCuadernillo& t) {
                 Qt::AlignRight);
         y += kLetraTabla * 1.45;
     }
-    y += 3;
+    h.texto(x0, y, 3 * columna,
+            "Tela a cortar: el tamaño bordado y " + std::to_string(t.op.margen_tela_cm) + " cm más por cada lado.", ft);
+    y += kLetraTabla * 1.45 + 3;
 
     // El mapa de páginas.
     const bool con_bn = !m.graficos.empty() && m.graficos.back().blanco_y_negro;
