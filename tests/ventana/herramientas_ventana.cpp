@@ -219,7 +219,8 @@ TEST_F(Ventana, VerSimbolosLosDelCuadernilloEnBlancoONegro) {
     for (int fila = 0; fila < 2; ++fila) {
         const Color c = f().colores()->color_fila(fila);
         for (const FilaLeyenda& l : t.leyenda) {
-            if (l.color == c) EXPECT_EQ(tabla->item(fila, 1)->toolTip().toStdString(), l.simbolo);
+            if (l.color != c) continue;
+            EXPECT_EQ(tabla->item(fila, 1)->toolTip().toStdString(), l.simbolo);
         }
     }
 }
