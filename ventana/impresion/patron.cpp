@@ -98,11 +98,13 @@ VentanaPatron::VentanaPatron(TForm2& principal) : QDialog(&principal), principal
     todo->addWidget(resumen);
     todo->addLayout(botones);
 
-    // Sólo el papel, la celda, el solape, la zona y la tanda en blanco y negro cambian las páginas: las demás opciones se
-    // guardan sin volver a preparar el cuadernillo (el título, a cada tecla).
+    // Sólo el papel, la celda, el solape, la zona, el modo y la tanda en blanco y negro cambian
+    // las páginas: las demás opciones se guardan sin volver a preparar el cuadernillo (el título,
+    // a cada tecla).
     connect(papel, &QComboBox::currentIndexChanged, this, [this] { guardar_estado(true); });
-    for (QComboBox* c : {modo, catalogo})
-        connect(c, &QComboBox::currentIndexChanged, this, [this] { guardar_estado(false); });
+    // El modo cuenta: con la tanda en blanco y negro, "Sólo símbolos" no la añade.
+    connect(modo, &QComboBox::currentIndexChanged, this, [this] { guardar_estado(true); });
+    connect(catalogo, &QComboBox::currentIndexChanged, this, [this] { guardar_estado(false); });
     for (QCheckBox* c : {apaisado, zona, tambien_bn}) connect(c, &QCheckBox::toggled, this, [this] { guardar_estado(true); });
     connect(solape, &QSpinBox::valueChanged, this, [this] { guardar_estado(true); });
     for (QSpinBox* s : {tela, hebras, hebras_perfil, margen_tela}) connect(s, &QSpinBox::valueChanged, this, [this] { guardar_estado(false); });
