@@ -8,4 +8,4 @@ set -e
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$raiz/build}
 PC_CANDIDATOS="$raiz/herramientas/simbolos_letra_candidatos.txt" QT_QPA_PLATFORM=offscreen \
-    "$build/pruebas_render" --gtest_filter=SimbolosLetra.Candidatos | sed -n '/^FALTA\|^GRUPO\|^PARECE\|^QUEDAN/,$p' | grep -v '^\[\|^$'
+    "$build/pruebas_render" --gtest_also_run_disabled_tests --gtest_filter=SimbolosLetra.DISABLED_Candidatos | sed -n '/^FALTA\|^GRUPO\|^PARECE\|^QUEDAN/,$p' | grep -v '^\[\|^$'

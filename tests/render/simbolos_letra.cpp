@@ -185,9 +185,10 @@ TEST(SimbolosLetra, DeCadaGrupoDeParecidosUnoComoMucho) {
     }
 }
 
-// Para elegir la lista: PC_CANDIDATOS=fichero da los que quedan, en su orden, quitando los
+// Para elegir la lista (herramientas/simbolos_letra.sh; no corre con las pruebas):
+// PC_CANDIDATOS=fichero da los que quedan, en su orden, quitando los
 // que se parecen a uno anterior o están en un grupo con uno anterior.
-TEST(SimbolosLetra, Candidatos) {
+TEST(SimbolosLetra, DISABLED_Candidatos) {
     const char* ruta = std::getenv("PC_CANDIDATOS");
     if (!ruta) GTEST_SKIP();
     prueba::aplicacion();
