@@ -442,8 +442,9 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
 
     // La rejilla: líneas finas entre puntos y gruesas cada diez puntos del tapiz. Cada tramo
     // entre dos celdas va en negro o en blanco según sus colores (tramo_rejilla); un tramo grueso
-    // entre una celda oscura y una clara lleva un filo blanco del lado de la oscura. Los tramos
-    // seguidos de la misma clase van en una sola línea.
+    // entre una celda oscura y una clara lleva un filo blanco del lado de la oscura. Cada línea
+    // va entera en negro y encima, del mismo grueso, sus tramos blancos seguidos en una sola
+    // línea: el PDF lleva sólo lo que cambia.
     auto celda = [&](int x, int y) -> Color {
         if (!con_color || x < g.r.x1 || x > g.r.x2 || y < g.r.y1 || y > g.r.y2) return kBlanco;
         const Color col = e.punto(x, y).color;
@@ -467,8 +468,9 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
     auto trazar = [&](bool gruesa, int n, auto&& tramo, auto&& linea) {
         int inicio = 0;
         Clase anterior = kNegra;
+        lineas[gruesa][0].append(linea(0, n, 0.0));
         auto soltar = [&](int fin) {
-            lineas[gruesa][anterior == kBlanca].append(linea(inicio, fin, 0.0));
+            if (anterior == kBlanca) lineas[gruesa][1].append(linea(inicio, fin, 0.0));
             if (anterior == kFiloAntes) filos.append(linea(inicio, fin, -aparte));
             if (anterior == kFiloDespues) filos.append(linea(inicio, fin, aparte));
         };
