@@ -12,9 +12,9 @@ namespace {
 // eligen con herramientas/simbolos_letra.sh, que quita de la lista de candidatos los que se
 // parecen a uno anterior; la prueba de los símbolos vuelve a comprobarlo todo.
 const char* const kSimbolosLetra =
-    "● ■ ▲ ★ ♥ ♠ ♣ ✚ ◢ ⊙ ◎ ✱ ✿ ❖ ⬢ ♪ "
-    "☂ ✈ ⚑ ⚓ ☺ ☀ A B C D E F H J K L "
-    "M R S T X Y Z Q b e f h r t = ≠ "
+    "● ■ ▲ ★ ♥ ♠ ♣ ✚ ◢ ⊙ ✱ ✿ ❖ ♪ ☂ ✈ "
+    "⚑ ⚓ ☺ ☀ A B C D E F H J K L M R "
+    "S T X Y Z Q ◎ ⬢ b e f h r t = ≠ "
     "≈ ± # % & $ § ¶ ? ! ∞ √ ∫ ∂ ∠ ∴ "
     "€ £ ¢ ♯ ♭ ⌂ ⌘ ♀ ☾ ☯ ✝ ✡ ☘ ⚡ ⚙ ⚛ "
     "⚜ ♛ ♜ ♝ ♞ ♫ ☁ ☃ ☕ ♨ ♻ ✂ ✎ ❄ β δ "
