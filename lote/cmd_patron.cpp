@@ -49,8 +49,10 @@ ModoCuadernillo modo_opcion(const std::string& texto) {
 
 int ejecutar_patron(const std::vector<std::string>& args) {
     const Opciones op = leer_opciones(
-        args, {"-o", "--papel", "--celda", "--tela", "--hebras", "--solape", "--modo", "--titulo", "--catalogo", "--zona"},
-        {"--apaisado"});
+        args,
+        {"-o", "--papel", "--celda", "--tela", "--hebras", "--solape", "--modo", "--titulo", "--catalogo", "--zona",
+         "--hebras-perfil", "--margen-tela"},
+        {"--apaisado", "--tambien-bn"});
     const std::string salida = entrada_y_salida(op);
     if (!acaba_en(salida, ".pdf")) throw ErrorUso("La salida debe acabar en .pdf.");
     OpcionesCuadernillo c;
@@ -62,6 +64,9 @@ int ejecutar_patron(const std::vector<std::string>& args) {
     if (auto v = op.valor("--celda")) c.celda_mm = decimal_opcion("--celda", *v, kCeldaMinimaMm, kCeldaMaximaMm);
     if (auto v = op.valor("--tela")) c.tela = entero_opcion("--tela", *v, kTelaMinima, kTelaMaxima);
     if (auto v = op.valor("--hebras")) c.hebras = entero_opcion("--hebras", *v, 1, kHebrasMaximas);
+    if (auto v = op.valor("--hebras-perfil")) c.hebras_perfil = entero_opcion("--hebras-perfil", *v, 1, kHebrasMaximas);
+    if (auto v = op.valor("--margen-tela")) c.margen_tela_cm = entero_opcion("--margen-tela", *v, 0, kMargenTelaMaximo);
+    c.tambien_bn = op.tiene("--tambien-bn");
     if (auto v = op.valor("--solape")) c.solape = entero_opcion("--solape", *v, 0, kSolapeMaximo);
     if (auto v = op.valor("--modo")) c.modo = modo_opcion(*v);
     if (auto v = op.valor("--titulo")) c.titulo = *v;
@@ -78,7 +83,9 @@ int ejecutar_patron(const std::vector<std::string>& args) {
     poner_zona(e, zona);
     bool hecho = false;
     if (!ent.ejecutar([&] { hecho = exportar_cuadernillo_en(ent.sesion, salida); }) || !hecho) return 1;
-    anunciar_escrito(e, salida, true);
+    // El tamaño y los colores del cuadernillo: los de la zona si se pidió.
+    const Rango r = rango_impresion(e, c.zona);
+    std::cout << linea_escrito_trozo(e, salida, r.x1, r.y1, r.x2, r.y2, true) << '\n';
     return 0;
 }
 
@@ -87,13 +94,17 @@ const bool registrado = registrar({
     "  puntocruz-lote patron ENTRADA -o SALIDA.pdf [--papel A4|Carta] [--apaisado] [--celda MM]\n"
     "                        [--tela N] [--hebras N] [--solape N] [--modo ambos|simbolos|color]\n"
     "                        [--titulo TEXTO] [--catalogo DMC|ANCHOR] [--zona X1,Y1,X2,Y2]\n"
+    "                        [--hebras-perfil N] [--margen-tela CM] [--tambien-bn]\n"
     "      Escribe el cuadernillo del patrón para bordar: portada con la imagen, los tamaños y el\n"
     "      mapa de páginas; el gráfico en páginas que repiten --solape puntos (2) de la anterior,\n"
     "      con celdas de --celda mm (3,0; de 2,0 a 10,0) y un símbolo por color; y la leyenda con\n"
     "      los hilos de --catalogo (DMC) y de la otra marca, los puntos y las madejas para tela de\n"
     "      --tela puntos por pulgada (14) y --hebras hebras (2). --modo simbolos deja las celdas\n"
     "      en blanco (impresoras en blanco y negro); color no pone símbolos. --titulo va en la\n"
-    "      portada (el nombre del fichero si no se dice); --zona limita el patrón a esa zona.",
+    "      portada (el nombre del fichero si no se dice); --zona limita el patrón a esa zona.\n"
+    "      --hebras-perfil son las hebras del perfilado (1); --margen-tela, los cm de tela de más\n"
+    "      en cada lado de la tela a cortar (5; de 0 a 20); --tambien-bn añade tras las páginas\n"
+    "      del gráfico las mismas en blanco y negro, sólo con los símbolos.",
     ejecutar_patron,
 });
 

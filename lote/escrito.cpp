@@ -21,6 +21,12 @@ std::string linea_escrito(const Estado& e, const std::string& salida, bool con_p
            std::to_string(colores) + (colores == 1 ? " color)" : " colores)");
 }
 
+std::string linea_escrito_trozo(const Estado& e, const std::string& salida, int x1, int y1, int x2, int y2,
+                                bool con_perfiles) {
+    return "Escrito " + salida + " (" + std::to_string(x2 - x1 + 1) + " x " + std::to_string(y2 - y1 + 1) +
+           " puntos, " + std::to_string(colores_distintos(e, Rango{x1, y1, x2, y2}, con_perfiles)) + " colores)";
+}
+
 void anunciar_escrito(const Estado& e, const std::string& salida, bool con_perfiles) {
     std::cout << linea_escrito(e, salida, con_perfiles) << '\n';
 }

@@ -35,6 +35,7 @@ constexpr Atajo kAtajos[] = {
     {"HerramientaCuentagotas", "I"},
     {"HerramientaZona", "Z"},
     {"HerramientaPerfilar", "P"},
+    {"VerSimbolos", "S"},
 };
 
 }  // namespace
