@@ -1,4 +1,5 @@
 #include "render/dibujo_patron.h"
+#include "render/simbolos_celda.h"
 
 #include <QPainter>
 #include <QPen>
@@ -192,6 +193,7 @@ QRect rectangulo_zona(const ZonaVista& z, int tam_celda) {
 
 void dibujar_vista(QImage& trozo, const Estado& e, QPoint origen, const Adornos& adornos) {
     dibujar_puntos(trozo, e, origen, adornos.resaltado);
+    if (adornos.simbolos) dibujar_simbolos_vista(trozo, e, origen, *adornos.simbolos);
     if (!adornos.zona || e.tam_celda < 1) return;
     const QRect r = rectangulo_zona(*adornos.zona, e.tam_celda).translated(-origen);
     if (!r.intersects(trozo.rect().adjusted(-2, -2, 2, 2))) return;

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPoint>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "app/estado.h"
 #include "ordenes/patron/zonas.h"
@@ -24,6 +26,8 @@ void dibujar_patron(QImage& trozo, const Estado& e, QPoint origen = {});
 struct Adornos {
     std::optional<Color> resaltado;  // los puntos de otro color se ven pálidos
     std::optional<ZonaVista> zona;   // rectángulo discontinuo alrededor de la zona de trabajo
+    // Con símbolos: el de cada color en sus puntos (dibujar_simbolos_vista).
+    const std::unordered_map<Color, std::string>* simbolos = nullptr;
 };
 // El tapiz con sus adornos: los puntos resaltados y el rectángulo de la zona (rojo si está
 // invertida, de la esquina guardada primero a la segunda).

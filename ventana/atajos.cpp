@@ -16,6 +16,7 @@ struct Atajo {
 };
 
 constexpr Atajo kAtajos[] = {
+    {"NuevoPatronDesdeImagen1", "Ctrl+N"},
     {"AbrirImagenBMP1", "Ctrl+O"},
     {"CargarPuntoCruz1", "Ctrl+L"},
     {"Grabar1", "Ctrl+S"},
@@ -34,6 +35,7 @@ constexpr Atajo kAtajos[] = {
     {"HerramientaCuentagotas", "I"},
     {"HerramientaZona", "Z"},
     {"HerramientaPerfilar", "P"},
+    {"VerSimbolos", "S"},
 };
 
 }  // namespace

@@ -26,8 +26,9 @@ bool DialogosAnotados::pregunta(const std::string& titulo, const std::string& te
     return d_.pregunta(titulo, texto);
 }
 
-RespuestaSalir DialogosAnotados::pregunta_con_grabar(const std::string& titulo, const std::string& texto) {
-    return d_.pregunta_con_grabar(titulo, texto);
+RespuestaSalir DialogosAnotados::pregunta_con_grabar(const std::string& titulo, const std::string& texto,
+                                                     BotonesGrabar botones) {
+    return d_.pregunta_con_grabar(titulo, texto, botones);
 }
 
 int DialogosAnotados::pregunta_botones(const std::string& titulo, const std::string& texto,

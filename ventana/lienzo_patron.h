@@ -8,6 +8,7 @@
 
 #include "app/estado.h"
 #include "ordenes/patron/zonas.h"
+#include "render/dibujo_patron.h"
 #include "ventana/lienzo.h"
 
 namespace pc::ui {
@@ -21,6 +22,9 @@ public:
     std::optional<Color> resaltado() const { return resaltado_; }
     // La zona que se dibuja; repinta si cambió desde la última vez.
     void poner_zona(std::optional<ZonaVista> z);
+    // "Ver símbolos": el símbolo de cada punto encima de su color, con celdas de 12 píxeles o más.
+    void ver_simbolos(bool si);
+    bool viendo_simbolos() const { return ver_simbolos_; }
     // El píxel (x, y) del lienzo tal como se ve.
     QRgb pixel(int x, int y) const;
 
@@ -29,9 +33,11 @@ protected:
     bool event(QEvent* ev) override;
 
 private:
+    Adornos adornos(std::unordered_map<Color, std::string>& simbolos) const;
     const Estado& e_;
     std::optional<Color> resaltado_;
     std::optional<ZonaVista> zona_;
+    bool ver_simbolos_ = false;
     QImage memoria_;  // se reutiliza de un repintado a otro
 };
 

@@ -2,7 +2,7 @@
 
 #include "ordenes/sesion/patron.h"
 #include "ordenes/patron/paleta.h"
-#include "print/maqueta.h"
+#include "print/simbolos_diseno.h"
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -11,11 +11,9 @@ ColoresGrafico colores_del_grafico(const Estado& e) {
     ColoresGrafico resultado;
     int ancho = 0, alto = 0;
     if (!tamano_silencioso(e, ancho, alto)) return resultado;
-    TablaHilos paleta, paleta_imp;
+    TablaHilos paleta;
     contar_paleta(e, 1, 1, ancho, alto, paleta);
-    // La impresión usa la paleta del tapiz si está construida; si no, la construye, y es ésta.
-    ordenar_paleta_imp(e.paleta.total > 0 ? e.paleta : paleta, paleta_imp);
-    resultado.colores_impresion = paleta_imp.total;
+    const auto simbolos = simbolos_del_diseno(e);
 
     std::vector<ColorGrafico>& lista = resultado.colores;
     lista.reserve(static_cast<std::size_t>(paleta.total));
@@ -30,7 +28,7 @@ ColoresGrafico colores_del_grafico(const Estado& e) {
         // "310" sin la marca; los especiales por su nombre.
         const std::string numero = k > 0 ? texto_numero_hilo(e.marca, g.numero) : std::string();
         g.hilo = numero.empty() ? "????" : numero;
-        g.simbolo = simbolo_de_color(paleta_imp, h.color);
+        if (const auto it = simbolos.find(h.color); it != simbolos.end()) g.simbolo = it->second;
         lista.push_back(std::move(g));
     }
     return resultado;
