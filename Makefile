@@ -6,7 +6,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 PAQUETES = cmake make g++ pkg-config qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev \
-           qt6-translations-l10n desktop-file-utils libpugixml-dev
+           qt6-translations-l10n desktop-file-utils libpugixml-dev python3-fitz
 
 PREFIX ?= /usr/local
 PAQUETES_FUZZ = clang libclang-rt-dev

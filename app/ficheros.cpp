@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cctype>
 #include <cstring>
+#include <string>
 #include <ctime>
 #include <random>
 
@@ -16,7 +18,32 @@ namespace pc {
 
 namespace {
 
-std::string sistema(int err) { return std::strerror(err); }
+// El motivo de un error del sistema en castellano (el texto del sistema puede venir en
+// inglés): los comunes con su texto y los demás con su número.
+std::string sistema(int err) {
+    switch (err) {
+        case EACCES:
+        case EPERM: return "No hay permiso";
+        case ENOSPC: return "No queda espacio en el disco";
+        case EROFS: return "El sistema de ficheros es de sólo lectura";
+        case EDQUOT: return "Se ha superado la cuota de disco";
+        case ENOENT: return "No existe el fichero o la carpeta";
+        case ENOTDIR: return "Una parte de la ruta no es una carpeta";
+        case EISDIR: return "Es una carpeta";
+        case ENAMETOOLONG: return "El nombre es demasiado largo";
+        case EMFILE:
+        case ENFILE: return "Hay demasiados ficheros abiertos";
+        case EIO: return "Error de entrada/salida";
+        case ELOOP: return "Hay un bucle de enlaces simbólicos";
+        case EEXIST: return "El fichero ya existe";
+        case EFBIG: return "El fichero es demasiado grande";
+        case EBUSY: return "El fichero o la carpeta está en uso";
+        case ETXTBSY: return "El fichero está en uso";
+        case EXDEV: return "No se puede mover a otro disco";
+        case ENOMEM: return "No hay memoria suficiente";
+        default: return "Error del sistema número " + std::to_string(err);
+    }
+}
 
 // ---------------------------------------------------------------- lectura
 
@@ -28,18 +55,29 @@ std::string motivo_lectura(int err) {
         case EPERM: return "no hay permiso para leerlo";
         case EISDIR: return "no es un fichero";
         case ELOOP: return "hay un bucle de enlaces simbólicos";
-        default: return sistema(err);
+        default: {
+            std::string m = sistema(err);
+            m[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(m[0])));
+            return m;
+        }
     }
 }
 
 [[noreturn]] void no_se_puede_abrir(const std::string& ruta, int err) {
     throw ErrorLectura("Cannot open file \"" + ruta + "\". " + sistema(err),
-                       "No se puede abrir el fichero \"" + ruta + "\": " + motivo_lectura(err));
+                       err == ENOENT || err == ENOTDIR
+                           ? "El fichero \"" + ruta + "\" no existe"
+                           : "No se puede abrir el fichero \"" + ruta + "\": " + motivo_lectura(err));
 }
 
 // Rechazo propio (no del sistema): el mismo texto en las dos formas.
 [[noreturn]] void rechazo(const std::string& ruta, const std::string& motivo) {
     const std::string aviso = "No se puede abrir el fichero \"" + ruta + "\": " + motivo;
+    throw ErrorLectura(aviso, aviso);
+}
+
+[[noreturn]] void demasiado_grande(const std::string& ruta, std::size_t maximo) {
+    const std::string aviso = "El fichero \"" + ruta + "\" ocupa más de " + std::to_string(maximo >> 20) + " MB";
     throw ErrorLectura(aviso, aviso);
 }
 
@@ -314,7 +352,7 @@ FicheroNormal abrir_fichero_normal(const std::string& ruta) {
 
 std::string leer_fichero(const std::string& ruta, std::size_t maximo) {
     const auto [fd, tam] = abrir_fichero_normal(ruta);
-    if (tam > maximo) rechazo(ruta, "ocupa más de " + std::to_string(maximo >> 20) + " MB");
+    if (tam > maximo) demasiado_grande(ruta, maximo);
 
     std::string bytes(tam, '\0');
     std::size_t hecho = 0;
@@ -326,10 +364,10 @@ std::string leer_fichero(const std::string& ruta, std::size_t maximo) {
                 const ssize_t n = ::read(fd.get(), &extra, 1);
                 if (n == 0) break;
                 if (n < 0 && errno == EINTR) continue;
-                if (n > 0) rechazo(ruta, "ocupa más de " + std::to_string(maximo >> 20) + " MB");
+                if (n > 0) demasiado_grande(ruta, maximo);
                 const int err = errno;
-                throw ErrorLectura("No se puede leer el fichero \"" + ruta + "\": " + sistema(err),
-                                   "No se puede leer el fichero \"" + ruta + "\": " + sistema(err));
+                throw ErrorLectura("No se puede leer el fichero \"" + ruta + "\": " + motivo_lectura(err),
+                                   "No se puede leer el fichero \"" + ruta + "\": " + motivo_lectura(err));
             }
             bytes.resize(std::min(maximo, std::max<std::size_t>(bytes.size() * 2, 4096)));
         }
@@ -338,8 +376,8 @@ std::string leer_fichero(const std::string& ruta, std::size_t maximo) {
         if (n < 0) {
             if (errno == EINTR) continue;
             const int err = errno;
-            throw ErrorLectura("No se puede leer el fichero \"" + ruta + "\": " + sistema(err),
-                               "No se puede leer el fichero \"" + ruta + "\": " + sistema(err));
+            throw ErrorLectura("No se puede leer el fichero \"" + ruta + "\": " + motivo_lectura(err),
+                               "No se puede leer el fichero \"" + ruta + "\": " + motivo_lectura(err));
         }
         hecho += static_cast<std::size_t>(n);
     }

@@ -103,11 +103,16 @@ struct Historial::Paso {
     std::string ancho, alto;
     std::unique_ptr<TablaHilos> paleta;
     std::unique_ptr<CambioPuntadas> puntadas;
+    // El fichero del otro lado del paso, con el id de su estado grabado (0: ninguno).
+    bool con_fichero = false;
+    FicheroDiseno fichero;
+    std::uint64_t id_grabado = 0;
 
     std::size_t bytes() const {
         return sizeof(Paso) + nombre.capacity() + tramos.capacity() * sizeof(Tramo) +
                valores.capacity() * sizeof(Racha) + ancho.capacity() + alto.capacity() +
-               (paleta ? sizeof(TablaHilos) : 0) + (puntadas ? puntadas->bytes() : 0);
+               (paleta ? sizeof(TablaHilos) : 0) + (puntadas ? puntadas->bytes() : 0) + fichero.ruta.capacity() +
+               fichero.formato.capacity();
     }
 };
 
@@ -120,7 +125,8 @@ Historial::Historial(std::size_t max_pasos, std::size_t max_bytes)
 
 Historial::~Historial() = default;
 
-void Historial::empezar(const Estado& e) {
+void Historial::empezar(const Estado& e, FicheroDiseno f) {
+    fichero_ = std::move(f);
     *copia_ = e.puntos;
     ancho_ = e.ancho;
     alto_ = e.alto;
@@ -138,7 +144,7 @@ void Historial::antes(const Estado& e) {
     *paleta_ = e.paleta;
 }
 
-bool Historial::anotar(const Estado& e, const std::string& nombre) {
+Historial::Paso* Historial::anotar_paso(const Estado& e, const std::string& nombre, bool siempre) {
     auto paso = std::make_unique<Paso>();
     Rejilla& copia = *copia_;
     for (int x = 0; x < kLadoRejilla; ++x) {
@@ -172,10 +178,10 @@ bool Historial::anotar(const Estado& e, const std::string& nombre) {
         *puntadas_ = e.puntadas;
         if (!c->vacio()) paso->puntadas = std::move(c);
     }
-    if (paso->tramos.empty() && !tamano && !paso->puntadas) {
+    if (paso->tramos.empty() && !tamano && !paso->puntadas && !siempre) {
         // Nada que deshacer; una paleta reconstruida se recoge sin paso.
         if (paleta) *paleta_ = e.paleta;
-        return false;
+        return nullptr;
     }
     paso->id = siguiente_id_++;
     paso->nombre = nombre;
@@ -199,8 +205,29 @@ bool Historial::anotar(const Estado& e, const std::string& nombre) {
     bytes_ += paso->bytes();
     pasos_.push_back(std::move(paso));
     hecho_ = pasos_.size();
-    recortar();
+    Paso* anotado = pasos_.back().get();
+    recortar();  // nunca quita el último
+    return anotado;
+}
+
+bool Historial::anotar(const Estado& e, const std::string& nombre) { return anotar_paso(e, nombre, false) != nullptr; }
+
+bool Historial::anotar_otro_diseno(const Estado& e, const std::string& nombre, FicheroDiseno f, bool abierto) {
+    Paso* p = anotar_paso(e, nombre, abierto);
+    if (!p) return false;
+    bytes_ -= p->bytes();
+    p->con_fichero = true;
+    p->fichero = std::exchange(fichero_, std::move(f));
+    p->id_grabado = std::exchange(id_grabado_, abierto ? p->id : 0);
+    bytes_ += p->bytes();
     return true;
+}
+
+void Historial::grabado_en(FicheroDiseno f) {
+    for (auto& p : pasos_)
+        if (p->con_fichero && !f.ruta.empty() && p->fichero.ruta == f.ruta) p->id_grabado = 0;
+    fichero_ = std::move(f);
+    id_grabado_ = id_actual();
 }
 
 void Historial::recortar() {
@@ -247,6 +274,10 @@ void Historial::intercambiar(Paso& p, Estado& e) {
         p.puntadas->revertir(e.puntadas);
         *puntadas_ = e.puntadas;
     }
+    if (p.con_fichero) {
+        std::swap(p.fichero, fichero_);
+        std::swap(p.id_grabado, id_grabado_);
+    }
     bytes_ += p.bytes();
 }
 
@@ -271,8 +302,6 @@ bool Historial::rehacer(Estado& e) {
 }
 
 std::uint64_t Historial::id_actual() const { return hecho_ > 0 ? pasos_[hecho_ - 1]->id : id_base_; }
-
-void Historial::marcar_grabado() { id_grabado_ = id_actual(); }
 
 bool Historial::modificado() const { return id_actual() != id_grabado_; }
 

@@ -2,7 +2,10 @@
 // tapiz con una copia de cómo estaba: rejilla entera, ancho y alto, paleta del tapiz y las
 // puntadas que no son cruces (sólo si su versión cambió). Si algo de eso cambió se anota un
 // paso con sólo lo que cambió; deshacer y rehacer intercambian esos valores con los del
-// estado. Sin Qt: lo usa la ventana y se mide aparte.
+// estado. El fichero del diseño (de dónde vino, en qué formato y si tiene ya lo que hay)
+// también es del historial: un paso que deja otro diseño (abrir un fichero, generar desde una
+// imagen) guarda el de antes, y deshacerlo lo devuelve, así "Grabar" nunca escribe un diseño en
+// el fichero de otro. Sin Qt: lo usa la ventana y se mide aparte.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -15,6 +18,14 @@
 
 namespace pc {
 
+// El fichero de un diseño: su ruta y la entrada de menú que lo vuelve a abrir (dice su
+// formato). Sin ruta, un diseño nuevo ("Sin título").
+struct FicheroDiseno {
+    std::string ruta;
+    std::string formato;
+    bool operator==(const FicheroDiseno&) const = default;
+};
+
 class Historial {
 public:
     static constexpr std::size_t kMaxPasos = 1000;
@@ -25,8 +36,9 @@ public:
     Historial(const Historial&) = delete;
     Historial& operator=(const Historial&) = delete;
 
-    // Toma el estado como punto de partida y vacía el historial (sin cambios por grabar).
-    void empezar(const Estado& e);
+    // Toma el estado como punto de partida, del fichero `f`, y vacía el historial (sin
+    // cambios por grabar).
+    void empezar(const Estado& e, FicheroDiseno f = {});
     // Antes de una orden: recoge la paleta y el tamaño actuales (otras ventanas pueden
     // haberlos tocado). La rejilla se compara entera después, así que no se copia aquí.
     void antes(const Estado& e);
@@ -34,6 +46,11 @@ public:
     // nombre, descarta lo que se podía rehacer y devuelve true. Un cambio sólo de la paleta
     // del tapiz no es un paso (es un dato derivado), pero queda recogido.
     bool anotar(const Estado& e, const std::string& nombre);
+    // Después de una orden que deja otro diseño, el del fichero `f` (sin ruta: uno nuevo, "Sin
+    // título"): anota el paso con el fichero de antes y el de ahora. Con `abierto` el diseño
+    // es el que hay en `f` (sin cambios por grabar) y el paso se anota aunque el tapiz no
+    // cambie; sin él (una generación), sólo si cambió, y queda por grabar. true si hubo paso.
+    bool anotar_otro_diseno(const Estado& e, const std::string& nombre, FicheroDiseno f, bool abierto);
 
     bool puede_deshacer() const { return hecho_ > 0; }
     bool puede_rehacer() const { return hecho_ < pasos_.size(); }
@@ -44,8 +61,14 @@ public:
     bool deshacer(Estado& e);
     bool rehacer(Estado& e);
 
-    // Cambios sin grabar: el estado no es el del último punto marcado como grabado.
-    void marcar_grabado();
+    // El fichero del diseño que hay ahora.
+    const FicheroDiseno& fichero() const { return fichero_; }
+    // Tras grabar el diseño en `f`: ése es ya su fichero, sin cambios por grabar. Otro diseño
+    // del historial que venía de ese mismo fichero deja de estar grabado (ya no es lo que hay
+    // en él).
+    void grabado_en(FicheroDiseno f);
+    // Cambios sin grabar: el estado no es el que se grabó por última vez en su fichero.
+    void marcar_grabado() { grabado_en(fichero_); }
     bool modificado() const;
     // El estado no corresponde a ningún fichero grabado (un diseño recuperado tras una caída).
     void marcar_sin_grabar() { id_grabado_ = 0; }
@@ -60,6 +83,8 @@ private:
     struct CambioPuntadas;
     using Rejilla = std::array<std::array<Punto, kLadoRejilla>, kLadoRejilla>;
 
+    // Anota el paso si el tapiz cambió (o siempre) y lo devuelve; nulo si no hubo paso.
+    Paso* anotar_paso(const Estado& e, const std::string& nombre, bool siempre);
     // Intercambia los valores guardados en el paso con los del estado (y pone la copia al día).
     void intercambiar(Paso& p, Estado& e);
     void recortar();
@@ -75,7 +100,8 @@ private:
     std::size_t bytes_ = 0;
     std::uint64_t siguiente_id_ = 1;
     std::uint64_t id_base_ = 0;     // id del estado anterior al paso más antiguo que queda
-    std::uint64_t id_grabado_ = 0;  // id del estado que se grabó o se cargó
+    std::uint64_t id_grabado_ = 0;  // id del estado que se grabó o se cargó en fichero_
+    FicheroDiseno fichero_;
 };
 
 }  // namespace pc

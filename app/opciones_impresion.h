@@ -48,6 +48,9 @@ struct OpcionesCuadernillo {
     std::string titulo;        // vacío: el nombre del fichero sin extensión
     std::string catalogo = "DMC";
     bool zona = false;         // sólo la zona de trabajo
+    int hebras_perfil = 1;     // hebras del perfilado
+    int margen_tela_cm = 5;    // tela de más en cada lado al cortarla, 0 a 20
+    bool tambien_bn = false;   // tras las páginas del gráfico, las mismas en blanco y negro
 };
 
 }  // namespace pc

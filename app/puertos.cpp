@@ -17,7 +17,7 @@ std::optional<std::string> Dialogos::elegir_carpeta(const std::string&, const st
     return std::nullopt;
 }
 
-RespuestaSalir Dialogos::pregunta_con_grabar(const std::string& titulo, const std::string& texto) {
+RespuestaSalir Dialogos::pregunta_con_grabar(const std::string& titulo, const std::string& texto, BotonesGrabar) {
     return pregunta(titulo, texto) ? RespuestaSalir::kSi : RespuestaSalir::kNo;
 }
 

@@ -15,8 +15,12 @@ struct TrabajoImpresion;
 struct TrabajoCuadernillo;
 struct DibujoPaleta;
 
-// Respuesta a la pregunta de salir con cambios sin grabar.
+// Respuesta a una pregunta con "Grabar" (salir o reemplazar un diseño con cambios sin
+// grabar): seguir sin grabar, no seguir, o grabar y seguir.
 enum class RespuestaSalir { kSi, kNo, kGrabar };
+// Los botones de esa pregunta: al salir, "Sí" (kSi), "No" (kNo) y "Grabar"; antes de
+// reemplazar el diseño, "Grabar", "No grabar" (kSi) y "Cancelar" (kNo).
+enum class BotonesGrabar { kSalir, kReemplazar };
 
 class Dialogos {
 public:
@@ -28,9 +32,10 @@ public:
     virtual void mensaje(const std::string& texto) = 0;
     // Pregunta Sí/No con título; true es Sí.
     virtual bool pregunta(const std::string& titulo, const std::string& texto) = 0;
-    // Pregunta Sí/No con una tercera respuesta, "Grabar". Quien no la ofrece (la herramienta
-    // por lotes) hace la pregunta Sí/No.
-    virtual RespuestaSalir pregunta_con_grabar(const std::string& titulo, const std::string& texto);
+    // Pregunta con una tercera respuesta, "Grabar", y esos botones. Quien no la ofrece (la
+    // herramienta por lotes) hace la pregunta Sí/No.
+    virtual RespuestaSalir pregunta_con_grabar(const std::string& titulo, const std::string& texto,
+                                               BotonesGrabar botones);
     // Pregunta con sus propios botones, en orden: el índice del pulsado, o -1 si se cierra sin
     // elegir. Quien no la ofrece hace la pregunta Sí/No: Sí es el segundo botón (el que sigue
     // adelante sin más) y No, el último.

@@ -25,7 +25,7 @@ long arriba(long n, long d) { return -abajo(-n, d); }
 
 int acotar(long v, int lo, int hi) { return static_cast<int>(v < lo ? lo : (v > hi ? hi : v)); }
 
-// Celdas x1..x2 que toca el tramo de la red u1..u2 (u1 <= u2), sin recortar al tapiz.
+// RectanguloCeldas x1..x2 que toca el tramo de la red u1..u2 (u1 <= u2), sin recortar al tapiz.
 std::pair<long, long> celdas_de_tramo(long u1, long u2) { return {arriba(u1, 2), abajo(u2, 2) + 1}; }
 
 // Llama a f(y, x1, x2) para cada fila de celdas que toca el pespunte, con las columnas que toca
@@ -54,7 +54,7 @@ void filas_de_linea(const Linea& l, F&& f) {
         auto num = [&](long v) { return static_cast<long>(l.u1) * d + (v - l.v1) * du; };
         const long na = num(a), nb = num(b);
         const long nmin = std::min(na, nb), nmax = std::max(na, nb);
-        // Celdas x con 2x - 2 <= u <= 2x sobre el tramo [nmin/d, nmax/d].
+        // RectanguloCeldas x con 2x - 2 <= u <= 2x sobre el tramo [nmin/d, nmax/d].
         const long xa = arriba(nmin, 2 * d), xb = abajo(nmax, 2 * d) + 1;
         f(y, acotar(xa, 1, kMaxPuntos), acotar(xb, 1, kMaxPuntos));
     }
@@ -95,10 +95,10 @@ bool enum_valido(const Parcial& p) {
            static_cast<unsigned>(p.esquina) <= 3;
 }
 
-bool en_zona(int x, int y, const Celdas* z) {
+bool en_zona(int x, int y, const RectanguloCeldas* z) {
     return !z || (x >= z->x1 && x <= z->x2 && y >= z->y1 && y <= z->y2);
 }
-bool punto_en_zona(int u, int v, const Celdas* z) {
+bool punto_en_zona(int u, int v, const RectanguloCeldas* z) {
     return !z || (u >= 2 * z->x1 - 2 && u <= 2 * z->x2 && v >= 2 * z->y1 - 2 && v <= 2 * z->y2);
 }
 
@@ -461,12 +461,12 @@ void Puntadas::recortar(int ancho, int alto) {
     if (algo) cambiado();
 }
 
-long Puntadas::cambiar_color(Color viejo, Color nuevo, const Celdas* zona) {
+long Puntadas::cambiar_color(Color viejo, Color nuevo, const RectanguloCeldas* zona) {
     if (viejo == nuevo) return 0;
     return cambiar_colores([&](Color c) { return c == viejo ? nuevo : c; }, zona);
 }
 
-long Puntadas::cambiar_colores(const std::function<Color(Color)>& nuevo_de, const Celdas* zona) {
+long Puntadas::cambiar_colores(const std::function<Color(Color)>& nuevo_de, const RectanguloCeldas* zona) {
     long n = 0;
     auto cambia = [&](Color& c) {
         const Color d = nuevo_de(c);
@@ -485,14 +485,14 @@ long Puntadas::cambiar_colores(const std::function<Color(Color)>& nuevo_de, cons
     return n;
 }
 
-std::vector<std::size_t> Puntadas::parciales_en(const Celdas& r) const {
+std::vector<std::size_t> Puntadas::parciales_en(const RectanguloCeldas& r) const {
     std::vector<std::size_t> v;
     if (r.x1 > r.x2 || r.y1 > r.y2) return v;
     filas_parciales_.buscar(r.x1, r.y1, r.x2, r.y2, v);
     return v;
 }
 
-std::vector<std::size_t> Puntadas::lineas_en(const Celdas& r) const {
+std::vector<std::size_t> Puntadas::lineas_en(const RectanguloCeldas& r) const {
     std::vector<std::size_t> v;
     if (r.x1 > r.x2 || r.y1 > r.y2) return v;
     filas_lineas_.buscar(r.x1, r.y1, r.x2, r.y2, v);
@@ -500,7 +500,7 @@ std::vector<std::size_t> Puntadas::lineas_en(const Celdas& r) const {
     return v;
 }
 
-std::vector<std::size_t> Puntadas::nudos_en(const Celdas& r) const {
+std::vector<std::size_t> Puntadas::nudos_en(const RectanguloCeldas& r) const {
     std::vector<std::size_t> v;
     if (r.x1 > r.x2 || r.y1 > r.y2) return v;
     filas_nudos_.buscar(r.x1, r.y1, r.x2, r.y2, v);

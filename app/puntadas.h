@@ -54,7 +54,7 @@ struct Nudo {
 };
 
 // Rectángulo de celdas, bordes incluidos; vacío si x1 > x2 o y1 > y2.
-struct Celdas {
+struct RectanguloCeldas {
     int x1 = 1, y1 = 1, x2 = 0, y2 = 0;
 };
 
@@ -134,18 +134,18 @@ public:
     // Cambia de color lo que tiene el color `viejo` (todo, o lo que cae en `zona`): para las
     // órdenes que cambian un color en todo el tapiz o en la zona. Devuelve cuántas puntadas
     // cambiaron.
-    long cambiar_color(Color viejo, Color nuevo, const Celdas* zona = nullptr);
+    long cambiar_color(Color viejo, Color nuevo, const RectanguloCeldas* zona = nullptr);
     // Lo mismo con cualquier correspondencia de colores: cada puntada (de `zona` si no es
     // nula) de color c pasa a nuevo_de(c). Un parcial está en la zona si su celda lo está; un
     // nudo, si su punto está en el rectángulo de la zona (bordes incluidos); un pespunte, si
     // sus dos extremos lo están.
-    long cambiar_colores(const std::function<Color(Color)>& nuevo_de, const Celdas* zona = nullptr);
+    long cambiar_colores(const std::function<Color(Color)>& nuevo_de, const RectanguloCeldas* zona = nullptr);
 
     // Índices de lo que toca el rectángulo de celdas (un pespunte toca las celdas por las que
     // pasa o cuyo borde pisa; un nudo, las celdas de su punto). Sin repetidos.
-    std::vector<std::size_t> parciales_en(const Celdas& r) const;
-    std::vector<std::size_t> lineas_en(const Celdas& r) const;
-    std::vector<std::size_t> nudos_en(const Celdas& r) const;
+    std::vector<std::size_t> parciales_en(const RectanguloCeldas& r) const;
+    std::vector<std::size_t> lineas_en(const RectanguloCeldas& r) const;
+    std::vector<std::size_t> nudos_en(const RectanguloCeldas& r) const;
     // true si la celda tiene algún parcial (entonces la rejilla sólo tiene tela). Sin reservar
     // memoria: se puede llamar desde varios hilos a la vez.
     bool hay_parciales(int x, int y) const;

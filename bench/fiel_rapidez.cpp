@@ -100,7 +100,7 @@ void BM_FielPasos(benchmark::State& st) {
     Mesa m;
     m.img.cargar(bmp(24));
     const auto activos = pc::hilos_activos(m.estado->hilos);
-    const pc::CeldasFiel c = pc::promediar_celdas(m.img, 700, 700);
+    const pc::MediasCeldas c = pc::promediar_celdas(m.img, 700, 700);
     const auto elegidos = pc::elegir_hilos(c, activos, 35);
     const auto indice = pc::asignar_hilos(c, elegidos);
     for (auto _ : st) {

@@ -333,6 +333,7 @@ struct Lector {
     Estado& e;
     int ancho, alto;
     LecturaOxs& r;
+    const ColorDeHilo& de_hilo;
     std::unordered_map<long long, Color> colores;  // índice de la paleta -> color
     Color tela = kBlanco;
 
@@ -347,16 +348,11 @@ struct Lector {
                     continue;
                 }
                 Color c = 0;
-                const bool con_color = color_attr(item.attribute("color"), c);
+                bool con_color = color_attr(item.attribute("color"), c);
                 if (indice == 0) {
                     tela = con_color ? c : kBlanco;
                     continue;
                 }
-                if (!con_color) {
-                    c = kMagenta;
-                    ++r.omitidos.colores_sin_rgb;
-                }
-                colores[indice] = c;
                 ColorOxs color;
                 color.indice = static_cast<int>(std::clamp<long long>(indice, INT32_MIN, INT32_MAX));
                 const std::string_view numero = valor(item.attribute("number"));
@@ -364,6 +360,19 @@ struct Lector {
                 color.marca = blanco == std::string_view::npos ? "" : decodificar(recortar_vista(numero.substr(0, blanco)));
                 color.numero = decodificar(blanco == std::string_view::npos ? numero : numero.substr(blanco + 1));
                 color.nombre = decodificar(valor(item.attribute("name")));
+                // Un hilo de nuestros catálogos manda sobre el color que dice el fichero.
+                if (de_hilo) {
+                    if (const std::optional<Color> h = de_hilo(color)) {
+                        c = *h;
+                        con_color = true;
+                        color.de_catalogo = true;
+                    }
+                }
+                if (!con_color) {
+                    c = kMagenta;
+                    ++r.omitidos.colores_sin_rgb;
+                }
+                colores[indice] = c;
                 color.color = c;
                 const auto [it, nuevo] = sitio.try_emplace(indice, r.paleta.size());
                 if (nuevo) r.paleta.push_back(std::move(color));
@@ -427,11 +436,11 @@ struct Lector {
         return Red::kVale;
     }
 
-    // Hebras de un pespunte o un nudo: el atributo `strands` si es un entero de 1 a 99, si no,
+    // Hebras de un pespunte o un nudo: el atributo `strands` si es un entero de 1 a 255, si no,
     // las de siempre.
     static std::uint8_t hebras(const pugi::xml_node& p, std::uint8_t por_defecto) {
         long long v = 0;
-        if (!entero_attr(p.attribute("strands"), v) || v < 1 || v > 99) return por_defecto;
+        if (!entero_attr(p.attribute("strands"), v) || v < 1 || v > 255) return por_defecto;
         return static_cast<std::uint8_t>(v);
     }
 
@@ -765,7 +774,7 @@ std::string codificar_oxs(const Estado& e, int ancho, int alto, const std::strin
     return out;
 }
 
-LecturaOxs leer_oxs(Estado& e, std::string_view bytes) {
+LecturaOxs leer_oxs(Estado& e, std::string_view bytes, const ColorDeHilo& de_hilo) {
     pugi::xml_document doc;
     const pugi::xml_parse_result resultado =
         doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
@@ -789,7 +798,7 @@ LecturaOxs leer_oxs(Estado& e, std::string_view bytes) {
     for (int y = 1; y <= alto; ++y)
         for (int x = 1; x <= ancho; ++x) e.punto(x, y) = Punto{kBlanco, {kSinPerfil, kSinPerfil, kSinPerfil, kSinPerfil}};
     e.puntadas.vaciar();
-    Lector lector{e, ancho, alto, r, {}, kBlanco};
+    Lector lector{e, ancho, alto, r, de_hilo, {}, kBlanco};
     lector.paleta(chart);
     lector.puntos(chart);
     lector.objetos(chart);

@@ -12,6 +12,8 @@
 // omite y se cuenta. El lector nunca escribe fuera del tapiz que declara el fichero y, si lo
 // rechaza, no ha escrito nada.
 #pragma once
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,7 +60,11 @@ struct ColorOxs {
     std::string numero;  // lo que va detrás ("310")
     std::string nombre;
     Color color = 0;
+    bool de_catalogo = false;  // el color es el del hilo que nombra, no el del fichero
 };
+
+// El color del hilo de nuestros catálogos que nombra un color de la paleta ("DMC 310"), si lo hay.
+using ColorDeHilo = std::function<std::optional<Color>(const ColorOxs&)>;
 
 // Lo que el lector no pudo poner en el tapiz, por clases.
 struct OmitidosOxs {
@@ -86,7 +92,8 @@ struct LecturaOxs {
 // punto, perfiles sólo donde hay pespuntes). Lanza ErrorFormato, sin haber escrito nada, si el
 // XML está mal formado (con la línea y la columna), si no hay <chart> o si el tamaño no está
 // en 1..700.
-LecturaOxs leer_oxs(Estado& e, std::string_view bytes);
+// Con `de_hilo`, un color de la paleta que nombra un hilo de los catálogos toma su color.
+LecturaOxs leer_oxs(Estado& e, std::string_view bytes, const ColorDeHilo& de_hilo = {});
 
 // Mensaje de lo omitido ("Se omitieron: 12 medios puntos, 3 pespuntes diagonales, 4 nudos");
 // vacío si no se omitió nada.

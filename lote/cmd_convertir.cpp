@@ -31,9 +31,14 @@ int ejecutar_convertir(const std::vector<std::string>& args) {
     const std::string catalogo = catalogo_opcion(op.valor("--catalogo").value_or("DMC"));
 
     Entorno ent;
-    if (!ent.usar_catalogo(catalogo) || !cargar_patron(ent, entrada, formato) ||
-        !grabar_patron(ent, salida, op.valor("--titulo").value_or("")))
+    if (!ent.usar_catalogo(catalogo) || !cargar_patron(ent, entrada, formato)) return 1;
+    // Un diseño con más colores de los que caben en su paleta no se escribe a medias.
+    if (const int colores = colores_del_tapiz(*ent.estado, true); colores > kMaxHilos) {
+        std::cerr << "El patrón tiene " << colores << " colores; un patrón admite " << kMaxHilos
+                  << ". Reduce los colores antes de convertirlo.\n";
         return 1;
+    }
+    if (!grabar_patron(ent, salida, op.valor("--titulo").value_or(""))) return 1;
     anunciar_escrito(*ent.estado, salida, es_oxs(salida));
     return 0;
 }

@@ -4,6 +4,10 @@
 #include "lote/escrito.h"
 #include "lote/lote.h"
 #include "lote/patron_lote.h"
+#include <climits>
+
+#include "app/texto.h"
+#include "ordenes/patron/desde_imagen.h"
 #include "ordenes/patron/fiel.h"
 #include "ordenes/patron/generar.h"
 #include "ordenes/patron/paleta.h"
@@ -13,7 +17,8 @@ namespace pc::lote {
 namespace {
 
 int ejecutar_generar(const std::vector<std::string>& args) {
-    const Opciones op = leer_opciones(args, {"-o", "--ancho", "--alto", "--metodo", "--colores", "--diferencia", "--limpieza"},
+    const Opciones op = leer_opciones(args, {"-o", "--ancho", "--alto", "--metodo", "--colores", "--diferencia", "--limpieza", "--recorte",
+                                       "--catalogo"},
                                       {"--interpolado", "--automatizado", "--fiel"});
     if (op.sueltos.size() != 1) throw ErrorUso("Indica una sola imagen de origen.");
     const auto salida = op.valor("-o");
@@ -30,6 +35,16 @@ int ejecutar_generar(const std::vector<std::string>& args) {
     if (!fiel && op.tiene("--limpieza")) throw ErrorUso("--limpieza sólo sirve con --fiel.");
     if (!automatizado && !fiel && (op.tiene("--colores") || op.tiene("--diferencia")))
         throw ErrorUso("--colores y --diferencia sólo sirven con --automatizado (y --colores con --fiel).");
+    if (automatizado && (op.tiene("--recorte") || op.tiene("--catalogo")))
+        throw ErrorUso("--recorte y --catalogo no sirven con --automatizado.");
+    std::optional<Recorte> recorte;
+    if (auto r = op.valor("--recorte")) {
+        const std::vector<int> v = lista_enteros("--recorte", *r, 4, 0, INT_MAX);
+        if (v[2] < 1 || v[3] < 1) throw ErrorUso("--recorte X,Y,ANCHO,ALTO: el ancho y el alto del recorte deben ser de 1 píxel o más.");
+        recorte = Recorte{v[0], v[1], v[2], v[3]};
+    }
+    std::string catalogo = "DMC";
+    if (auto c = op.valor("--catalogo")) catalogo = catalogo_opcion(*c);
     int limpieza = 2;
     if (auto l = op.valor("--limpieza")) limpieza = entero_opcion("--limpieza", *l, 0, 3);
 
@@ -52,9 +67,17 @@ int ejecutar_generar(const std::vector<std::string>& args) {
     ent.dialogos.ficheros.push_back(op.sueltos[0]);
     if (!ent.ejecutar([&] { abrir_imagen(s); })) return 1;
 
-    // El tamaño, con las mismas órdenes que en la ventana: el lado no indicado sigue a escala.
+    // El tamaño, con las mismas órdenes que en la ventana: el lado no indicado sigue a escala
+    // (del recorte, si lo hay, como en "Nuevo patrón desde imagen...").
     bool ok = true;
-    if (ancho && alto) {
+    if (recorte) {
+        const int w = recorte->ancho, h = recorte->alto;
+        int an = ancho ? entero(*ancho) : 60, al = alto ? entero(*alto) : 60;
+        if (ancho && !alto) al = lado_a_escala(an, w, h);
+        if (alto && !ancho) an = lado_a_escala(al, h, w);
+        e.ancho = std::to_string(an);
+        e.alto = std::to_string(al);
+    } else if (ancho && alto) {
         ent.dialogos.respuestas = {*ancho, *alto};
         ok = ent.ejecutar([&] { ancho_y_alto(s); });
     } else if (ancho) {
@@ -69,14 +92,21 @@ int ejecutar_generar(const std::vector<std::string>& args) {
     }
     if (!ok) return 1;
 
-    if (fiel) {
-        ok = ent.ejecutar([&] { generar_fiel_con(s, std::stoi(colores), limpieza); });
-    } else if (automatizado) {
+    if (automatizado) {
         e.n_colores = colores;
         e.dif_max = diferencia;
         ok = ent.ejecutar([&] { generar_automatizado(s); });
     } else {
-        ok = ent.ejecutar([&] { interpolado ? generar_interpolado(s) : generar_punto_de_cruz(s); });
+        // La misma generación que "Crear" en "Nuevo patrón desde imagen...".
+        OpcionesImagen oi;
+        oi.ancho = entero(e.ancho);
+        oi.alto = entero(e.alto);
+        oi.catalogo = catalogo;
+        oi.metodo = fiel ? MetodoImagen::kFiel : interpolado ? MetodoImagen::kInterpolado : MetodoImagen::kExacto;
+        oi.colores = std::stoi(colores);
+        oi.limpieza = limpieza;
+        oi.recorte = recorte;
+        ok = ent.ejecutar([&] { generar_desde_imagen(s, oi); });
     }
     if (!ok) return 1;
 
@@ -89,7 +119,8 @@ const bool registrado = registrar({
     "generar",
     "  puntocruz-lote generar IMAGEN -o SALIDA [--ancho N] [--alto N] [--interpolado]\n"
     "                 [--metodo 1|2] [--automatizado] [--colores N] [--diferencia N]\n"
-    "                 [--fiel] [--limpieza 0..3]\n"
+    "                 [--fiel] [--limpieza 0..3] [--recorte X,Y,ANCHO,ALTO]\n"
+    "                 [--catalogo DMC|ANCHOR]\n"
     "      Genera el tapiz de la imagen y lo graba en SALIDA (.pci: fichero para imprimir;\n"
     "      .oxs: Open Cross Stitch; cualquier otro nombre: fichero de patrón). Con sólo\n"
     "      --ancho el alto sigue a escala de la imagen, con sólo --alto el ancho; sin\n"
@@ -98,7 +129,10 @@ const bool registrado = registrar({
     "      los parecidos (--diferencia, 30 si no se indica).\n"
     "      --fiel genera por parecido a la vista (CIEDE2000): media de cada celda en luz\n"
     "      lineal, los --colores hilos (35 si no se indica) que menos error dejan y la\n"
-    "      limpieza de puntos sueltos --limpieza (0 ninguna .. 3 fuerte, 2 si no se indica).",
+    "      limpieza de puntos sueltos --limpieza (0 ninguna .. 3 fuerte, 2 si no se indica).\n"
+    "      --recorte genera sólo ese rectángulo de la imagen (en píxeles; el lado que no se\n"
+    "      indica sigue a escala del recorte). --catalogo elige los hilos (DMC si no se indica).\n"
+    "      Sin --automatizado es la generación de \"Nuevo patrón desde imagen...\".",
     ejecutar_generar,
 });
 

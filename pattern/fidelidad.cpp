@@ -23,7 +23,7 @@ double proporcion_sueltos(const Estado& e, int ancho, int alto) {
 
 Fidelidad medir_fidelidad(const Estado& e, const Imagen& img, int ancho, int alto) {
     Fidelidad f;
-    const CeldasFiel c = promediar_celdas(img, ancho, alto);
+    const MediasCeldas c = promediar_celdas(img, ancho, alto);
     if (c.lab.empty()) return f;
     std::vector<double> error;
     error.reserve(c.lab.size());

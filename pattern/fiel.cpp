@@ -116,8 +116,8 @@ void tramo_celda(int i, int lado, int celdas, int& inicio, int& fin) {
     fin = static_cast<int>(static_cast<long long>(i + 1) * lado / celdas);
 }
 
-CeldasFiel promediar_celdas(const Imagen& img, int ancho, int alto) {
-    CeldasFiel c;
+MediasCeldas promediar_celdas(const Imagen& img, int ancho, int alto) {
+    MediasCeldas c;
     c.ancho = std::clamp(ancho, 0, kMaxPuntos);
     c.alto = std::clamp(alto, 0, kMaxPuntos);
     const std::size_t total = static_cast<std::size_t>(c.ancho) * static_cast<std::size_t>(c.alto);
@@ -217,7 +217,7 @@ struct Muestra {
 };
 
 // Agrupa las celdas por su color en cubos de 4 × 4 × 4 valores sRGB: media Lab y peso.
-std::vector<Muestra> agrupar(const CeldasFiel& c) {
+std::vector<Muestra> agrupar(const MediasCeldas& c) {
     std::vector<std::int32_t> cubo(1 << 18, -1);
     std::vector<std::array<double, 3>> suma;
     std::vector<Muestra> m;
@@ -360,7 +360,7 @@ int mejor_candidato(const std::vector<int>& libres, const std::vector<std::size_
 
 }  // namespace
 
-std::vector<HiloLab> elegir_hilos(const CeldasFiel& c, const std::vector<HiloLab>& activos, int n) {
+std::vector<HiloLab> elegir_hilos(const MediasCeldas& c, const std::vector<HiloLab>& activos, int n) {
     if (n >= static_cast<int>(activos.size())) return activos;
     std::vector<HiloLab> elegidos;
     std::vector<char> usado(activos.size(), 0);
@@ -482,7 +482,7 @@ std::vector<HiloLab> elegir_hilos(const CeldasFiel& c, const std::vector<HiloLab
     return elegidos;
 }
 
-std::vector<int> asignar_hilos(const CeldasFiel& c, const std::vector<HiloLab>& elegidos) {
+std::vector<int> asignar_hilos(const MediasCeldas& c, const std::vector<HiloLab>& elegidos) {
     std::vector<int> indice(c.lab.size(), 0);
     if (elegidos.empty()) return indice;
     // Las fotos repiten los colores por todas partes: los colores, no las celdas, se reparten
@@ -525,7 +525,7 @@ namespace {
 
 // Lo que la limpieza haría con el punto (x, y) tal como está el tapiz: la posición del hilo
 // que tomaría, o -1 si no es suelto o ningún vecino cuesta poco.
-int arreglo_suelto(const CeldasFiel& c, const std::vector<HiloLab>& elegidos, const std::vector<int>& indice, int x,
+int arreglo_suelto(const MediasCeldas& c, const std::vector<HiloLab>& elegidos, const std::vector<int>& indice, int x,
                    int y, double limite) {
     const int w = c.ancho, h = c.alto;
     if (!es_suelto(indice, w, h, x, y)) return -1;
@@ -546,7 +546,7 @@ int arreglo_suelto(const CeldasFiel& c, const std::vector<HiloLab>& elegidos, co
 
 }  // namespace
 
-int limpiar_sueltos(const CeldasFiel& c, const std::vector<HiloLab>& elegidos, std::vector<int>& indice, int nivel) {
+int limpiar_sueltos(const MediasCeldas& c, const std::vector<HiloLab>& elegidos, std::vector<int>& indice, int nivel) {
     const double limite = limite_limpieza(nivel);
     if (limite < 0 || elegidos.empty()) return 0;
     const int w = c.ancho, h = c.alto;
@@ -582,7 +582,7 @@ int limpiar_sueltos(const CeldasFiel& c, const std::vector<HiloLab>& elegidos, s
     return cambiados;
 }
 
-void escribir_tapiz(Estado& e, const CeldasFiel& c, const std::vector<HiloLab>& elegidos, const std::vector<int>& indice) {
+void escribir_tapiz(Estado& e, const MediasCeldas& c, const std::vector<HiloLab>& elegidos, const std::vector<int>& indice) {
     // Por tramos de columnas, que es como está guardada la rejilla.
     repartir(static_cast<std::size_t>(c.ancho), filas_por_tramo(c.alto), [&](int, std::size_t desde, std::size_t hasta) {
         for (int x = static_cast<int>(desde) + 1; x <= static_cast<int>(hasta); ++x) {
@@ -594,7 +594,7 @@ void escribir_tapiz(Estado& e, const CeldasFiel& c, const std::vector<HiloLab>& 
             }
         }
     });
-    quitar_otras_en(e, Celdas{1, 1, c.ancho, c.alto});
+    quitar_otras_en(e, RectanguloCeldas{1, 1, c.ancho, c.alto});
 }
 
 }  // namespace pc

@@ -25,7 +25,7 @@ inline std::size_t indice_celda(int ancho, int x, int y) {
 }
 
 // Colores medios de las celdas de un tapiz de ancho × alto sobre la imagen.
-struct CeldasFiel {
+struct MediasCeldas {
     int ancho = 0, alto = 0;
     std::vector<Lab> lab;      // por filas: (y - 1) * ancho + (x - 1)
     std::vector<Color> color;  // la media en sRGB de 8 bits
@@ -33,7 +33,7 @@ struct CeldasFiel {
 };
 
 // Media en luz lineal de cada celda. Sin imagen, todas las celdas son blancas.
-CeldasFiel promediar_celdas(const Imagen& img, int ancho, int alto);
+MediasCeldas promediar_celdas(const Imagen& img, int ancho, int alto);
 
 struct HiloLab {
     Color color = 0;
@@ -71,10 +71,10 @@ private:
 // Hasta n hilos de entre los activos para las celdas: los bloqueados siempre (aunque pasen
 // de n) y el resto elegidos por el error CIEDE2000 que dejan. Con n mayor o igual que el
 // número de activos, todos.
-std::vector<HiloLab> elegir_hilos(const CeldasFiel& c, const std::vector<HiloLab>& activos, int n);
+std::vector<HiloLab> elegir_hilos(const MediasCeldas& c, const std::vector<HiloLab>& activos, int n);
 
 // Para cada celda, la posición en "elegidos" de su hilo más próximo.
-std::vector<int> asignar_hilos(const CeldasFiel& c, const std::vector<HiloLab>& elegidos);
+std::vector<int> asignar_hilos(const MediasCeldas& c, const std::vector<HiloLab>& elegidos);
 
 // Un punto suelto: ninguno de sus vecinos de arriba, abajo, izquierda y derecha (dentro del
 // tapiz de ancho × alto) tiene su color; color_en(x, y) da el color (o el hilo) de cada punto.
@@ -94,11 +94,11 @@ bool es_suelto(const std::vector<int>& indice, int ancho, int alto, int x, int y
 // Limpieza de nivel 0 (nada) a 3 (fuerte): cada punto suelto toma el color vecino que menos
 // aumenta su error CIEDE2000, si el aumento no pasa del límite del nivel. Sólo usa colores
 // que ya están en el tapiz. Devuelve cuántos puntos cambió.
-int limpiar_sueltos(const CeldasFiel& c, const std::vector<HiloLab>& elegidos, std::vector<int>& indice, int nivel);
+int limpiar_sueltos(const MediasCeldas& c, const std::vector<HiloLab>& elegidos, std::vector<int>& indice, int nivel);
 // Aumento de error máximo que admite cada nivel de limpieza.
 double limite_limpieza(int nivel);
 
 // Escribe el tapiz: cada punto con el color de su hilo y sin perfiles.
-void escribir_tapiz(Estado& e, const CeldasFiel& c, const std::vector<HiloLab>& elegidos, const std::vector<int>& indice);
+void escribir_tapiz(Estado& e, const MediasCeldas& c, const std::vector<HiloLab>& elegidos, const std::vector<int>& indice);
 
 }  // namespace pc

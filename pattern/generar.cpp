@@ -26,10 +26,12 @@ int posicion_muestra(int i, float paso) {
 
 namespace {
 
-// Lectura con los límites ya leídos, para no preguntarlos en cada píxel.
+// Lectura con los límites ya leídos, para no preguntarlos en cada píxel. Pasada la última
+// columna o la última fila se lee la última (el borde se repite): la muestra del último punto
+// cae justo al otro lado de la imagen. Sin imagen, y antes de la primera, blanco.
 inline Color leer(const Imagen& img, int w, int h, int x, int y) {
-    if (x < 0 || y < 0 || x >= w || y >= h) return kBlanco;
-    return img.pixel(x, y);
+    if (x < 0 || y < 0 || w <= 0 || h <= 0) return kBlanco;
+    return img.pixel(std::min(x, w - 1), std::min(y, h - 1));
 }
 
 Color media(const Imagen& img, int w, int h, int cx, int cy, int mx, int my) {
@@ -55,7 +57,7 @@ Color media(const Imagen& img, int w, int h, int cx, int cy, int mx, int my) {
 
 }  // namespace
 
-Color pixel_o_blanco(const Imagen& img, int x, int y) { return leer(img, img.ancho(), img.alto(), x, y); }
+Color pixel_muestra(const Imagen& img, int x, int y) { return leer(img, img.ancho(), img.alto(), x, y); }
 
 Color media_parecidos(const Imagen& img, int cx, int cy, int mx, int my) {
     return media(img, img.ancho(), img.alto(), cx, cy, mx, my);
@@ -183,7 +185,13 @@ Color Emparejador::buscar(Color c) {
 
 // --- Rejilla ---
 
-void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool interpolar, bool ajustar) {
+namespace {
+
+// El muestreo de las dos salidas: cada bloque de filas calculado se entrega a `escribir`
+// (primera fila, número de filas, colores por filas de `ancho`).
+template <class Escribir>
+void muestrear(const TablaHilos& hilos, int metodo, const Imagen& img, int ancho, int alto, bool interpolar,
+               bool ajustar, const Escribir& escribir) {
     ancho = std::clamp(ancho, 0, kMaxPuntos);
     alto = std::clamp(alto, 0, kMaxPuntos);
     if (ancho == 0 || alto == 0) return;
@@ -197,14 +205,13 @@ void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool i
     for (int x = 1; x <= ancho; ++x) columna[static_cast<std::size_t>(x)] = posicion_muestra(x, paso_x);
 
     // Cada hilo con su propio emparejador: la respuesta de cada color es la misma la busque
-    // quien la busque, y cada tramo de filas escribe sólo sus puntos. Las filas se calculan
-    // de un bloque en otro y se escriben por columnas, que es como está guardada la rejilla.
+    // quien la busque, y cada tramo de filas escribe sólo sus puntos.
     constexpr int kFilasBloque = 16;
     const auto por_fila = static_cast<std::size_t>(ancho);
     PorPlaza<Emparejador> emparejadores;
     repartir(static_cast<std::size_t>(alto), filas_por_tramo(ancho), [&](int, std::size_t desde, std::size_t hasta) {
         Emparejador* emparejador =
-            ajustar ? &emparejadores.de_esta([&] { return Emparejador(e.hilos, e.metodo_color); }) : nullptr;
+            ajustar ? &emparejadores.de_esta([&] { return Emparejador(hilos, metodo); }) : nullptr;
         std::vector<Color> bloque(kFilasBloque * por_fila);
         for (int y0 = static_cast<int>(desde) + 1; y0 <= static_cast<int>(hasta); y0 += kFilasBloque) {
             const int filas = std::min(kFilasBloque, static_cast<int>(hasta) - y0 + 1);
@@ -218,16 +225,39 @@ void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool i
                     fila[x - 1] = c;
                 }
             }
-            for (int x = 1; x <= ancho; ++x) {
-                for (int j = 0; j < filas; ++j) {
-                    Punto& p = e.punto(x, y0 + j);
-                    p.color = bloque[static_cast<std::size_t>(j) * por_fila + static_cast<std::size_t>(x - 1)];
-                    p.perfil.fill(kSinPerfil);
-                }
-            }
+            escribir(y0, filas, bloque.data());
         }
     });
-    quitar_otras_en(e, Celdas{1, 1, ancho, alto});
+}
+
+}  // namespace
+
+void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool interpolar, bool ajustar) {
+    // Las filas se escriben por columnas, que es como está guardada la rejilla.
+    const auto por_fila = static_cast<std::size_t>(std::clamp(ancho, 0, kMaxPuntos));
+    muestrear(e.hilos, e.metodo_color, img, ancho, alto, interpolar, ajustar,
+              [&](int y0, int filas, const Color* bloque) {
+                  for (int x = 1; x <= static_cast<int>(por_fila); ++x) {
+                      for (int j = 0; j < filas; ++j) {
+                          Punto& p = e.punto(x, y0 + j);
+                          p.color = bloque[static_cast<std::size_t>(j) * por_fila + static_cast<std::size_t>(x - 1)];
+                          p.perfil.fill(kSinPerfil);
+                      }
+                  }
+              });
+    quitar_otras_en(e, RectanguloCeldas{1, 1, std::clamp(ancho, 0, kMaxPuntos), std::clamp(alto, 0, kMaxPuntos)});
+}
+
+std::vector<Color> muestrear_colores(const TablaHilos& hilos, int metodo, const Imagen& img, int ancho, int alto,
+                                     bool interpolar) {
+    ancho = std::clamp(ancho, 0, kMaxPuntos);
+    alto = std::clamp(alto, 0, kMaxPuntos);
+    std::vector<Color> v(static_cast<std::size_t>(ancho) * static_cast<std::size_t>(alto));
+    muestrear(hilos, metodo, img, ancho, alto, interpolar, true, [&](int y0, int filas, const Color* bloque) {
+        std::copy_n(bloque, static_cast<std::size_t>(filas) * static_cast<std::size_t>(ancho),
+                    v.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(y0 - 1) * static_cast<std::size_t>(ancho)));
+    });
+    return v;
 }
 
 int celda_ajustada(int tam_celda, int m, int lado_lienzo) {

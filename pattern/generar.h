@@ -21,8 +21,9 @@ int posicion_muestra(int i, float paso);
 // Vecino que entra en la media sólo si cada componente difiere del centro en menos de esto.
 inline constexpr int kUmbralParecido = 50;
 
-// Color de la imagen en (x, y); cualquier posición fuera de ella es blanca.
-Color pixel_o_blanco(const Imagen& img, int x, int y);
+// Color de la imagen en (x, y) para el muestreo: pasada la última columna o fila, la última
+// (el borde se repite); sin imagen, blanco.
+Color pixel_muestra(const Imagen& img, int x, int y);
 // Media entera de los píxeles de la ventana (cx ± mx, cy ± my) parecidos al del centro.
 Color media_parecidos(const Imagen& img, int cx, int cy, int mx, int my);
 
@@ -70,6 +71,10 @@ private:
 // perfiles. Con ajustar, cada color se cambia por el del hilo activo más próximo de hilos
 // con metodo_color. Los tamaños ya vienen comprobados (1..700).
 void muestrear_rejilla(Estado& e, const Imagen& img, int ancho, int alto, bool interpolar, bool ajustar);
+// Los mismos puntos ajustados a los hilos de la tabla, por filas ((y - 1) * ancho + x - 1), sin
+// tocar ningún estado: para calcular un tapiz fuera del hilo de la ventana.
+std::vector<Color> muestrear_colores(const TablaHilos& hilos, int metodo, const Imagen& img, int ancho, int alto,
+                                     bool interpolar);
 
 // Ajuste de la rejilla al lienzo: si el tapiz de lado mayor m no cabe con tam_celda, devuelve
 // el nuevo tamaño de celda; si cabe, devuelve 0. Un tam_celda no positivo nunca cabe.

@@ -106,7 +106,7 @@ BajoPuntero puntadas_bajo(const Puntadas& p, double px, double py, double tolera
     BajoPuntero b;
     const int cx = static_cast<int>(std::floor(std::clamp(px, -2.0, kMaxPuntos + 2.0)));
     const int cy = static_cast<int>(std::floor(std::clamp(py, -2.0, kMaxPuntos + 2.0)));
-    const Celdas cerca{cx - 1, cy - 1, cx + 1, cy + 1};
+    const RectanguloCeldas cerca{cx - 1, cy - 1, cx + 1, cy + 1};
     for (const std::size_t i : p.nudos_en(cerca)) {
         const Nudo& n = p.nudos()[i];
         if (std::hypot(px - red_a_celda(n.u), py - red_a_celda(n.v)) <= radio) b.nudos.push_back(n);
@@ -117,7 +117,7 @@ BajoPuntero puntadas_bajo(const Puntadas& p, double px, double py, double tolera
             tolerancia)
             b.lineas.push_back(l);
     }
-    for (const std::size_t i : p.parciales_en(Celdas{cx, cy, cx, cy})) {
+    for (const std::size_t i : p.parciales_en(RectanguloCeldas{cx, cy, cx, cy})) {
         const Parcial& q = p.parciales()[i];
         if (cubre(q, px - cx, py - cy)) b.parciales.push_back(q);
     }
@@ -125,19 +125,19 @@ BajoPuntero puntadas_bajo(const Puntadas& p, double px, double py, double tolera
 }
 
 bool borrar_bajo(Estado& e, int ancho, int alto, double px, double py, double tolerancia, double radio,
-                 Celdas& celdas) {
+                 RectanguloCeldas& celdas) {
     const BajoPuntero b = puntadas_bajo(e.puntadas, px, py, tolerancia, radio);
     const int cx = static_cast<int>(std::floor(std::clamp(px, -2.0, kMaxPuntos + 2.0)));
     const int cy = static_cast<int>(std::floor(std::clamp(py, -2.0, kMaxPuntos + 2.0)));
-    celdas = Celdas{cx, cy, cx, cy};
+    celdas = RectanguloCeldas{cx, cy, cx, cy};
     if (!b.nudos.empty()) {
-        celdas = Celdas{cx - 1, cy - 1, cx + 1, cy + 1};
+        celdas = RectanguloCeldas{cx - 1, cy - 1, cx + 1, cy + 1};
         return quitar_todas(e.puntadas, b.nudos);
     }
     if (!b.lineas.empty()) {
         // Las celdas que tocan los pespuntes: el punto u de la red es borde de las celdas u / 2
         // y u / 2 + 1.
-        celdas = Celdas{kMaxPuntos, kMaxPuntos, 0, 0};
+        celdas = RectanguloCeldas{kMaxPuntos, kMaxPuntos, 0, 0};
         for (const Linea& l : b.lineas) {
             celdas.x1 = std::min({celdas.x1, l.u1 / 2, l.u2 / 2});
             celdas.y1 = std::min({celdas.y1, l.v1 / 2, l.v2 / 2});
@@ -161,14 +161,14 @@ bool borrar_bajo(Estado& e, int ancho, int alto, double px, double py, double to
                 e.punto(vx, vy).lado(opuesto) = kSinPerfil, quitado = true;
         }
         if (quitado) {
-            celdas = Celdas{cx - 1, cy - 1, cx + 1, cy + 1};
+            celdas = RectanguloCeldas{cx - 1, cy - 1, cx + 1, cy + 1};
             return true;
         }
     }
     if (!b.parciales.empty()) return quitar_todas(e.puntadas, b.parciales);
     // Sin puntadas encima: la cruz entera de la celda (si no tiene parciales) pasa a ser tela.
     if (cx < 1 || cy < 1 || cx > ancho || cy > alto) return false;
-    if (!e.puntadas.parciales_en(Celdas{cx, cy, cx, cy}).empty()) return false;
+    if (!e.puntadas.parciales_en(RectanguloCeldas{cx, cy, cx, cy}).empty()) return false;
     Punto& punto = e.punto(cx, cy);
     if (punto.color == kBlanco) return false;
     punto.color = kBlanco;

@@ -58,6 +58,6 @@ BajoPuntero puntadas_bajo(const Puntadas& p, double px, double py, double tolera
 // entera pasa a ser tela blanca).
 // `tolerancia` y `radio` como en puntadas_bajo. Devuelve true si cambió algo; en `celdas` deja
 // el rectángulo de celdas que hay que volver a dibujar.
-bool borrar_bajo(Estado& e, int ancho, int alto, double px, double py, double tolerancia, double radio, Celdas& celdas);
+bool borrar_bajo(Estado& e, int ancho, int alto, double px, double py, double tolerancia, double radio, RectanguloCeldas& celdas);
 
 }  // namespace pc

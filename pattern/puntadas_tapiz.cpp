@@ -59,7 +59,7 @@ void perfilar_lado(Estado& e, int ancho, int alto, bool horizontal, int i, int j
 long cambiar_colores_otras(Estado& e, const std::function<Color(Color)>& nuevo_de, const Rango* zona) {
     if (e.puntadas.vacia()) return 0;
     if (!zona) return e.puntadas.cambiar_colores(nuevo_de, nullptr);
-    const Celdas z = celdas_de(*zona);
+    const RectanguloCeldas z = celdas_de(*zona);
     return e.puntadas.cambiar_colores(nuevo_de, &z);
 }
 
@@ -74,7 +74,7 @@ long cambiar_colores_otras(Estado& e, const ListaCambios& cambios, const Rango* 
         zona);
 }
 
-void quitar_otras_en(Estado& e, const Celdas& r) {
+void quitar_otras_en(Estado& e, const RectanguloCeldas& r) {
     Puntadas& p = e.puntadas;
     if (p.vacia()) return;
     auto quitar = [](std::vector<std::size_t> v, auto&& quitar_uno) {

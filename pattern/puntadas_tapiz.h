@@ -11,7 +11,7 @@
 namespace pc {
 
 // El rectángulo de celdas de un rango.
-inline Celdas celdas_de(const Rango& r) { return Celdas{r.x1, r.y1, r.x2, r.y2}; }
+inline RectanguloCeldas celdas_de(const Rango& r) { return RectanguloCeldas{r.x1, r.y1, r.x2, r.y2}; }
 
 // Pone un parcial en el tapiz (ancho y alto de e): su celda pasa a blanco, la tela (los
 // perfiles se quedan). false, sin cambiar nada, si no cabe o no es válido.
@@ -40,6 +40,6 @@ long cambiar_colores_otras(Estado& e, const std::function<Color(Color)>& nuevo_d
 long cambiar_colores_otras(Estado& e, const ListaCambios& cambios, const Rango* zona);
 
 // Quita las otras puntadas que tocan el rectángulo (tras una generación, como el perfilado).
-void quitar_otras_en(Estado& e, const Celdas& r);
+void quitar_otras_en(Estado& e, const RectanguloCeldas& r);
 
 }  // namespace pc

@@ -9,7 +9,7 @@
 #include "app/texto.h"
 #include "files/oxs.h"
 #include "print/leyenda.h"
-#include "print/simbolos_letra.h"
+#include "print/simbolos_diseno.h"
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -62,12 +62,20 @@ std::vector<std::pair<int, int>> cortes_cuadernillo(int desde, int hasta, int po
     return v;
 }
 
-int lineas_leyenda(std::size_t colores, std::size_t perfiles) {
-    return static_cast<int>(colores + 1 + (perfiles ? perfiles + 1 : 0));
+int lineas_leyenda(std::size_t colores, const std::vector<SeccionLineas>& secciones) {
+    std::size_t n = colores + 1;
+    for (const SeccionLineas& s : secciones)
+        if (!s.filas.empty()) n += s.filas.size() + 1;
+    return static_cast<int>(n);
+}
+
+void anadir_seccion_lineas(TrabajoCuadernillo& t, const std::string& titulo, std::vector<FilaLinea> filas) {
+    if (filas.empty()) return;
+    t.secciones.push_back({titulo, std::move(filas)});
 }
 
 MaquetaCuadernillo maquetar_cuadernillo(const Rango& tapiz, double ancho, double alto, double celda, int solape,
-                                        int lineas) {
+                                        int lineas, bool blanco_y_negro) {
     using namespace geo;
     MaquetaCuadernillo m;
     m.ancho = ancho;
@@ -96,6 +104,15 @@ MaquetaCuadernillo maquetar_cuadernillo(const Rango& tapiz, double ancho, double
             p.columna = static_cast<int>(c);
             m.graficos.push_back(p);
         }
+    if (blanco_y_negro) {
+        const std::size_t n = m.graficos.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            PaginaGrafico p = m.graficos[i];
+            p.numero = numero++;
+            p.blanco_y_negro = true;
+            m.graficos.push_back(p);
+        }
+    }
 
     m.columnas_leyenda = std::max(1, entero_abajo(ancho / kColumnaLeyenda));
     m.filas_leyenda = std::max(1, entero_abajo((alto - kCabecera - kEncabezadoLeyenda - kPie) / kFilaLeyenda));
@@ -129,6 +146,19 @@ std::string tamano_bordado(int ancho, int alto, int tela) {
     return decimal_coma(ancho * cm, 1) + " x " + decimal_coma(alto * cm, 1) + " cm";
 }
 
+std::string tela_a_cortar(int ancho, int alto, int tela, int margen_cm) {
+    const double cm = kMmPorPulgada / 10.0 / std::max(tela, 1);
+    const double m = 2.0 * std::max(margen_cm, 0);
+    return decimal_coma(ancho * cm + m, 1) + " x " + decimal_coma(alto * cm + m, 1) + " cm";
+}
+
+std::string texto_centro(const Rango& r) {
+    return "Empiece por el centro: columna " + std::to_string(r.x1 + r.columnas() / 2) + ", fila " +
+           std::to_string(r.y1 + r.filas() / 2);
+}
+
+std::string texto_metros(double mm) { return decimal_coma(mm / 1000.0, 1) + " m"; }
+
 double luminancia(Color c) {
     auto lineal = [](int v) {
         const double s = v / 255.0;
@@ -137,7 +167,18 @@ double luminancia(Color c) {
     return 0.2126 * lineal(rojo(c)) + 0.7152 * lineal(verde(c)) + 0.0722 * lineal(azul(c));
 }
 
-bool simbolo_en_blanco(Color c) { return luminancia(c) < kLuminanciaSimboloBlanco; }
+double contraste(Color a, Color b) {
+    const double la = luminancia(a), lb = luminancia(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool simbolo_en_blanco(Color c) { return contraste(c, kBlanco) > contraste(c, kNegro); }
+
+TramoRejilla tramo_rejilla(Color a, Color b) {
+    if (contraste(a, kNegro) >= kContrasteLinea && contraste(b, kNegro) >= kContrasteLinea) return TramoRejilla::kNegro;
+    if (contraste(a, kBlanco) >= kContrasteLinea && contraste(b, kBlanco) >= kContrasteLinea) return TramoRejilla::kBlanco;
+    return TramoRejilla::kNegroFilo;
+}
 
 std::string texto_puntos(int ancho, int alto) {
     return std::to_string(ancho) + " x " + std::to_string(alto) + " puntos";
@@ -223,19 +264,18 @@ void construir_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, const 
         Fila f;
         f.f.color = colores[i].first;
         f.f.puntos = colores[i].second;
+        f.f.hebras = t.op.hebras;
         f.f.madejas = madejas(f.f.puntos, t.op.tela, t.op.hebras);
         f.orden = numeros(f.f.color, f.f.numero, f.f.equivalente);
         f.aparicion = static_cast<std::uint16_t>(i);
         filas.push_back(std::move(f));
     }
-    // Los símbolos más claros para los colores con más puntos.
-    std::vector<std::size_t> por_puntos(filas.size());
-    for (std::size_t i = 0; i < por_puntos.size(); ++i) por_puntos[i] = i;
-    std::stable_sort(por_puntos.begin(), por_puntos.end(), [&](std::size_t a, std::size_t b) {
-        return std::tie(filas[b].f.puntos, filas[a].orden) < std::tie(filas[a].f.puntos, filas[b].orden);
-    });
-    for (std::size_t k = 0; k < por_puntos.size(); ++k)
-        filas[por_puntos[k]].f.simbolo = simbolo_letra(static_cast<int>(k));
+    // Los símbolos del diseño entero: los mismos en la ventana de colores y en cualquier zona.
+    const std::unordered_map<Color, std::string> simbolos = simbolos_del_diseno(e);
+    for (Fila& f : filas) {
+        const auto it = simbolos.find(f.f.color);
+        if (it != simbolos.end()) f.f.simbolo = it->second;
+    }
     std::sort(filas.begin(), filas.end(), [](const Fila& a, const Fila& b) { return a.orden < b.orden; });
 
     t.leyenda.clear();
@@ -251,18 +291,22 @@ void construir_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, const 
     for (std::uint16_t& f : fila_de_punto) f = fila_de_aparicion[f];
     t.fila_de_punto = std::move(fila_de_punto);
 
-    // Perfilado, en el mismo orden que la leyenda.
-    std::vector<std::pair<Orden, FilaPerfilado>> perfiles;
+    // Perfilado, en el mismo orden que la leyenda: cada lado mide un punto (dos medios).
+    std::vector<std::pair<Orden, FilaLinea>> perfiles;
     for (const auto& [c, n] : lados) {
-        FilaPerfilado f;
+        FilaLinea f;
         f.color = c;
-        f.lados = n;
+        f.hebras = t.op.hebras_perfil;
+        f.largo_mm = largo_linea_mm(2.0 * static_cast<double>(n), t.op.tela);
+        f.madejas = madejas_linea(f.largo_mm, f.hebras);
         const Orden orden = numeros(c, f.numero, f.equivalente);
         perfiles.emplace_back(orden, std::move(f));
     }
     std::sort(perfiles.begin(), perfiles.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    t.perfilado.clear();
-    for (auto& [orden, f] : perfiles) t.perfilado.push_back(std::move(f));
+    std::vector<FilaLinea> filas_perfil;
+    for (auto& [orden, f] : perfiles) filas_perfil.push_back(std::move(f));
+    t.secciones.clear();
+    anadir_seccion_lineas(t, "Perfilado", std::move(filas_perfil));
 }
 
 }  // namespace pc

@@ -19,8 +19,12 @@ inline constexpr double kCeldaMinimaMm = 2.0, kCeldaMaximaMm = 10.0;
 inline constexpr int kSolapeMaximo = 10;
 inline constexpr int kTelaMinima = 5, kTelaMaxima = 40;
 inline constexpr int kHebrasMaximas = 6;
-// Luminancia relativa por debajo de la cual el símbolo va en blanco.
-inline constexpr double kLuminanciaSimboloBlanco = 0.35;
+inline constexpr int kMargenTelaMaximo = 20;  // cm
+// Las telas de la tabla de la portada, en puntos por pulgada.
+inline constexpr int kTelasPortada[] = {11, 14, 16, 18};
+// Contraste mínimo de un símbolo con su celda y de una línea gruesa de la rejilla con las celdas
+// que separa.
+inline constexpr double kContrasteSimbolo = 4.5, kContrasteLinea = 3.0;
 
 // Geometría fija de las páginas, en milímetros.
 namespace geo {
@@ -48,12 +52,14 @@ PapelMm papel_cuadernillo(bool carta, bool apaisado);
 std::vector<std::pair<int, int>> cortes_cuadernillo(int desde, int hasta, int por_pagina, int solape);
 
 // Una página del gráfico: su número en el cuadernillo, los puntos que muestra, cuántas columnas
-// (a la izquierda) y filas (arriba) repite de sus vecinas y su sitio en el mapa de páginas.
+// (a la izquierda) y filas (arriba) repite de sus vecinas, su sitio en el mapa de páginas y si
+// es de la tanda en blanco y negro (sólo símbolos sobre blanco).
 struct PaginaGrafico {
     int numero = 0;
     Rango r;
     int solape_x = 0, solape_y = 0;
     int fila = 0, columna = 0;
+    bool blanco_y_negro = false;
 };
 
 struct MaquetaCuadernillo {
@@ -71,9 +77,10 @@ struct MaquetaCuadernillo {
 
 // La maqueta para un tapiz (todo o la zona) en un área de ancho x alto mm, con la celda y el
 // solape dados y `lineas_leyenda` filas de leyenda. La portada es la página 1; después las del
-// gráfico, fila de páginas a fila de páginas y de izquierda a derecha; al final la leyenda.
+// gráfico, fila de páginas a fila de páginas y de izquierda a derecha (con `blanco_y_negro`,
+// otra vez las mismas en blanco y negro, con sus números); al final la leyenda.
 MaquetaCuadernillo maquetar_cuadernillo(const Rango& tapiz, double ancho, double alto, double celda, int solape,
-                                        int lineas_leyenda);
+                                        int lineas_leyenda, bool blanco_y_negro = false);
 
 // Madejas de algodón de seis cabos (8 m) para S puntos en tela de T puntos por pulgada con E
 // hebras: el hilo de un punto por delante y por detrás, (2·√2 + 2)·(25,4 / T) mm por hebra, más
@@ -88,29 +95,39 @@ double largo_linea_mm(double medios, int tela);
 
 // "21,8 x 14,5 cm": el tamaño bordado de ancho x alto puntos en tela de `tela` puntos por pulgada.
 std::string tamano_bordado(int ancho, int alto, int tela);
+// La tela que hay que cortar: el tamaño bordado más `margen_cm` en cada lado ("31,8 x 24,5 cm").
+std::string tela_a_cortar(int ancho, int alto, int tela, int margen_cm);
+// "Empiece por el centro: columna 61, fila 41": la columna y la fila que siguen a las marcas
+// del centro (la del medio si son impares), contadas como en el gráfico.
+std::string texto_centro(const Rango& tapiz);
+// "1,5 m": un largo en mm, en metros con un decimal.
+std::string texto_metros(double mm);
 
 // Luminancia relativa del color (0 negro, 1 blanco).
 double luminancia(Color c);
-// El símbolo de un punto de este color va en blanco (el color es oscuro).
+// El contraste entre dos colores: (L1 + 0,05) / (L2 + 0,05), con L1 la luminancia del más claro;
+// de 1 a 21.
+double contraste(Color a, Color b);
+// El símbolo de un punto de este color va en blanco: el blanco contrasta más con él que el negro
+// (los dos igual hacia la luminancia 0,18).
 bool simbolo_en_blanco(Color c);
 
+// Cómo se dibuja el tramo de una línea de la rejilla entre dos celdas de los colores a y b: negro
+// si contrasta al menos kContrasteLinea con las dos, si no blanco si contrasta con las dos, y si
+// no (una celda oscura junto a una clara) negro con un filo blanco del lado de la oscura.
+enum class TramoRejilla { kNegro, kBlanco, kNegroFilo };
+TramoRejilla tramo_rejilla(Color a, Color b);
+
 // Una fila de la leyenda: el símbolo, el número del hilo en el catálogo elegido (o "R,G,B"), el
-// de la otra marca (o "Desconocido"), los puntos y las madejas.
+// de la otra marca (o "Desconocido"), las hebras, los puntos y las madejas.
 struct FilaLeyenda {
     Color color = 0;
     std::string simbolo;
     std::string numero;
     std::string equivalente;
+    int hebras = 2;
     long puntos = 0;
     int madejas = 0;
-};
-
-// Una fila del perfilado: su color, los números de los hilos y la longitud en lados de punto.
-struct FilaPerfilado {
-    Color color = 0;
-    std::string numero;
-    std::string equivalente;
-    long lados = 0;
 };
 
 // Una fila de una sección de líneas de la leyenda (el perfilado, los pespuntes): el hilo, las
@@ -124,6 +141,12 @@ struct FilaLinea {
     int madejas = 0;
 };
 
+// Una sección de líneas de la leyenda, tras los colores: su título ("Perfilado") y sus filas.
+struct SeccionLineas {
+    std::string titulo;
+    std::vector<FilaLinea> filas;
+};
+
 struct PuntadasCuadernillo;  // print/cuadernillo_puntadas.h
 
 // Todo lo que el dibujo del cuadernillo necesita, comprobado y calculado.
@@ -135,7 +158,8 @@ struct TrabajoCuadernillo {
     Rango tapiz;
     MaquetaCuadernillo maqueta;
     std::vector<FilaLeyenda> leyenda;       // ordenada por número de hilo
-    std::vector<FilaPerfilado> perfilado;
+    // Las secciones de líneas (anadir_seccion_lineas): el perfilado y las que se añadan.
+    std::vector<SeccionLineas> secciones;
     long total_puntos = 0;
     int total_madejas = 0;
     // Fila de la leyenda de cada punto del tapiz, fila a fila (tapiz.columnas() por fila).
@@ -151,14 +175,19 @@ struct TrabajoCuadernillo {
     }
 };
 
-// Filas que ocupa la leyenda: los colores, el total y, si hay perfilado, su título y sus colores.
-int lineas_leyenda(std::size_t colores, std::size_t perfiles);
+// Filas que ocupa la leyenda: los colores, el total y, de cada sección, su título y sus filas.
+int lineas_leyenda(std::size_t colores, const std::vector<SeccionLineas>& secciones);
+
+// Añade a la leyenda una sección de líneas con ese título y esas filas (nada si no hay filas).
+// Se dibujan todas igual: la línea en su color, los hilos, las hebras, el largo y las madejas.
+void anadir_seccion_lineas(TrabajoCuadernillo& t, const std::string& titulo, std::vector<FilaLinea> filas);
 
 // La leyenda del trabajo (t.estado, t.tapiz, t.catalogo, t.op.tela y t.op.hebras ya puestos):
 // una fila por color de los puntos del tapiz, ordenadas por número de hilo (los especiales
 // primero, los colores que no son hilos del catálogo al final), con su símbolo (los más claros
-// de distinguir para los colores con más puntos), el perfilado con su longitud, los totales y
-// la fila de cada punto. `catalogo` y `otro` son los hilos de las dos marcas.
+// de distinguir para los colores con más puntos, simbolos_del_diseno), la sección del perfilado
+// (con t.op.hebras_perfil hebras), los totales y la fila de cada punto. `catalogo` y `otro` son
+// los hilos de las dos marcas.
 void construir_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, const TablaHilos& otro,
                        const std::vector<std::string>& equivalencias);
 

@@ -9,7 +9,7 @@
 #include "app/texto.h"
 #include "pattern/recuento_clases.h"
 #include "print/leyenda.h"
-#include "print/simbolos_letra.h"
+#include "print/simbolos_diseno.h"
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -43,7 +43,7 @@ void anadir_puntadas_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, 
     const Rango& r = t.tapiz;
     const Puntadas& pt = e.puntadas;
     if (pt.vacia() || r.x1 > r.x2 || r.y1 > r.y2) return;
-    const Celdas zona{r.x1, r.y1, r.x2, r.y2};
+    const RectanguloCeldas zona{r.x1, r.y1, r.x2, r.y2};
     const std::vector<std::size_t> parciales = pt.parciales_en(zona);
     const std::vector<std::size_t> lineas = pt.lineas_en(zona);
     const std::vector<std::size_t> nudos = pt.nudos_en(zona);
@@ -112,13 +112,14 @@ void anadir_puntadas_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, 
     }
     // Los colores que sólo tienen parciales, con los símbolos que siguen a los repartidos.
     std::map<Color, Cuenta> nuevos(por_color.begin(), por_color.end());
-    int siguiente = static_cast<int>(t.leyenda.size());
+    const std::unordered_map<Color, std::string> simbolos = nuevos.empty() ? decltype(simbolos){} : simbolos_del_diseno(e);
     for (const auto& [color, c] : nuevos) {
         Fila f;
         f.f.color = color;
         f.c = c;
         f.orden = numeros(color, f.f.numero, f.f.equivalente);
-        f.f.simbolo = simbolo_letra(siguiente++);
+        f.f.hebras = t.op.hebras;
+        if (const auto it = simbolos.find(color); it != simbolos.end()) f.f.simbolo = it->second;
         filas.push_back(std::move(f));
     }
     std::stable_sort(filas.begin(), filas.end(), [](const Fila& a, const Fila& b) { return a.orden < b.orden; });
@@ -132,7 +133,7 @@ void anadir_puntadas_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, 
         if (f.vieja >= 0) nueva_de[static_cast<std::size_t>(f.vieja)] = static_cast<std::uint16_t>(i);
         // Las madejas, del hilo de todas sus puntadas en cruces enteras (por arriba).
         const long cuartos = 4 * f.f.puntos + f.c.cuartos;
-        f.f.madejas = madejas((cuartos + 3) / 4, t.op.tela, t.op.hebras);
+        f.f.madejas = madejas((cuartos + 3) / 4, t.op.tela, f.f.hebras);
         t.total_puntos += f.f.puntos;
         t.total_madejas += f.f.madejas;
         res->parciales.push_back(f.c.parciales);
@@ -152,10 +153,12 @@ void anadir_puntadas_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, 
         auto [it, nuevo] = pespuntes.try_emplace({o, l.hebras}, std::move(f));
         it->second.largo_mm += largo_linea_mm(largo_medios(l), t.op.tela);
     }
+    std::vector<FilaLinea> filas_pespuntes;
     for (auto& [k, f] : pespuntes) {
         f.madejas = madejas_linea(f.largo_mm, f.hebras);
-        res->pespuntes.push_back(std::move(f));
+        filas_pespuntes.push_back(std::move(f));
     }
+    anadir_seccion_lineas(t, "Pespuntes", std::move(filas_pespuntes));
     std::map<std::pair<Orden, int>, FilaNudos> por_nudo;
     for (const std::size_t i : nudos) {
         const Nudo& n = pt.nudos()[i];

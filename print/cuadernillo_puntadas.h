@@ -20,22 +20,18 @@ struct FilaNudos {
 };
 
 struct PuntadasCuadernillo {
-    // Celdas del tapiz del trabajo con algún parcial, fila a fila como fila_de_punto.
+    // RectanguloCeldas del tapiz del trabajo con algún parcial, fila a fila como fila_de_punto.
     std::vector<bool> con_parcial;
     // Por fila de la leyenda (el mismo orden): sus parciales.
     std::vector<long> parciales;
-    std::vector<FilaLinea> pespuntes;  // por hilo y hebras
-    std::vector<FilaNudos> nudos;
+    std::vector<FilaNudos> nudos;  // por hilo y hebras
 
     bool celda_con_parcial(const TrabajoCuadernillo& t, int x, int y) const {
         return con_parcial[static_cast<std::size_t>(y - t.tapiz.y1) * static_cast<std::size_t>(t.tapiz.columnas()) +
                            static_cast<std::size_t>(x - t.tapiz.x1)];
     }
-    // Filas que añaden a la leyenda: cada sección con su título.
-    int lineas() const {
-        return (pespuntes.empty() ? 0 : 1 + static_cast<int>(pespuntes.size())) +
-               (nudos.empty() ? 0 : 1 + static_cast<int>(nudos.size()));
-    }
+    // Filas que añade la sección de los nudos a la leyenda, con su título.
+    int lineas() const { return nudos.empty() ? 0 : 1 + static_cast<int>(nudos.size()); }
 };
 
 // Hilo de una cruz entera en cuartos: un medio punto lleva 2, un tres cuartos 3, un cuarto o
@@ -46,8 +42,8 @@ long cuartos_de_hilo(TipoParcial t);
 // como cruces enteras (bajo ellas está la tela), cada fila cuenta aparte sus parciales y sus
 // madejas salen de todas sus puntadas; los colores que sólo tienen parciales entran en la
 // leyenda con su símbolo, en su sitio por número de hilo, y los que sólo eran la tela bajo los
-// parciales salen. Deja en t.puntadas las secciones de pespuntes y nudos. Sin puntadas de esas
-// clases en el tapiz del trabajo no cambia nada.
+// parciales salen. Añade la sección de líneas "Pespuntes" (anadir_seccion_lineas) y deja en
+// t.puntadas la de los nudos. Sin puntadas de esas clases en el tapiz del trabajo no cambia nada.
 void anadir_puntadas_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, const TablaHilos& otro,
                              const std::vector<std::string>& equivalencias);
 

@@ -21,6 +21,7 @@
 #include "render/cuadernillo_puntadas.h"
 #include "render/imagen_qt.h"
 #include "render/impresion.h"
+#include "render/trazos.h"
 
 namespace pc {
 
@@ -30,8 +31,11 @@ constexpr int kPuntosPorPulgadaPdf = 1200;
 constexpr double kMmPorPulgada = 25.4;
 const char* const kRecursoLetra = ":/letra/DejaVuSans.ttf";
 
-// Grosores de línea, en mm.
-constexpr double kLineaFina = 0.12, kLineaGruesa = 0.45, kLineaPerfil = 0.6, kLineaMapa = 0.25;
+// Grosores de línea, en mm: la rejilla (y el filo blanco de una línea gruesa junto a una celda
+// oscura), el perfilado en el color de su hilo con su filo blanco, el mapa de páginas y la línea
+// discontinua del borde de lo repetido de la página anterior.
+constexpr double kLineaFina = 0.12, kLineaGruesa = 0.45, kFiloRejilla = 0.15;
+constexpr double kLineaPerfil = 0.8, kFiloPerfil = 0.12, kLineaMapa = 0.25, kLineaSolape = 0.35;
 // Alto de la letra (el em), en mm.
 constexpr double kLetraTitulo = 7.0, kLetraPortada = 4.0, kLetraTabla = 3.4, kLetraLeyenda = 3.2;
 // El símbolo en la celda: su em y lo más que puede ocupar su dibujo, en partes del lado.
@@ -42,6 +46,13 @@ constexpr double kMuestra = 5.0;
 constexpr int kLadoImagenPortada = 1000;
 // Los puntos repetidos de la página anterior, sombreados.
 const QColor kSombraSolape(0, 0, 0, 46);
+
+// El color de una celda bajo la sombra del solape, como queda en el papel.
+Color sombreado(Color c) {
+    const double deja = 1.0 - kSombraSolape.alphaF();
+    return rgb(static_cast<int>(std::lround(rojo(c) * deja)), static_cast<int>(std::lround(verde(c) * deja)),
+               static_cast<int>(std::lround(azul(c) * deja)));
+}
 
 ObservadorCuadernillo& observador() {
     static ObservadorCuadernillo o;
@@ -67,13 +78,22 @@ public:
     }
 
     // Texto en la caja que empieza en (x, y) (esquina superior izquierda, mm) y mide `ancho`:
-    // alineado a la izquierda, al centro o a la derecha, y recortado con "…" si no cabe.
-    void texto(double x, double y, double ancho, const std::string& s, const QFont& f,
-               Qt::Alignment alineado = Qt::AlignLeft) {
-        const QFontMetricsF fm(f);
+    // alineado a la izquierda, al centro o a la derecha, y recortado con "…" si no cabe (con
+    // `entero`, la letra se achica hasta que cabe: los números de los hilos no se cortan).
+    void texto(double x, double y, double ancho, const std::string& s, QFont f,
+               Qt::Alignment alineado = Qt::AlignLeft, bool entero = false) {
         QString t = q(s);
         const double w = px(ancho);
-        if (ancho > 0 && fm.horizontalAdvance(t) > w) t = fm.elidedText(t, Qt::ElideRight, w);
+        if (entero && ancho > 0) {
+            const double ancho_texto = QFontMetricsF(f).horizontalAdvance(t);
+            if (ancho_texto > w) {
+                const double alto = f.pixelSize();
+                f.setPixelSize(std::max(1, static_cast<int>(std::floor(f.pixelSize() * w / ancho_texto))));
+                y += (alto - f.pixelSize()) / k_ / 2;  // sobre la misma línea que los demás
+            }
+        }
+        const QFontMetricsF fm(f);
+        if (!entero && ancho > 0 && fm.horizontalAdvance(t) > w) t = fm.elidedText(t, Qt::ElideRight, w);
         const double tw = fm.horizontalAdvance(t);
         double x0 = px(x);
         if (alineado & Qt::AlignHCenter) x0 += (w - tw) / 2;
@@ -108,6 +128,7 @@ bool en_blanco(const TrabajoCuadernillo& t, Color c) {
 struct GlifosSimbolo {
     int tamano = 0;  // tamaño de la letra, para agrupar
     bool blanco = false;  // en_blanco de su color, calculado una vez
+    bool blanco_sombra = false;  // lo mismo bajo la sombra del solape
     QVector<quint32> indices;
     QVector<QPointF> posiciones;  // desde la esquina de la celda
 };
@@ -119,6 +140,7 @@ public:
         for (const FilaLeyenda& f : t.leyenda) {
             glifos_.push_back(preparar(q(f.simbolo), base));
             glifos_.back().blanco = en_blanco(t, f.color);
+            glifos_.back().blanco_sombra = en_blanco(t, sombreado(f.color));
         }
     }
     const GlifosSimbolo& de(std::size_t fila) const { return glifos_[fila]; }
@@ -174,7 +196,7 @@ void cabecera(Hoja& h, const TrabajoCuadernillo& t, const std::string& izquierda
     const MaquetaCuadernillo& m = t.maqueta;
     const QFont f = h.letra(geo::kLetraTexto);
     h.p().setPen(Qt::black);
-    h.texto(0, 0, m.ancho * 0.7, izquierda, f);
+    h.texto(0, 0, m.ancho * 0.48, izquierda, f);
     h.texto(m.ancho * 0.7, 0, m.ancho * 0.3, texto_pagina(h.pagina, m.total_paginas), f, Qt::AlignRight);
 }
 
@@ -222,7 +244,15 @@ void mapa_paginas(Hoja& h, const TrabajoCuadernillo& t, double x, double y, doub
     const double escala = std::min(w / r.columnas(), alto / r.filas());
     const double x0 = x + (w - escala * r.columnas()) / 2;
     h.p().setBrush(Qt::NoBrush);
+    // Con la tanda en blanco y negro, cada página lleva sus dos números: "2 / 8".
+    std::vector<int> en_bn;
+    for (const PaginaGrafico& g : t.maqueta.graficos)
+        if (g.blanco_y_negro) en_bn.push_back(g.numero);
+    std::size_t k = 0;
     for (const PaginaGrafico& g : t.maqueta.graficos) {
+        if (g.blanco_y_negro) continue;
+        const std::string numero = std::to_string(g.numero) + (k < en_bn.size() ? " / " + std::to_string(en_bn[k]) : "");
+        ++k;
         const double gx = x0 + (g.r.x1 - r.x1) * escala, gy = y + (g.r.y1 - r.y1) * escala;
         const double gw = g.r.columnas() * escala, gh = g.r.filas() * escala;
         if (g.solape_x > 0) h.p().fillRect(h.caja(gx, gy, g.solape_x * escala, gh), kSombraSolape);
@@ -232,7 +262,7 @@ void mapa_paginas(Hoja& h, const TrabajoCuadernillo& t, double x, double y, doub
         const double letra = std::clamp(std::min(gw, gh) * 0.35, 2.0, 8.0);
         const QFont f = h.letra(letra);
         h.p().setPen(Qt::black);
-        h.texto(gx, gy + (gh - letra * 1.16) / 2, gw, std::to_string(g.numero), f, Qt::AlignHCenter);
+        h.texto(gx, gy + (gh - letra * 1.16) / 2, gw, numero, f, Qt::AlignHCenter);
     }
 }
 
@@ -267,27 +297,40 @@ void portada(Hoja& h, const TrabajoCuadernillo& t) {
                                      texto_colores(static_cast<int>(t.leyenda.size())),
                                      texto_tamano(r.columnas(), r.filas(), t.op.tela),
                                      "Hilos " + t.catalogo + ", " + std::to_string(t.op.hebras) +
-                                         (t.op.hebras == 1 ? " hebra" : " hebras")}) {
+                                         (t.op.hebras == 1 ? " hebra" : " hebras"),
+                                     texto_centro(r)}) {
         h.texto(0, y, m.ancho, linea, f, Qt::AlignHCenter);
         y += kLetraPortada * 1.5;
     }
     // La tabla de los otros tamaños de tela.
     const QFont ft = h.letra(kLetraTabla);
-    const double columna = 45, x0 = (m.ancho - 2 * columna) / 2;
+    // La tabla de las telas: el tamaño bordado de las otras y la tela a cortar de todas.
+    const double columna = 48, x0 = (m.ancho - 3 * columna) / 2;
     y += 1;
     h.texto(x0, y, columna, "Tela (puntos por pulgada)", h.letra(kLetraTabla));
     h.texto(x0 + columna, y, columna, "Tamaño bordado", h.letra(kLetraTabla), Qt::AlignRight);
+    h.texto(x0 + 2 * columna, y, columna, "Tela a cortar", h.letra(kLetraTabla), Qt::AlignRight);
     y += kLetraTabla * 1.45;
-    for (int tela : {11, 14, 16, 18}) {
-        if (tela == t.op.tela) continue;
+    std::vector<int> telas(std::begin(kTelasPortada), std::end(kTelasPortada));
+    if (std::find(telas.begin(), telas.end(), t.op.tela) == telas.end()) {
+        telas.push_back(t.op.tela);
+        std::sort(telas.begin(), telas.end());
+    }
+    for (int tela : telas) {
         h.texto(x0, y, columna, std::to_string(tela), ft);
         h.texto(x0 + columna, y, columna, tamano_bordado(r.columnas(), r.filas(), tela), ft, Qt::AlignRight);
+        h.texto(x0 + 2 * columna, y, columna, tela_a_cortar(r.columnas(), r.filas(), tela, t.op.margen_tela_cm), ft,
+                Qt::AlignRight);
         y += kLetraTabla * 1.45;
     }
-    y += 3;
+    h.texto(x0, y, 3 * columna,
+            "Tela a cortar: el tamaño bordado y " + std::to_string(t.op.margen_tela_cm) + " cm más por cada lado.", ft);
+    y += kLetraTabla * 1.45 + 3;
 
     // El mapa de páginas.
-    h.texto(0, y, m.ancho, "Páginas del gráfico", h.letra(kLetraTabla), Qt::AlignHCenter);
+    const bool con_bn = !m.graficos.empty() && m.graficos.back().blanco_y_negro;
+    h.texto(0, y, m.ancho, con_bn ? "Páginas del gráfico (en color / en blanco y negro)" : "Páginas del gráfico",
+            h.letra(kLetraTabla), Qt::AlignHCenter);
     y += kLetraTabla * 1.6;
     const double alto_mapa = m.alto - geo::kPie - y - 2;
     if (alto_mapa > 5) mapa_paginas(h, t, 0, y, m.ancho, alto_mapa);
@@ -295,12 +338,40 @@ void portada(Hoja& h, const TrabajoCuadernillo& t) {
 
 // ------------------------------------------------------------------------------ gráfico
 
+// El mapa de páginas en pequeño en la cabecera de una página del gráfico, con ella rellena (y
+// los números de su tanda, en color o en blanco y negro, si caben).
+void mapa_pequeno(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g, double x, double y, double w,
+                  double alto) {
+    const MaquetaCuadernillo& m = t.maqueta;
+    if (m.columnas_mapa < 1 || m.filas_mapa < 1) return;
+    const double lado = std::min(w / m.columnas_mapa, alto / m.filas_mapa);
+    const double x0 = x + (w - lado * m.columnas_mapa) / 2;
+    const double letra = lado * 0.55;
+    for (const PaginaGrafico& o : m.graficos) {
+        if (o.blanco_y_negro != g.blanco_y_negro) continue;
+        const QRectF caja = h.caja(x0 + o.columna * lado, y + o.fila * lado, lado, lado);
+        const bool esta = o.numero == g.numero;
+        h.p().setBrush(esta ? QColor(Qt::black) : QColor(Qt::white));
+        h.pluma(Qt::black, kLineaMapa * 0.6);
+        h.p().drawRect(caja);
+        if (letra >= 1.6) {
+            h.p().setPen(esta ? Qt::white : Qt::black);
+            h.texto(x0 + o.columna * lado, y + o.fila * lado + (lado - letra * 1.16) / 2, lado, std::to_string(o.numero),
+                    h.letra(letra), Qt::AlignHCenter);
+        }
+    }
+    h.p().setBrush(Qt::NoBrush);
+}
+
 void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g, Simbolos& sim) {
     const MaquetaCuadernillo& m = t.maqueta;
     QPainter& p = h.p();
     const Estado& e = *t.estado;
     const double c = m.celda;
     const int cols = g.r.columnas(), filas = g.r.filas();
+    // Las páginas en blanco y negro: sólo los símbolos, negros sobre blanco.
+    const bool con_color = t.op.modo != ModoCuadernillo::kSimbolos && !g.blanco_y_negro;
+    const bool con_simbolos = t.op.modo != ModoCuadernillo::kColor || g.blanco_y_negro;
     // La rejilla de una página más estrecha que las demás, centrada.
     const double izquierda = m.rejilla_x + (m.columnas - cols) * c / 2;
     auto X = [&](int columna) { return izquierda + (columna - g.r.x1) * c; };  // borde izquierdo
@@ -308,7 +379,7 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
     const double derecha = X(g.r.x2 + 1), abajo = Y(g.r.y2 + 1);
 
     // Colores: los tramos seguidos de un mismo color, agrupados por color.
-    if (t.op.modo != ModoCuadernillo::kSimbolos) {
+    if (con_color) {
         std::unordered_map<QRgb, QVector<QRectF>> tramos;
         for (int y = g.r.y1; y <= g.r.y2; ++y) {
             int x = g.r.x1;
@@ -329,11 +400,13 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
     }
     // Lo repetido de la página anterior, sombreado.
     if (g.solape_x > 0) p.fillRect(h.caja(X(g.r.x1), Y(g.r.y1), g.solape_x * c, filas * c), kSombraSolape);
-    if (g.solape_y > 0) p.fillRect(h.caja(X(g.r.x1), Y(g.r.y1), cols * c, g.solape_y * c), kSombraSolape);
+    // La esquina de las dos franjas, una sola vez: la misma sombra en todo lo repetido.
+    if (g.solape_y > 0)
+        p.fillRect(h.caja(X(g.r.x1 + g.solape_x), Y(g.r.y1), (cols - g.solape_x) * c, g.solape_y * c), kSombraSolape);
 
     // Los símbolos, como texto: cada fila de izquierda a derecha, en tiradas de glifos del mismo
     // color de letra y tamaño, así el texto del PDF sigue el orden de la rejilla.
-    if (t.op.modo != ModoCuadernillo::kColor) {
+    if (con_simbolos) {
         const bool ver = static_cast<bool>(observador());
         QVector<quint32> indices;
         QVector<QPointF> posiciones;
@@ -355,7 +428,8 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
                 if (t.puntadas && t.puntadas->celda_con_parcial(t, x, y)) continue;
                 const std::size_t f = t.fila(x, y);
                 const GlifosSimbolo& gl = sim.de(f);
-                const std::pair<bool, int> clase{gl.blanco, gl.tamano};
+                const bool sombra = x < g.r.x1 + g.solape_x || y < g.r.y1 + g.solape_y;
+                const std::pair<bool, int> clase{(sombra ? gl.blanco_sombra : gl.blanco) && con_color, gl.tamano};
                 if (clase != actual) {
                     soltar();
                     actual = clase;
@@ -372,22 +446,87 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
     const RejillaCuadernillo rejilla{g.r, h.punto(X(g.r.x1), Y(g.r.y1)), h.px(c), h.px(1)};
     dibujar_parciales_cuadernillo(p, t, rejilla);
 
-    // La rejilla: líneas finas entre puntos y gruesas cada diez puntos del tapiz.
-    QVector<QLineF> finas, gruesas;
+    // La rejilla: líneas finas entre puntos y gruesas cada diez puntos del tapiz. Cada tramo
+    // entre dos celdas va en negro o en blanco según sus colores (tramo_rejilla); un tramo grueso
+    // entre una celda oscura y una clara lleva un filo blanco del lado de la oscura. Cada línea
+    // va entera en negro y encima, del mismo grueso, sus tramos blancos seguidos en una sola
+    // línea: el PDF lleva sólo lo que cambia.
+    auto celda = [&](int x, int y) -> Color {
+        if (!con_color || x < g.r.x1 || x > g.r.x2 || y < g.r.y1 || y > g.r.y2) return kBlanco;
+        const Color col = e.punto(x, y).color;
+        return x < g.r.x1 + g.solape_x || y < g.r.y1 + g.solape_y ? sombreado(col) : col;
+    };
+    enum Clase { kNegra, kBlanca, kFiloAntes, kFiloDespues };
+    QVector<QLineF> lineas[2][2];  // [gruesa][blanca]
+    QVector<QLineF> filos;
+    const double aparte = kLineaGruesa / 2 + kFiloRejilla / 2;
+    auto clase = [&](Color antes, Color despues, bool gruesa) {
+        switch (tramo_rejilla(antes, despues)) {
+            case TramoRejilla::kNegro: return kNegra;
+            case TramoRejilla::kBlanco: return kBlanca;
+            default: break;
+        }
+        if (!gruesa) return kNegra;
+        return luminancia(antes) < luminancia(despues) ? kFiloAntes : kFiloDespues;
+    };
+    // Una línea de la rejilla: `tramo(i)` da los colores a cada lado del tramo i (de 0 a n - 1)
+    // y `linea(a, b, d)` la línea de los tramos a..b desplazada d mm hacia "después".
+    auto trazar = [&](bool gruesa, int n, auto&& tramo, auto&& linea) {
+        int inicio = 0;
+        Clase anterior = kNegra;
+        lineas[gruesa][0].append(linea(0, n, 0.0));
+        auto soltar = [&](int fin) {
+            if (anterior == kBlanca) lineas[gruesa][1].append(linea(inicio, fin, 0.0));
+            if (anterior == kFiloAntes) filos.append(linea(inicio, fin, -aparte));
+            if (anterior == kFiloDespues) filos.append(linea(inicio, fin, aparte));
+        };
+        for (int i = 0; i < n; ++i) {
+            const auto [antes, despues] = tramo(i);
+            const Clase k = clase(antes, despues, gruesa);
+            if (i > 0 && k != anterior) {
+                soltar(i);
+                inicio = i;
+            }
+            anterior = k;
+        }
+        soltar(n);
+    };
     for (int col = g.r.x1 - 1; col <= g.r.x2; ++col) {
-        const QLineF l(h.punto(X(col + 1), Y(g.r.y1)), h.punto(X(col + 1), abajo));
-        (col % 10 == 0 ? gruesas : finas).append(l);
+        const double x = X(col + 1);
+        trazar(
+            col % 10 == 0, filas, [&](int i) { return std::pair{celda(col, g.r.y1 + i), celda(col + 1, g.r.y1 + i)}; },
+            [&](int a, int b, double d) { return QLineF(h.punto(x + d, Y(g.r.y1 + a)), h.punto(x + d, Y(g.r.y1 + b))); });
     }
     for (int fila = g.r.y1 - 1; fila <= g.r.y2; ++fila) {
-        const QLineF l(h.punto(X(g.r.x1), Y(fila + 1)), h.punto(derecha, Y(fila + 1)));
-        (fila % 10 == 0 ? gruesas : finas).append(l);
+        const double y = Y(fila + 1);
+        trazar(
+            fila % 10 == 0, cols, [&](int i) { return std::pair{celda(g.r.x1 + i, fila), celda(g.r.x1 + i, fila + 1)}; },
+            [&](int a, int b, double d) { return QLineF(h.punto(X(g.r.x1 + a), y + d), h.punto(X(g.r.x1 + b), y + d)); });
     }
-    h.pluma(Qt::black, kLineaFina);
-    p.drawLines(finas);
-    h.pluma(Qt::black, kLineaGruesa);
-    p.drawLines(gruesas);
+    for (const bool gruesa : {false, true})
+        for (const bool blanca : {false, true}) {
+            h.pluma(blanca ? Qt::white : Qt::black, gruesa ? kLineaGruesa : kLineaFina);
+            p.drawLines(lineas[gruesa][blanca]);
+        }
+    h.pluma(Qt::white, kFiloRejilla);
+    p.drawLines(filos);
 
-    // El perfilado, encima de todo, en su color.
+    // El borde de lo repetido: blanco debajo y negro discontinuo encima, se ve sobre cualquier color.
+    QVector<QLineF> bordes_solape;
+    if (g.solape_x > 0) bordes_solape.append(QLineF(h.punto(X(g.r.x1 + g.solape_x), Y(g.r.y1)), h.punto(X(g.r.x1 + g.solape_x), abajo)));
+    if (g.solape_y > 0) bordes_solape.append(QLineF(h.punto(X(g.r.x1), Y(g.r.y1 + g.solape_y)), h.punto(derecha, Y(g.r.y1 + g.solape_y))));
+    if (!bordes_solape.isEmpty()) {
+        h.pluma(Qt::white, kLineaSolape);
+        p.drawLines(bordes_solape);
+        QPen trazo(Qt::black);
+        trazo.setWidthF(h.px(kLineaSolape));
+        trazo.setCapStyle(Qt::FlatCap);
+        trazo.setDashPattern({4, 3});  // en anchos de la línea
+        p.setPen(trazo);
+        p.drawLines(bordes_solape);
+    }
+
+    // El perfilado, encima de todo, en su color y con su filo blanco.
     std::unordered_map<QRgb, QVector<QLineF>> perfiles;
     for (int y = g.r.y1; y <= g.r.y2; ++y)
         for (int x = g.r.x1; x <= g.r.x2; ++x) {
@@ -406,13 +545,8 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
                 perfiles[a_qrgb(pc)].append(l);
             }
         }
-    for (const auto& [rgb, lineas] : perfiles) {
-        QPen pen(QColor::fromRgb(rgb));
-        pen.setWidthF(h.px(kLineaPerfil));
-        pen.setCapStyle(Qt::RoundCap);
-        p.setPen(pen);
-        p.drawLines(lineas);
-    }
+    for (const auto& [rgb, lineas_hilo] : perfiles)
+        dibujar_lineas_hilo(p, lineas_hilo, QColor::fromRgb(rgb), h.px(kLineaPerfil), h.px(kFiloPerfil));
     dibujar_lineas_cuadernillo(p, t, rejilla);
 
     // Números de columna (10, 20...) encima de su columna y de fila a la izquierda de la suya.
@@ -443,25 +577,32 @@ void pagina_grafico(Hoja& h, const TrabajoCuadernillo& t, const PaginaGrafico& g
         triangulo(h, derecha + 0.3, y, 1, 0);
     }
 
-    cabecera(h, t, texto_rango(g.r));
+    cabecera(h, t, texto_rango(g.r) + (g.blanco_y_negro ? " (blanco y negro)" : ""));
+    mapa_pequeno(h, t, g, m.ancho * 0.5, 0, m.ancho * 0.2, geo::kCabecera - 1.0);
     pie(h, t);
 }
 
 // ------------------------------------------------------------------------------ leyenda
 
-// Las columnas de una fila de la leyenda, en mm desde el borde de su columna.
+// Las columnas de una fila de la leyenda, en mm desde el borde de su columna: la muestra, los
+// hilos de las dos marcas (de ancho para "255,255,255"), las hebras, los puntos (o el largo de
+// una línea) y las madejas.
 struct ColumnasLeyenda {
-    double muestra = 1, numero = 9, ancho_numero = 20, equivalente = 30, ancho_equivalente = 24;
-    double puntos = 55, ancho_puntos = 19, madejas = 75, ancho_madejas = 14;
-    double parciales = 0, ancho_parciales = 0;  // sólo con puntadas de otras clases
+    double muestra = 1, numero = 8, ancho_numero = 22, equivalente = 31, ancho_equivalente = 20;
+    double hebras = 51, ancho_hebras = 11, puntos = 63, ancho_puntos = 16, madejas = 80, ancho_madejas = 12;
+    double parciales = 0, ancho_parciales = 0;  // sólo con parciales en el patrón
 };
+// Letra de los nombres de las columnas.
+constexpr double kLetraColumnas = 2.7;
 
-// Las columnas de la leyenda: con puntadas de otras clases, las de cuadernillo_puntadas.
+// Las columnas de la leyenda: con parciales, una más para ellos (los hilos, más estrechos).
 ColumnasLeyenda columnas_leyenda(const TrabajoCuadernillo& t) {
-    if (!t.puntadas) return {};
-    const ColumnasPuntadas c;
-    return {c.muestra, c.numero, c.ancho_numero, c.equivalente, c.ancho_equivalente, c.puntos,
-            c.ancho_puntos, c.madejas, c.ancho_madejas, c.parciales, c.ancho_parciales};
+    ColumnasLeyenda c;
+    if (!t.puntadas || t.puntadas->parciales.empty()) return c;
+    c.ancho_numero = 17, c.equivalente = 26, c.ancho_equivalente = 15;
+    c.hebras = 41, c.ancho_hebras = 9, c.puntos = 50, c.ancho_puntos = 13;
+    c.parciales = 64, c.ancho_parciales = 14;
+    return c;
 }
 
 void muestra(Hoja& h, const TrabajoCuadernillo& t, double x, double y, Color c, const std::string& simbolo) {
@@ -481,80 +622,119 @@ void muestra(Hoja& h, const TrabajoCuadernillo& t, double x, double y, Color c, 
     p.drawText(QPointF(caja.center().x() - dibujo.center().x(), caja.center().y() - dibujo.center().y()), q(simbolo));
 }
 
+// Una fila de una sección de líneas: un trozo de la línea en su color, como en el gráfico, los
+// hilos, las hebras, el largo en la tela y las madejas.
+void fila_linea(Hoja& h, const ColumnasLeyenda& col, double x, double y, double yt, const FilaLinea& fl,
+                const QFont& f) {
+    const double medio = y + 0.6 + kMuestra / 2;
+    dibujar_lineas_hilo(h.p(), {QLineF(h.punto(x + col.muestra + 0.5, medio), h.punto(x + col.muestra + kMuestra - 0.5, medio))},
+                        color_q(fl.color), h.px(kLineaPerfil), h.px(kFiloPerfil));
+    h.p().setPen(Qt::black);
+    h.texto(x + col.numero, yt, col.ancho_numero, fl.numero, f, Qt::AlignLeft, true);
+    h.texto(x + col.equivalente, yt, col.ancho_equivalente, fl.equivalente, f, Qt::AlignLeft, true);
+    h.texto(x + col.hebras, yt, col.ancho_hebras, std::to_string(fl.hebras), f, Qt::AlignRight);
+    h.texto(x + col.puntos, yt, col.ancho_puntos, texto_metros(fl.largo_mm), f, Qt::AlignRight);
+    h.texto(x + col.madejas, yt, col.ancho_madejas, std::to_string(fl.madejas), f, Qt::AlignRight);
+}
+
+// Lo que va en una línea de la leyenda: un color, el total, el título de una sección de líneas o
+// una de sus filas.
+struct LineaLeyenda {
+    enum { kColor, kTotal, kTitulo, kFila, kPuntadas } clase = kColor;
+    std::size_t indice = 0, fila = 0;
+};
+
+std::vector<LineaLeyenda> lineas_de_leyenda(const TrabajoCuadernillo& t) {
+    std::vector<LineaLeyenda> v;
+    for (std::size_t i = 0; i < t.leyenda.size(); ++i) v.push_back({LineaLeyenda::kColor, i, 0});
+    v.push_back({LineaLeyenda::kTotal, 0, 0});
+    for (std::size_t s = 0; s < t.secciones.size(); ++s) {
+        if (t.secciones[s].filas.empty()) continue;
+        v.push_back({LineaLeyenda::kTitulo, s, 0});
+        for (std::size_t i = 0; i < t.secciones[s].filas.size(); ++i) v.push_back({LineaLeyenda::kFila, s, i});
+    }
+    // Los nudos, detrás (cuadernillo_puntadas).
+    if (t.puntadas)
+        for (int i = 0; i < t.puntadas->lineas(); ++i) v.push_back({LineaLeyenda::kPuntadas, 0, static_cast<std::size_t>(i)});
+    return v;
+}
+
 void pagina_leyenda(Hoja& h, const TrabajoCuadernillo& t, int pagina_leyenda) {
     using namespace geo;
     const MaquetaCuadernillo& m = t.maqueta;
     QPainter& p = h.p();
     const ColumnasLeyenda col = columnas_leyenda(t);
     const double ancho_columna = m.ancho / m.columnas_leyenda;
-    const QFont f = h.letra(kLetraLeyenda), fb = h.letra(kLetraLeyenda);
+    const QFont f = h.letra(kLetraLeyenda), fc = h.letra(kLetraColumnas);
     p.setPen(Qt::black);
     cabecera(h, t, "Leyenda");
     h.texto(0, kCabecera, m.ancho,
-            "Tela de " + std::to_string(t.op.tela) + " puntos por pulgada, " + std::to_string(t.op.hebras) +
-                (t.op.hebras == 1 ? " hebra" : " hebras") + ". Una madeja: 8 m de algodón de seis cabos.",
-            f);
+            "Tela de " + std::to_string(t.op.tela) + " puntos por pulgada. Una madeja: 8 m de algodón de seis cabos.", f);
+    const std::vector<LineaLeyenda> lineas = lineas_de_leyenda(t);
     const int por_pagina = m.columnas_leyenda * m.filas_leyenda;
     const int primera = pagina_leyenda * por_pagina;
-    const int n_colores = static_cast<int>(t.leyenda.size());
     const double arriba = kCabecera + kEncabezadoLeyenda;
+    const int total_lineas = std::min<int>(m.lineas_leyenda, static_cast<int>(lineas.size()));
     for (int c = 0; c < m.columnas_leyenda; ++c) {
-        if (primera + c * m.filas_leyenda >= m.lineas_leyenda) break;
+        if (primera + c * m.filas_leyenda >= total_lineas) break;
         const double x = c * ancho_columna;
-        const double yt = arriba - kFilaLeyenda + 1;
-        h.texto(x + col.numero, yt, col.ancho_numero, t.catalogo, fb);
-        h.texto(x + col.equivalente, yt, col.ancho_equivalente, t.otro, fb);
-        h.texto(x + col.puntos, yt, col.ancho_puntos, "Puntos", fb, Qt::AlignRight);
-        if (t.puntadas) h.texto(x + col.parciales, yt, col.ancho_parciales, "Parciales", fb, Qt::AlignRight);
-        h.texto(x + col.madejas, yt, col.ancho_madejas, "Madejas", fb, Qt::AlignRight);
+        const double yt = arriba - kFilaLeyenda + 1.4;
+        h.texto(x + col.numero, yt, col.ancho_numero, t.catalogo, fc);
+        h.texto(x + col.equivalente, yt, col.ancho_equivalente, t.otro, fc);
+        h.texto(x + col.hebras, yt, col.ancho_hebras, "Hebras", fc, Qt::AlignRight);
+        h.texto(x + col.puntos, yt, col.ancho_puntos, "Puntos", fc, Qt::AlignRight);
+        h.texto(x + col.madejas, yt, col.ancho_madejas, "Madejas", fc, Qt::AlignRight);
+        if (col.ancho_parciales > 0) h.texto(x + col.parciales, yt, col.ancho_parciales, "Parciales", fc, Qt::AlignRight);
         h.pluma(Qt::black, kLineaFina);
         p.drawLine(h.punto(x, arriba - 0.6), h.punto(x + col.madejas + col.ancho_madejas, arriba - 0.6));
         for (int r = 0; r < m.filas_leyenda; ++r) {
             const int linea = primera + c * m.filas_leyenda + r;
-            if (linea >= m.lineas_leyenda) break;
+            if (linea >= total_lineas) break;
+            const LineaLeyenda& l = lineas[static_cast<std::size_t>(linea)];
             const double y = arriba + r * kFilaLeyenda;
             const double yt2 = y + (kMuestra - kLetraLeyenda * 1.16) / 2 + 0.6;
             p.setPen(Qt::black);
-            if (linea < n_colores) {
-                const FilaLeyenda& fl = t.leyenda[static_cast<std::size_t>(linea)];
-                muestra(h, t, x + col.muestra, y + 0.6, fl.color, fl.simbolo);
-                p.setPen(Qt::black);
-                h.texto(x + col.numero, yt2, col.ancho_numero, fl.numero, f);
-                h.texto(x + col.equivalente, yt2, col.ancho_equivalente, fl.equivalente, f);
-                h.texto(x + col.puntos, yt2, col.ancho_puntos, std::to_string(fl.puntos), f, Qt::AlignRight);
-                if (t.puntadas)
-                    h.texto(x + col.parciales, yt2, col.ancho_parciales,
-                            std::to_string(t.puntadas->parciales[static_cast<std::size_t>(linea)]), f, Qt::AlignRight);
-                h.texto(x + col.madejas, yt2, col.ancho_madejas, std::to_string(fl.madejas), f, Qt::AlignRight);
-            } else if (linea == n_colores) {
-                h.texto(x + col.numero, yt2, col.ancho_numero, "Total", fb);
-                h.texto(x + col.puntos, yt2, col.ancho_puntos, std::to_string(t.total_puntos), fb, Qt::AlignRight);
-                h.texto(x + col.madejas, yt2, col.ancho_madejas, std::to_string(t.total_madejas), fb, Qt::AlignRight);
-            } else if (linea >= n_colores + 1 + (t.perfilado.empty() ? 0 : 1 + static_cast<int>(t.perfilado.size()))) {
-                // Pespuntes y nudos, detrás del perfilado.
-                const int n = linea - n_colores - 1 - (t.perfilado.empty() ? 0 : 1 + static_cast<int>(t.perfilado.size()));
-                ColumnasPuntadas cp;
-                cp.muestra = col.muestra, cp.lado_muestra = kMuestra;
-                fila_leyenda_puntadas(p, t, n, x, y + 0.6, yt2, h.px(1), cp,
-                                      [&](double x0, double y0, double ancho, const std::string& texto, bool negrita,
-                                          Qt::Alignment alineado) {
-                                          p.setPen(Qt::black);
-                                          h.texto(x0, y0, ancho, texto, negrita ? fb : f, alineado);
-                                      });
-            } else if (linea == n_colores + 1) {
-                h.texto(x + col.muestra, yt2, col.ancho_numero + col.numero, "Perfilado", fb);
-            } else {
-                const FilaPerfilado& fp = t.perfilado[static_cast<std::size_t>(linea - n_colores - 2)];
-                QPen pen(color_q(fp.color));
-                pen.setWidthF(h.px(kLineaPerfil * 1.5));
-                p.setPen(pen);
-                p.drawLine(h.punto(x + col.muestra, y + 0.6 + kMuestra / 2),
-                           h.punto(x + col.muestra + kMuestra, y + 0.6 + kMuestra / 2));
-                p.setPen(Qt::black);
-                h.texto(x + col.numero, yt2, col.ancho_numero, fp.numero, f);
-                h.texto(x + col.equivalente, yt2, col.ancho_equivalente, fp.equivalente, f);
-                h.texto(x + col.puntos, yt2, col.ancho_puntos + col.ancho_madejas + 2,
-                        std::to_string(fp.lados) + (fp.lados == 1 ? " lado" : " lados"), f, Qt::AlignRight);
+            switch (l.clase) {
+                case LineaLeyenda::kColor: {
+                    const FilaLeyenda& fl = t.leyenda[l.indice];
+                    muestra(h, t, x + col.muestra, y + 0.6, fl.color, fl.simbolo);
+                    p.setPen(Qt::black);
+                    h.texto(x + col.numero, yt2, col.ancho_numero, fl.numero, f, Qt::AlignLeft, true);
+                    h.texto(x + col.equivalente, yt2, col.ancho_equivalente, fl.equivalente, f, Qt::AlignLeft, true);
+                    h.texto(x + col.hebras, yt2, col.ancho_hebras, std::to_string(fl.hebras), f, Qt::AlignRight);
+                    h.texto(x + col.puntos, yt2, col.ancho_puntos, std::to_string(fl.puntos), f, Qt::AlignRight);
+                    if (col.ancho_parciales > 0)
+                        h.texto(x + col.parciales, yt2, col.ancho_parciales,
+                                std::to_string(t.puntadas->parciales[l.indice]), f, Qt::AlignRight);
+                    h.texto(x + col.madejas, yt2, col.ancho_madejas, std::to_string(fl.madejas), f, Qt::AlignRight);
+                    break;
+                }
+                case LineaLeyenda::kTotal:
+                    h.texto(x + col.numero, yt2, col.ancho_numero, "Total", f);
+                    h.texto(x + col.puntos, yt2, col.ancho_puntos, std::to_string(t.total_puntos), f, Qt::AlignRight);
+                    h.texto(x + col.madejas, yt2, col.ancho_madejas, std::to_string(t.total_madejas), f, Qt::AlignRight);
+                    break;
+                case LineaLeyenda::kTitulo:
+                    h.texto(x + col.muestra, yt2, col.puntos - col.muestra - 1, t.secciones[l.indice].titulo, f);
+                    h.texto(x + col.puntos, yt2 + 0.5, col.ancho_puntos, "Largo", fc, Qt::AlignRight);
+                    break;
+                case LineaLeyenda::kFila:
+                    fila_linea(h, col, x, y, yt2, t.secciones[l.indice].filas[l.fila], f);
+                    break;
+                case LineaLeyenda::kPuntadas: {
+                    ColumnasPuntadas cp;
+                    cp.muestra = col.muestra, cp.numero = col.numero, cp.ancho_numero = col.ancho_numero;
+                    cp.equivalente = col.equivalente, cp.ancho_equivalente = col.ancho_equivalente;
+                    cp.hebras = col.hebras, cp.ancho_hebras = col.ancho_hebras;
+                    cp.puntos = col.puntos, cp.ancho_puntos = col.ancho_puntos, cp.lado_muestra = kMuestra;
+                    fila_leyenda_puntadas(p, t, static_cast<int>(l.fila), x, y + 0.6, yt2, h.px(1), cp,
+                                          [&](double x0, double y0, double ancho, const std::string& texto,
+                                              bool columna, Qt::Alignment alineado) {
+                                              p.setPen(Qt::black);
+                                              h.texto(x0, y0, ancho, texto, columna ? fc : f, alineado);
+                                          });
+                    break;
+                }
             }
         }
     }

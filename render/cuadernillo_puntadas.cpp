@@ -4,7 +4,6 @@
 #include <QPen>
 #include <unordered_map>
 
-#include "app/texto.h"
 #include "render/cuadernillo.h"
 #include "render/dibujo_puntadas.h"
 #include "render/imagen_qt.h"
@@ -46,7 +45,7 @@ QPointF centro_parcial(const Parcial& q) {
 void dibujar_parciales_cuadernillo(QPainter& p, const TrabajoCuadernillo& t, const RejillaCuadernillo& g) {
     if (!t.puntadas) return;
     const Puntadas& pt = t.estado->puntadas;
-    const std::vector<std::size_t> indices = pt.parciales_en(Celdas{g.r.x1, g.r.y1, g.r.x2, g.r.y2});
+    const std::vector<std::size_t> indices = pt.parciales_en(RectanguloCeldas{g.r.x1, g.r.y1, g.r.x2, g.r.y2});
     if (indices.empty()) return;
     const LugarPuntadas lugar = lugar_de(g);
     p.save();
@@ -97,43 +96,22 @@ void dibujar_lineas_cuadernillo(QPainter& p, const TrabajoCuadernillo& t, const 
     estilo.radio_nudo = kRadioNudo * g.celda;
     estilo.anillo_nudo = kAnilloNudo * g.mm;
     estilo.filo_nudo = kFiloNudo * g.mm;
-    dibujar_puntadas(p, pt, Celdas{g.r.x1, g.r.y1, g.r.x2, g.r.y2}, lugar_de(g), estilo);
+    dibujar_puntadas(p, pt, RectanguloCeldas{g.r.x1, g.r.y1, g.r.x2, g.r.y2}, lugar_de(g), estilo);
     p.restore();
 }
 
 void fila_leyenda_puntadas(QPainter& p, const TrabajoCuadernillo& t, int n, double x, double y, double y_texto,
                            double mm, const ColumnasPuntadas& col, const EscribirLeyenda& escribir) {
     if (!t.puntadas || n < 0) return;
-    const PuntadasCuadernillo& pc = *t.puntadas;
-    const int n_pespuntes = pc.pespuntes.empty() ? 0 : 1 + static_cast<int>(pc.pespuntes.size());
-    const bool es_pespunte = n < n_pespuntes;
-    const int k = es_pespunte ? n - 1 : n - n_pespuntes - 1;  // -1: el título
-    const auto hebras = [](int h) { return std::to_string(h) + (h == 1 ? " hebra" : " hebras"); };
+    const std::vector<FilaNudos>& nudos = t.puntadas->nudos;
+    if (n == 0) {
+        escribir(x + col.muestra, y_texto, col.puntos - col.muestra - 1, "Nudos", false, Qt::AlignLeft);
+        escribir(x + col.puntos, y_texto + 0.5, col.ancho_puntos, "Nudos", true, Qt::AlignRight);
+        return;
+    }
+    if (static_cast<std::size_t>(n - 1) >= nudos.size()) return;
+    const FilaNudos& f = nudos[static_cast<std::size_t>(n - 1)];
     const QPointF centro((x + col.muestra + col.lado_muestra / 2) * mm, (y + col.lado_muestra / 2) * mm);
-    if (k < 0) {
-        escribir(x + col.muestra, y_texto, col.ancho_numero + col.numero, es_pespunte ? "Pespuntes" : "Nudos", true,
-                 Qt::AlignLeft);
-        escribir(x + col.puntos, y_texto, col.ancho_puntos, es_pespunte ? "Largo" : "Nudos", true, Qt::AlignRight);
-        escribir(x + col.parciales, y_texto, col.ancho_parciales, "Hebras", true, Qt::AlignRight);
-        if (es_pespunte) escribir(x + col.madejas, y_texto, col.ancho_madejas, "Madejas", true, Qt::AlignRight);
-        return;
-    }
-    if (es_pespunte) {
-        if (static_cast<std::size_t>(k) >= pc.pespuntes.size()) return;
-        const FilaLinea& f = pc.pespuntes[static_cast<std::size_t>(k)];
-        const double medio = col.lado_muestra / 2 * mm;
-        dibujar_lineas_hilo(p, {QLineF(centro - QPointF(medio, 0), centro + QPointF(medio, 0))},
-                            QColor::fromRgb(a_qrgb(f.color)), kLineaPespunte * mm, kFiloPespunte * mm);
-        escribir(x + col.numero, y_texto, col.ancho_numero, f.numero, false, Qt::AlignLeft);
-        escribir(x + col.equivalente, y_texto, col.ancho_equivalente, f.equivalente, false, Qt::AlignLeft);
-        escribir(x + col.puntos, y_texto, col.ancho_puntos, decimal_coma(f.largo_mm / 1000.0, 1) + " m", false,
-                 Qt::AlignRight);
-        escribir(x + col.parciales, y_texto, col.ancho_parciales, hebras(f.hebras), false, Qt::AlignRight);
-        escribir(x + col.madejas, y_texto, col.ancho_madejas, std::to_string(f.madejas), false, Qt::AlignRight);
-        return;
-    }
-    if (static_cast<std::size_t>(k) >= pc.nudos.size()) return;
-    const FilaNudos& f = pc.nudos[static_cast<std::size_t>(k)];
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     QPen anillo(QColor(30, 30, 30));
@@ -144,8 +122,8 @@ void fila_leyenda_puntadas(QPainter& p, const TrabajoCuadernillo& t, int n, doub
     p.restore();
     escribir(x + col.numero, y_texto, col.ancho_numero, f.numero, false, Qt::AlignLeft);
     escribir(x + col.equivalente, y_texto, col.ancho_equivalente, f.equivalente, false, Qt::AlignLeft);
+    escribir(x + col.hebras, y_texto, col.ancho_hebras, std::to_string(f.hebras), false, Qt::AlignRight);
     escribir(x + col.puntos, y_texto, col.ancho_puntos, std::to_string(f.nudos), false, Qt::AlignRight);
-    escribir(x + col.parciales, y_texto, col.ancho_parciales, hebras(f.hebras), false, Qt::AlignRight);
 }
 
 }  // namespace pc

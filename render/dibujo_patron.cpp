@@ -1,4 +1,5 @@
 #include "render/dibujo_patron.h"
+#include "render/simbolos_celda.h"
 
 #include <QPainter>
 #include <QPen>
@@ -167,7 +168,7 @@ void dibujar_puntos(QImage& trozo, const Estado& e, QPoint origen, std::optional
     // Tercera pasada: las puntadas que no son cruces enteras, encima; con una celda de margen,
     // porque el filo de un pespunte o un nudo en una esquina asoman a la de al lado.
     if (e.puntadas.vacia() || pxa > pxb || pya > pyb || s > (1 << 20)) return;
-    const Celdas visibles{std::max(1, pxa - 1), std::max(1, pya - 1), std::min(ancho, pxb + 1), std::min(alto, pyb + 1)};
+    const RectanguloCeldas visibles{std::max(1, pxa - 1), std::max(1, pya - 1), std::min(ancho, pxb + 1), std::min(alto, pyb + 1)};
     // Con celdas pequeñas los parciales se escriben píxel a píxel (lo que cubre cada uno, por el
     // centro de cada píxel): con miles a la vista, un polígono por parcial sería lento.
     const bool parciales_a_mano = s < 8;
@@ -237,6 +238,7 @@ double grueso_tramo(int tam_celda) { return grueso_pespunte(std::max(tam_celda, 
 
 void dibujar_vista(QImage& trozo, const Estado& e, QPoint origen, const Adornos& adornos) {
     dibujar_puntos(trozo, e, origen, adornos.resaltado);
+    if (adornos.simbolos) dibujar_simbolos_vista(trozo, e, origen, *adornos.simbolos);
     if (adornos.tramo && e.tam_celda >= 1) {
         QPainter p(&trozo);
         p.setRenderHint(QPainter::Antialiasing);

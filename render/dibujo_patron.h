@@ -7,6 +7,8 @@
 #include <QLineF>
 #include <QPoint>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "app/estado.h"
 #include "ordenes/patron/zonas.h"
@@ -25,6 +27,8 @@ void dibujar_patron(QImage& trozo, const Estado& e, QPoint origen = {});
 struct Adornos {
     std::optional<Color> resaltado;  // los puntos de otro color se ven pálidos
     std::optional<ZonaVista> zona;   // rectángulo discontinuo alrededor de la zona de trabajo
+    // Con símbolos: el de cada color en sus puntos (dibujar_simbolos_vista).
+    const std::unordered_map<Color, std::string>* simbolos = nullptr;
     std::optional<QLineF> tramo;     // el pespunte en curso hasta el puntero (píxeles del lienzo)
 };
 // Grueso en píxeles de un pespunte con su filo, con celdas de s píxeles.

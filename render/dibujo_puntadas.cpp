@@ -66,7 +66,7 @@ QPolygonF forma_parcial(const Parcial& p, const QRectF& r) {
     return f;
 }
 
-void dibujar_puntadas(QPainter& p, const Puntadas& puntadas, const Celdas& visibles, const LugarPuntadas& lugar,
+void dibujar_puntadas(QPainter& p, const Puntadas& puntadas, const RectanguloCeldas& visibles, const LugarPuntadas& lugar,
                       const EstiloPuntadas& estilo) {
     if (puntadas.vacia() || visibles.x1 > visibles.x2 || visibles.y1 > visibles.y2) return;
     p.save();

@@ -47,7 +47,7 @@ struct EstiloPuntadas {
 QPolygonF forma_parcial(const Parcial& p, const QRectF& r);
 
 // Dibuja las puntadas que tocan el rectángulo de celdas `visibles`.
-void dibujar_puntadas(QPainter& p, const Puntadas& puntadas, const Celdas& visibles, const LugarPuntadas& lugar,
+void dibujar_puntadas(QPainter& p, const Puntadas& puntadas, const RectanguloCeldas& visibles, const LugarPuntadas& lugar,
                       const EstiloPuntadas& estilo);
 
 }  // namespace pc

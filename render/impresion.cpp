@@ -594,7 +594,7 @@ bool dibujar(QPaintDevice& dev, QImage* img, QPainter* externo, const TrabajoImp
             if (!colores) return QColor(90, 90, 90);
             return QColor::fromRgb(a_qrgb(aclara != 0 ? aclarar(g, aclara) : g));
         };
-        dibujar_puntadas(p, e.puntadas, Celdas{r.x1, r.y1, r.x2, r.y2}, lugar, estilo);
+        dibujar_puntadas(p, e.puntadas, RectanguloCeldas{r.x1, r.y1, r.x2, r.y2}, lugar, estilo);
         p.restore();
     }
 

@@ -16,6 +16,7 @@ struct Atajo {
 };
 
 constexpr Atajo kAtajos[] = {
+    {"NuevoPatronDesdeImagen1", "Ctrl+N"},
     {"AbrirImagenBMP1", "Ctrl+O"},
     {"CargarPuntoCruz1", "Ctrl+L"},
     {"Grabar1", "Ctrl+S"},
@@ -41,6 +42,7 @@ constexpr Atajo kAtajos[] = {
     {"HerramientaPespunte", "L"},
     {"HerramientaNudo", "K"},
     {"HerramientaGoma", "E"},
+    {"VerSimbolos", "S"},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "threads/emparejar.h"
 #include "ventana/iconos.h"
 #include "ventana/lienzo.h"
+#include "ventana/lienzo_patron.h"
 #include "ventana/pcruz.h"
 #include "ventana/textos_ui.h"
 
@@ -115,6 +116,13 @@ BarraHerramientas::BarraHerramientas(TForm2& principal, const AlElegir& al_elegi
         if (a->icon().isNull() || a->objectName().startsWith(QLatin1String("Herramienta"))) a->setIcon(icono(p->icono));
         if (p->pista) a->setToolTip(QString::fromUtf8(p->pista));
     }
+    addSeparator();
+    // "Ver símbolos": sólo cambia lo que se ve, no el diseño.
+    auto* simbolos = addAction(QString::fromUtf8(texto::kVerSimbolos));
+    simbolos->setObjectName(QStringLiteral("VerSimbolos"));
+    simbolos->setCheckable(true);
+    simbolos->setToolTip(QString::fromUtf8(texto::kPistaVerSimbolos));
+    connect(simbolos, &QAction::toggled, this, [this](bool si) { principal_.vista_patron()->ver_simbolos(si); });
     addSeparator();
     // El color actual: muestra grande y nombre del hilo.
     auto* color = new QWidget(this);

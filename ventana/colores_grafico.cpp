@@ -1,6 +1,6 @@
 #include "ventana/colores_grafico.h"
 
-#include <QCoreApplication>
+#include <climits>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +12,7 @@
 #include "app/errores.h"
 #include "ordenes/patron/editar.h"
 #include "render/muestras.h"
+#include "render/simbolos_celda.h"
 #include "ventana/lienzo_patron.h"
 #include "ventana/pcruz.h"
 #include "ventana/textos_ui.h"
@@ -95,7 +96,12 @@ DockColores::DockColores(TForm2& principal)
     setWidget(contenido);
     setMinimumWidth(270);
 
-    connect(tabla_, &QTableWidget::cellClicked, this, [this](int fila, int) { elegir_fila(fila); });
+    // Un clic en la lista no le deja el teclado: las teclas de las herramientas siguen en el tapiz.
+    tabla_->setFocusPolicy(Qt::NoFocus);
+    connect(tabla_, &QTableWidget::cellClicked, this, [this](int fila, int) {
+        elegir_fila(fila);
+        principal_.lienzo_patron()->setFocus();
+    });
     connect(tabla_, &QTableWidget::cellDoubleClicked, this, [this](int fila, int) { resaltar_fila(fila); });
     connect(buscar_, &QLineEdit::returnPressed, this, &DockColores::buscar_hilo);
 }
@@ -132,15 +138,6 @@ void DockColores::showEvent(QShowEvent* ev) {
 
 void DockColores::sincronizar() {
     if (!isVisible()) return;  // al volver a verse se cuenta de nuevo
-    if (!simbolos_leidos_) {
-        simbolos_leidos_ = true;
-        try {
-            const std::string ruta = ruta_simbolos(QCoreApplication::applicationDirPath().toStdString());
-            simbolos_ = leer_fichero_simbolos(ruta, [](const std::string&) {});
-        } catch (const Error&) {
-            simbolos_.reset();  // sin fichero de símbolos, la columna queda vacía
-        }
-    }
     llenar(colores_del_grafico(principal_.estado()));
     // La fila del color actual, elegida.
     const Color actual = principal_.estado().color_actual;
@@ -154,13 +151,10 @@ void DockColores::sincronizar() {
 
 void DockColores::llenar(const ColoresGrafico& c) {
     // Sin cambios en la lista no se toca la tabla (tras cada orden se vuelve a contar).
-    if (c.colores_impresion == colores_impresion_ && c.colores.size() == mostrados_.size() &&
+    if (c.colores.size() == mostrados_.size() &&
         std::equal(c.colores.begin(), c.colores.end(), mostrados_.begin(), iguales))
         return;
     mostrados_ = c.colores;
-    colores_impresion_ = c.colores_impresion;
-    std::optional<TablaSimbolos> repartidos = simbolos_;
-    if (repartidos) asignar_simbolos(*repartidos, c.colores_impresion);
 
     tabla_->setSortingEnabled(false);
     tabla_->setRowCount(static_cast<int>(c.colores.size()));
@@ -170,9 +164,12 @@ void DockColores::llenar(const ColoresGrafico& c) {
         muestra->setIcon(QPixmap::fromImage(imagen_muestra(g.color, kLadoIcono)));
         muestra->setData(kColor, static_cast<qlonglong>(g.color));
         tabla_->setItem(fila, kColColor, muestra);
-        auto* simbolo = new Celda(QString(), g.simbolo);
-        if (repartidos && g.simbolo > 0)
-            simbolo->setIcon(QPixmap::fromImage(imagen_simbolo(repartidos->item[static_cast<std::size_t>(g.simbolo)], kLadoIcono)));
+        // El símbolo del cuadernillo sobre su color; los más claros, para los colores más usados.
+        auto* simbolo = new Celda(QString(), g.simbolo.empty() ? LLONG_MAX : -static_cast<qlonglong>(g.puntos));
+        if (!g.simbolo.empty()) {
+            simbolo->setIcon(QPixmap::fromImage(muestra_con_simbolo(g.color, g.simbolo, kLadoIcono)));
+            simbolo->setToolTip(QString::fromStdString(g.simbolo));
+        }
         tabla_->setItem(fila, kColSimbolo, simbolo);
         tabla_->setItem(fila, kColHilo, new Celda(QString::fromStdString(g.marca + " " + g.hilo), g.numero));
         auto* puntos = new Celda(QString::number(g.puntos), g.puntos);

@@ -1,5 +1,5 @@
 // La ventana acoplable "Colores del gráfico", a la izquierda: los colores del tapiz con su
-// muestra, su símbolo (como saldrá impreso), su hilo y sus puntos, al día tras cada cambio.
+// muestra, su símbolo (el del cuadernillo), su hilo y sus puntos, al día tras cada cambio.
 // Un clic hace actual un color (como "Seleccionar Color"), un doble clic resalta sus puntos
 // en el gráfico y "Buscar hilo" hace actual un hilo del catálogo, lo use o no el tapiz.
 #pragma once
@@ -38,10 +38,7 @@ private:
     TForm2& principal_;
     QTableWidget* tabla_ = nullptr;
     QLineEdit* buscar_ = nullptr;
-    std::optional<TablaSimbolos> simbolos_;  // simbolos.dat, leído una vez
-    bool simbolos_leidos_ = false;
     std::vector<ColorGrafico> mostrados_;
-    int colores_impresion_ = -1;
 };
 
 }  // namespace pc::ui

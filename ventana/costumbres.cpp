@@ -54,10 +54,10 @@ QStringList soltables(const QMimeData* datos) {
 
 // Con qué entrada se graba lo abierto por una entrada sin preguntar; nada si su formato no
 // se escribe (los .pc viejos) o si no hay fichero.
-const char* grabar_con(const QString& reabrir) {
-    if (reabrir == QLatin1String("CargarPuntoCruz1")) return "GrabarPuntoCruz1";
-    if (reabrir == QLatin1String("CargarPtocRuzparaImprimirPCI1")) return "GrabarPtoCruzparaImprimir1";
-    if (reabrir == QLatin1String("ImportarOXS1")) return "ExportarOXS1";
+const char* grabar_con(const std::string& reabrir) {
+    if (reabrir == "CargarPuntoCruz1") return "GrabarPuntoCruz1";
+    if (reabrir == "CargarPtocRuzparaImprimirPCI1") return "GrabarPtoCruzparaImprimir1";
+    if (reabrir == "ImportarOXS1") return "ExportarOXS1";
     return nullptr;
 }
 
@@ -85,9 +85,11 @@ void TForm2::crear_grabar() {
 }
 
 bool TForm2::grabar() {
-    const char* entrada = fichero_actual_.isEmpty() ? nullptr : grabar_con(reabrir_actual_);
+    // El fichero que dice el historial: tras deshacer una carga, el del diseño de antes.
+    const FicheroDiseno f = historial_->fichero();
+    const char* entrada = f.ruta.empty() ? nullptr : grabar_con(f.formato);
     if (!elegir_con_fichero(entrada ? entrada : "GrabarPuntoCruz1",
-                            entrada ? std::optional<std::string>(fichero_actual_.toStdString()) : std::nullopt))
+                            entrada ? std::optional<std::string>(f.ruta) : std::nullopt))
         return false;
     return anotados_.fichero() && !anotados_.fallo() && !historial_->modificado();
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/opciones_impresion.h"
+#include "ordenes/ficheros/ficheros_patron.h"
 
 namespace pc::ui {
 
@@ -25,8 +26,9 @@ bool DialogosAnotados::pregunta(const std::string& titulo, const std::string& te
     return d_.pregunta(titulo, texto);
 }
 
-RespuestaSalir DialogosAnotados::pregunta_con_grabar(const std::string& titulo, const std::string& texto) {
-    return d_.pregunta_con_grabar(titulo, texto);
+RespuestaSalir DialogosAnotados::pregunta_con_grabar(const std::string& titulo, const std::string& texto,
+                                                     BotonesGrabar botones) {
+    return d_.pregunta_con_grabar(titulo, texto, botones);
 }
 
 int DialogosAnotados::pregunta_botones(const std::string& titulo, const std::string& texto,
@@ -45,6 +47,11 @@ std::optional<std::string> DialogosAnotados::abrir(const std::string& filtro, co
 }
 
 std::optional<std::string> DialogosAnotados::guardar(const std::string& filtro, const std::string& extension) {
+    // El fichero preparado ("Grabar" al fichero abierto) sólo vale para su formato: si la orden
+    // acaba grabando otro (el aviso del .pc ofrece "Grabar como OXS"), se pregunta dónde.
+    if (preparado_ && extension.size() > 1 && extension[0] == '*' &&
+        !acaba_en(*preparado_, std::string_view(extension).substr(1)))
+        preparado_.reset();
     if (preparado_) return anotar(std::exchange(preparado_, std::nullopt));
     return anotar(d_.guardar(filtro, extension));
 }

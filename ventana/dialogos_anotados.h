@@ -27,7 +27,8 @@ public:
                         const std::string& defecto) override;
     void mensaje(const std::string& texto) override;
     bool pregunta(const std::string& titulo, const std::string& texto) override;
-    RespuestaSalir pregunta_con_grabar(const std::string& titulo, const std::string& texto) override;
+    RespuestaSalir pregunta_con_grabar(const std::string& titulo, const std::string& texto,
+                                       BotonesGrabar botones) override;
     int pregunta_botones(const std::string& titulo, const std::string& texto,
                          const std::vector<std::string>& botones) override;
     std::optional<std::string> abrir(const std::string& filtro, const std::string& extension) override;

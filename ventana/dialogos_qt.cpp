@@ -118,7 +118,23 @@ bool DialogosQt::pregunta(const std::string& titulo, const std::string& texto) {
     return caja.exec() == QMessageBox::Yes;
 }
 
-RespuestaSalir DialogosQt::pregunta_con_grabar(const std::string& titulo, const std::string& texto) {
+RespuestaSalir DialogosQt::pregunta_con_grabar(const std::string& titulo, const std::string& texto,
+                                               BotonesGrabar botones) {
+    if (botones == BotonesGrabar::kReemplazar) {
+        // Los botones de siempre de esta pregunta, en el orden del escritorio.
+        QMessageBox caja(QMessageBox::Warning, q(titulo), q(texto),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, padre_);
+        caja.button(QMessageBox::Save)->setText(u(texto::kGrabar));
+        caja.button(QMessageBox::Discard)->setText(u(texto::kNoGrabar));
+        caja.button(QMessageBox::Cancel)->setText(u(texto::kCancelarDialogo));
+        caja.setDefaultButton(QMessageBox::Save);
+        caja.setEscapeButton(QMessageBox::Cancel);
+        switch (caja.exec()) {
+            case QMessageBox::Save: return RespuestaSalir::kGrabar;
+            case QMessageBox::Discard: return RespuestaSalir::kSi;
+            default: return RespuestaSalir::kNo;
+        }
+    }
     QMessageBox caja(QMessageBox::Question, q(titulo), q(texto), QMessageBox::Yes | QMessageBox::No, padre_);
     caja.button(QMessageBox::Yes)->setText(u(texto::kSi));
     caja.button(QMessageBox::No)->setText(u(texto::kNo));

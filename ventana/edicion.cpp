@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "ordenes/ficheros/ficheros_patron.h"
+#include "ordenes/ficheros/oxs.h"
 #include "ordenes/sesion/deshacer.h"
 #include "ordenes/sesion/herramientas.h"
 #include "ordenes/sesion/herramientas_puntadas.h"
@@ -25,24 +27,34 @@ namespace pc::ui {
 
 namespace {
 
-// Entradas que abren o graban un fichero: con qué entrada se vuelve a abrir y si es un
-// patrón (tras abrirlo o grabarlo el tapiz es el del fichero: no hay cambios por grabar).
+// Entradas que abren o graban un fichero: con qué entrada se vuelve a abrir, si es un
+// patrón (tras abrirlo o grabarlo el tapiz es el del fichero: no hay cambios por grabar) y
+// si lo abre (el diseño que había se reemplaza por el del fichero).
 struct OrdenFichero {
     const char* entrada;
     const char* reabrir;
     bool patron;
+    bool abre;
 };
 
 constexpr OrdenFichero kOrdenesFichero[] = {
-    {"AbrirImagenBMP1", "AbrirImagenBMP1", false},
-    {"CargarPuntoCruz1", "CargarPuntoCruz1", true},
-    {"GrabarPuntoCruz1", "CargarPuntoCruz1", true},
-    {"CargarPtoCruzver121", "CargarPtoCruzver121", true},
-    {"CargarPtoCruzFormatoVIEJO1", "CargarPtoCruzFormatoVIEJO1", true},
-    {"CargarPtocRuzparaImprimirPCI1", "CargarPtocRuzparaImprimirPCI1", true},
-    {"GrabarPtoCruzparaImprimir1", "CargarPtocRuzparaImprimirPCI1", true},
-    {"ImportarOXS1", "ImportarOXS1", true},
-    {"ExportarOXS1", "ImportarOXS1", true},
+    {"AbrirImagenBMP1", "AbrirImagenBMP1", false, false},
+    {"CargarPuntoCruz1", "CargarPuntoCruz1", true, true},
+    {"GrabarPuntoCruz1", "CargarPuntoCruz1", true, false},
+    {"CargarPtoCruzver121", "CargarPtoCruzver121", true, true},
+    {"CargarPtoCruzFormatoVIEJO1", "CargarPtoCruzFormatoVIEJO1", true, true},
+    {"CargarPtocRuzparaImprimirPCI1", "CargarPtocRuzparaImprimirPCI1", true, true},
+    {"GrabarPtoCruzparaImprimir1", "CargarPtocRuzparaImprimirPCI1", true, false},
+    {"ImportarOXS1", "ImportarOXS1", true, true},
+    {"ExportarOXS1", "ImportarOXS1", true, false},
+};
+
+// Las generaciones desde la imagen: su resultado es un diseño nuevo.
+constexpr const char* kGeneraciones[] = {
+    "GenerarPuntodeCruz1",
+    "GenerarPtodeCruzINTERPOLADO1",
+    "GenerarptodeCruzAuromatizado1",
+    "GenerarPuntodeCruzFIEL1",
 };
 
 const OrdenFichero* orden_fichero(const char* entrada) {
@@ -50,6 +62,19 @@ const OrdenFichero* orden_fichero(const char* entrada) {
     for (const OrdenFichero& o : kOrdenesFichero)
         if (std::strcmp(o.entrada, entrada) == 0) return &o;
     return nullptr;
+}
+
+bool es_generacion(const char* entrada) {
+    if (!entrada) return false;
+    for (const char* g : kGeneraciones)
+        if (std::strcmp(g, entrada) == 0) return true;
+    return false;
+}
+
+// Una entrada que reemplaza el diseño por el de un fichero.
+bool abre_diseno(const char* entrada) {
+    const OrdenFichero* of = orden_fichero(entrada);
+    return of && of->patron && of->abre;
 }
 
 QString u(const char* s) { return QString::fromUtf8(s); }
@@ -133,28 +158,66 @@ void TForm2::abrir_reciente(const QString& orden, const QString& fichero) {
 bool TForm2::elegir_con_fichero(const char* nombre, std::optional<std::string> fichero) {
     for (const auto& [accion, en] : acciones_) {
         if (!en->nombre || std::strcmp(en->nombre, nombre) != 0 || !en->orden) continue;
+        // La pregunta va antes de preparar el fichero: "Grabar" puede pedir otro nombre.
+        if (abre_diseno(en->nombre) && !puede_reemplazar()) return true;
         anotados_.preparar(std::move(fichero));
-        elegir(*en);
+        ejecutar_entrada(*en);
         anotados_.preparar(std::nullopt);
         return true;
     }
     return false;
 }
 
-void TForm2::tras_orden(const std::string& nombre, const char* entrada) {
-    historial_->anotar(*estado_, nombre);
+void TForm2::elegir(const EntradaMenu& en) {
+    if (abre_diseno(en.nombre) && !puede_reemplazar()) return;
+    ejecutar_entrada(en);
+}
+
+QString TForm2::nombre_diseno() const {
+    const QString ruta = fichero_actual();
+    return ruta.isEmpty() ? u(texto::kSinTitulo) : QFileInfo(ruta).fileName();
+}
+
+bool TForm2::puede_reemplazar() {
+    if (!historial_->modificado()) return true;
+    switch (preguntar_reemplazo(dialogos_, nombre_diseno().toStdString())) {
+        case RespuestaSalir::kSi: return true;
+        case RespuestaSalir::kNo: return false;
+        case RespuestaSalir::kGrabar: return grabar();
+    }
+    return false;
+}
+
+bool TForm2::crear_diseno_nuevo(const std::string& nombre_paso, const std::function<void(Sesion&)>& orden) {
+    const std::uint64_t version = historial_->version();
+    historial_->antes(*estado_);
+    anotados_.empezar();
+    ejecutar(anotados_, [&] { orden(sesion_); });
+    vista_.terminar_progreso();
+    tras_orden(nombre_paso, nullptr, true);
+    sincronizar();
+    return historial_->version() != version;
+}
+
+void TForm2::tras_orden(const std::string& nombre, const char* entrada, bool diseno_nuevo) {
     const OrdenFichero* of = orden_fichero(entrada);
+    // "Grabar como OXS" desde el aviso del .pc o del .pci: lo grabado es un OXS.
+    if (of && anotados_.fichero() && es_oxs(*anotados_.fichero()) && std::strcmp(of->reabrir, "ImportarOXS1") != 0 &&
+        std::strncmp(of->entrada, "Grabar", 6) == 0)
+        of = orden_fichero("ExportarOXS1");
+    QString f;  // el fichero que la orden abrió o grabó
     if (of && anotados_.fichero() && !anotados_.fallo()) {
-        const QString f = QFileInfo(q(*anotados_.fichero())).absoluteFilePath();
-        if (QFileInfo::exists(f)) {
-            anadir_reciente(QLatin1String(of->reabrir), f);
-            llenar_recientes();
-            if (of->patron) {
-                fichero_actual_ = f;
-                reabrir_actual_ = QLatin1String(of->reabrir);
-                historial_->marcar_grabado();
-            }
-        }
+        f = QFileInfo(q(*anotados_.fichero())).absoluteFilePath();
+        if (!QFileInfo::exists(f)) f.clear();
+    }
+    const FicheroDiseno suyo{f.toStdString(), of ? of->reabrir : ""};
+    if (!f.isEmpty() && of->patron && of->abre) historial_->anotar_otro_diseno(*estado_, nombre, suyo, true);
+    else if (diseno_nuevo || es_generacion(entrada)) historial_->anotar_otro_diseno(*estado_, nombre, {}, false);
+    else historial_->anotar(*estado_, nombre);
+    if (!f.isEmpty()) {
+        if (of->patron && !of->abre) historial_->grabado_en(suyo);
+        anadir_reciente(QLatin1String(of->reabrir), f);
+        llenar_recientes();
     }
     actualizar_edicion();
     actualizar_titulo();
@@ -172,26 +235,35 @@ void TForm2::actualizar_edicion() {
 void TForm2::actualizar_titulo() {
     const QString base = u(texto::kTituloPrincipal);
     const bool cambios = historial_->modificado();
-    if (fichero_actual_.isEmpty() && !cambios) {
+    if (fichero_actual().isEmpty() && !cambios) {
         setWindowTitle(base);
         return;
     }
-    const QString nombre = fichero_actual_.isEmpty() ? u(texto::kSinTitulo) : QFileInfo(fichero_actual_).fileName();
-    setWindowTitle(nombre + (cambios ? QStringLiteral("*") : QString()) + QStringLiteral(" - ") + base);
+    setWindowTitle(nombre_diseno() + (cambios ? QStringLiteral("*") : QString()) + QStringLiteral(" - ") + base);
 }
 
 void TForm2::deshacer() {
     // Un pespunte empezado no sigue desde un tramo deshecho.
     acabar_pespunte(*estado_);
+    const FicheroDiseno antes = historial_->fichero();
     ejecutar(anotados_, [this] { pc::deshacer(sesion_, *historial_); });
-    actualizar_edicion();
-    actualizar_titulo();
-    sincronizar();
+    tras_deshacer(antes);
 }
 
 void TForm2::rehacer() {
     acabar_pespunte(*estado_);
+    const FicheroDiseno antes = historial_->fichero();
     ejecutar(anotados_, [this] { pc::rehacer(sesion_, *historial_); });
+    tras_deshacer(antes);
+}
+
+void TForm2::tras_deshacer(const FicheroDiseno& antes) {
+    // Si vuelve el diseño de otro fichero, la barra de estado y el pie de la impresión lo nombran.
+    const FicheroDiseno& ahora = historial_->fichero();
+    if (!(ahora == antes) && !ahora.ruta.empty()) {
+        mostrar_fichero(sesion_, ahora.ruta);
+        estado_->fichero_abierto = ahora.ruta;
+    }
     actualizar_edicion();
     actualizar_titulo();
     sincronizar();

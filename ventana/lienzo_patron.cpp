@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "print/simbolos_diseno.h"
 #include "render/dibujo_patron.h"
+#include "render/simbolos_celda.h"
 
 namespace pc::ui {
 
@@ -69,9 +71,27 @@ void LienzoPatron::contextMenuEvent(QContextMenuEvent* ev) {
     Lienzo::contextMenuEvent(ev);
 }
 
+void LienzoPatron::ver_simbolos(bool si) {
+    if (si == ver_simbolos_) return;
+    ver_simbolos_ = si;
+    update();
+}
+
+Adornos LienzoPatron::adornos(std::unordered_map<Color, std::string>& simbolos) const {
+    Adornos a{resaltado_, zona_};
+    a.tramo = tramo_;
+    // Los símbolos se cuentan en cada repintado: siguen a cada punto pintado sin avisos aparte.
+    if (ver_simbolos_ && e_.tam_celda >= kLadoSimbolosPantalla) {
+        simbolos = simbolos_del_diseno(e_);
+        a.simbolos = &simbolos;
+    }
+    return a;
+}
+
 QRgb LienzoPatron::pixel(int x, int y) const {
     QImage uno(1, 1, QImage::Format_RGB32);
-    dibujar_vista(uno, e_, QPoint(x, y), Adornos{resaltado_, zona_, tramo_});
+    std::unordered_map<Color, std::string> simbolos;
+    dibujar_vista(uno, e_, QPoint(x, y), adornos(simbolos));
     return uno.pixel(0, 0);
 }
 
@@ -83,7 +103,8 @@ void LienzoPatron::paintEvent(QPaintEvent* ev) {
                           QImage::Format_RGB32);
     // Un trozo de la memoria del tamaño justo, sin copiarla.
     QImage trozo(memoria_.bits(), r.width(), r.height(), memoria_.bytesPerLine(), QImage::Format_RGB32);
-    dibujar_vista(trozo, e_, r.topLeft(), Adornos{resaltado_, zona_, tramo_});
+    std::unordered_map<Color, std::string> simbolos;
+    dibujar_vista(trozo, e_, r.topLeft(), adornos(simbolos));
     QPainter p(this);
     p.drawImage(r.topLeft(), trozo);
 }

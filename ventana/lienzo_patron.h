@@ -9,6 +9,7 @@
 
 #include "app/estado.h"
 #include "ordenes/patron/zonas.h"
+#include "render/dibujo_patron.h"
 #include "ventana/lienzo.h"
 
 namespace pc::ui {
@@ -22,6 +23,9 @@ public:
     std::optional<Color> resaltado() const { return resaltado_; }
     // La zona que se dibuja; repinta si cambió desde la última vez.
     void poner_zona(std::optional<ZonaVista> z);
+    // "Ver símbolos": el símbolo de cada punto encima de su color, con celdas de 12 píxeles o más.
+    void ver_simbolos(bool si);
+    bool viendo_simbolos() const { return ver_simbolos_; }
     // El píxel (x, y) del lienzo tal como se ve.
     QRgb pixel(int x, int y) const;
     // El tramo del pespunte que pondría el próximo clic (en píxeles del lienzo), o ninguno.
@@ -44,6 +48,7 @@ protected:
 
 private:
     QRect rectangulo_tramo() const;
+    Adornos adornos(std::unordered_map<Color, std::string>& simbolos) const;
 
     const Estado& e_;
     std::optional<Color> resaltado_;
@@ -51,6 +56,7 @@ private:
     std::optional<QLineF> tramo_;
     bool omitir_menu_ = false;
     Qt::KeyboardModifiers modificadores_;
+    bool ver_simbolos_ = false;
     QImage memoria_;  // se reutiliza de un repintado a otro
 };
 

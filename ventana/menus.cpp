@@ -74,6 +74,7 @@ void graba_paleta(Sesion& s) {
 const std::vector<EntradaMenu>& tabla_principal() {
     static const std::vector<EntradaMenu> t = {
         menu(0, "Archivo1", "Archivo"),
+        accion(1, "NuevoPatronDesdeImagen1", "Nuevo patrón desde imagen...", Accion::kNuevoDesdeImagen),
         orden(1, "AbrirImagenBMP1", "Abrir Imagen BMP", abrir_imagen),
         orden(1, "CargarPuntoCruz1", "Cargar Punto Cruz", cargar_punto_cruz),
         orden(1, "GrabarPuntoCruz1", "Grabar Punto Cruz", grabar_punto_cruz),

@@ -24,7 +24,7 @@ using Marca = bool (*)(const Estado&);
 using Rotulo = std::string (*)(const Estado&);
 
 // Lo que hace una entrada además de (o en vez de) una orden.
-enum class Accion { kNinguna, kSalir, kAcerca, kAyuda, kVerBmp, kCerrarVisor, kImprimir, kPatron };
+enum class Accion { kNinguna, kSalir, kAcerca, kAyuda, kVerBmp, kCerrarVisor, kImprimir, kPatron, kNuevoDesdeImagen };
 
 struct EntradaMenu {
     int nivel = 0;                 // 0: menú de la barra o entrada del menú emergente

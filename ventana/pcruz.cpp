@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "app/datos_instalados.h"
 #include "app/errores.h"
@@ -18,11 +19,14 @@
 #include "ordenes/sesion/herramientas_puntadas.h"
 #include "ordenes/sesion/patron.h"
 #include "ordenes/sesion/principal.h"
+#include "ordenes/patron/desde_imagen.h"
 #include "ordenes/patron/zonas.h"
 #include "ordenes/sesion/zoom.h"
 #include "ventana/acerca.h"
 #include "ventana/barra_herramientas.h"
 #include "ventana/colores_grafico.h"
+#include "ventana/desde_imagen.h"
+#include "render/imagen_qt.h"
 #include "ventana/lienzo_patron.h"
 #include "ventana/atajos.h"
 #include "ventana/bmp.h"
@@ -87,23 +91,25 @@ TForm2::TForm2(Dialogos& dialogos, Imagen& imagen, const std::string& argumento,
     const std::optional<DatosRecuperacion> recuperado = recuperacion_->ofrecer();
     ejecutar(dialogos_, [this] { aviso_inicio(dialogos_); });
     const std::string fichero = recuperado ? std::string() : recortar(argumento);
+    FicheroDiseno inicial;
     if (!fichero.empty()) {
         anotados_.empezar();
         const bool ok = ejecutar(dialogos_, [&] { abrir_al_arrancar(sesion_, fichero); });
         if (ok && !anotados_.fallo()) {
-            fichero_actual_ = QFileInfo(QString::fromStdString(fichero)).absoluteFilePath();
-            reabrir_actual_ = es_pci(fichero)   ? QStringLiteral("CargarPtocRuzparaImprimirPCI1")
-                              : es_oxs(fichero) ? QStringLiteral("ImportarOXS1")
-                                                : QStringLiteral("CargarPuntoCruz1");
-            anadir_reciente(reabrir_actual_, fichero_actual_);
+            inicial.ruta = QFileInfo(QString::fromStdString(fichero)).absoluteFilePath().toStdString();
+            inicial.formato = es_pci(fichero)   ? "CargarPtocRuzparaImprimirPCI1"
+                              : es_oxs(fichero) ? "ImportarOXS1"
+                                                : "CargarPuntoCruz1";
+            anadir_reciente(QString::fromStdString(inicial.formato), QString::fromStdString(inicial.ruta));
             llenar_recientes();
         }
         sincronizar();
     }
-    // Lo cargado al arrancar es el punto de partida: no se deshace.
-    historial_->empezar(*estado_);
+    // Lo cargado al arrancar es el punto de partida: no se deshace. Lo recuperado lleva el
+    // nombre de su fichero, pero está por grabar y "Grabar" pregunta dónde.
+    if (recuperado) inicial.ruta = recuperado->original;
+    historial_->empezar(*estado_, inicial);
     if (recuperado) {
-        fichero_actual_ = QString::fromStdString(recuperado->original);
         historial_->marcar_sin_grabar();
         recuperacion_->recuperado();
     }
@@ -238,7 +244,7 @@ QRgb TForm2::pixel_patron(int x, int y) const { return image1_->pixel(x, y); }
 
 bool TForm2::pista_activa() const { return !image1_->toolTip().isEmpty(); }
 
-void TForm2::elegir(const EntradaMenu& en) {
+void TForm2::ejecutar_entrada(const EntradaMenu& en) {
     switch (en.accion) {
         case Accion::kSalir: salir(); return;
         case Accion::kAcerca:
@@ -249,14 +255,41 @@ void TForm2::elegir(const EntradaMenu& en) {
             if (impresion_) impresion_->abrir();
             return;
         case Accion::kPatron: abrir_patron(); return;
+        case Accion::kNuevoDesdeImagen: abrir_desde_imagen(); return;
         default: break;
     }
+    const auto* imagen = dynamic_cast<const ImagenQt*>(&sesion_.img);
+    const int cargas = imagen ? imagen->cargas() : 0;
+    ejecutar_paso(nombre_paso(en), en.nombre, [&](Sesion& s) {
+        if (en.orden) en.orden(s);
+    });
+    // Una imagen recién abierta se ofrece para un patrón nuevo.
+    if (imagen && imagen->cargas() != cargas && isVisible()) abrir_desde_imagen();
+}
+
+void TForm2::ejecutar_paso(const std::string& paso, const char* nombre, const std::function<void(Sesion&)>& orden) {
     historial_->antes(*estado_);
     anotados_.empezar();
-    if (en.orden) ejecutar(anotados_, [&] { en.orden(sesion_); });
+    ejecutar(anotados_, [&] { orden(sesion_); });
     vista_.terminar_progreso();
-    tras_orden(nombre_paso(en), en.nombre);
+    tras_orden(paso, nombre);
     sincronizar();
+}
+
+void TForm2::abrir_desde_imagen() {
+    if (sesion_.img.ancho() <= 0 || sesion_.img.alto() <= 0) {
+        if (!elegir_con_fichero("AbrirImagenBMP1", std::nullopt)) return;
+        if (sesion_.img.ancho() <= 0 || sesion_.img.alto() <= 0) return;
+    }
+    if (!desde_imagen_) desde_imagen_ = new VentanaDesdeImagen(*this);
+    desde_imagen_->abrir();
+}
+
+void TForm2::crear_desde_imagen(const OpcionesImagen& op) {
+    // Un diseño nuevo, "Sin título": deshacerlo devuelve el de antes con su fichero.
+    crear_diseno_nuevo("Nuevo patrón desde imagen", [&](Sesion& s) { generar_desde_imagen(s, op); });
+    ajustar_zoom();
+    image1_->setFocus();
 }
 
 void TForm2::ejecutar_orden(const std::function<void(Sesion&)>& orden) {
@@ -430,6 +463,17 @@ void TForm2::showEvent(QShowEvent* ev) {
     mostrada_ = true;
     ejecutar(dialogos_, [this] { al_mostrar(sesion_); });
     sincronizar();
+    // El teclado, en el tapiz: las teclas de las herramientas valen desde el principio.
+    image1_->setFocus();
+    // Los colores del gráfico sueltos se pusieron antes que esta ventana, que los taparía: se
+    // vuelven a mostrar ya sobre ella.
+    if (colores_ && colores_->isFloating() && colores_->isVisible()) {
+        QTimer::singleShot(0, this, [this] {
+            colores_->hide();
+            colores_->show();
+            colores_->raise();
+        });
+    }
 }
 
 void TForm2::abrir_ayuda() {

@@ -19,6 +19,10 @@ class QAction;
 class QMenu;
 class QScrollBar;
 
+namespace pc {
+struct OpcionesImagen;
+}
+
 namespace pc::ui {
 
 class BarraHerramientas;
@@ -33,6 +37,7 @@ class TForm4;
 class VentanaAyuda;
 class VigiaRecuperacion;
 class VentanaPatron;
+class VentanaDesdeImagen;
 
 class TForm2 : public QMainWindow {
     Q_OBJECT
@@ -70,8 +75,24 @@ public:
     bool pista_activa() const;
     VentanaAyuda* ayuda() const { return ayuda_; }
 
-    // Ejecuta una entrada de menú y refleja después el estado en las ventanas.
+    // Ejecuta una entrada de menú y refleja después el estado en las ventanas. Una entrada
+    // que abre otro diseño pregunta antes si hay cambios sin grabar (puede_reemplazar).
     void elegir(const EntradaMenu& entrada);
+    // Antes de reemplazar el diseño por otro: si tiene cambios sin grabar, pregunta "El diseño
+    // «NOMBRE» tiene cambios sin grabar. ¿Desea grabarlos?". "Grabar" graba como "Grabar"
+    // (Ctrl+S) y sigue si quedó grabado; "No grabar" sigue; "Cancelar" no. true: se puede seguir.
+    bool puede_reemplazar();
+    // Ejecuta `orden` como un paso de deshacer cuyo resultado es un diseño nuevo, "Sin
+    // título": "Grabar" después pregunta el nombre, y deshacerlo devuelve el diseño de antes
+    // con su fichero. Sin pregunta (se deshace). Es lo que hacen las generaciones desde una
+    // imagen; true si el tapiz cambió (si no, nada cambia).
+    bool crear_diseno_nuevo(const std::string& nombre_paso, const std::function<void(Sesion&)>& orden);
+    // "Nuevo patrón desde imagen...": sin imagen, la pide antes; después abre la ventana.
+    void abrir_desde_imagen();
+    VentanaDesdeImagen* ventana_desde_imagen() const { return desde_imagen_; }
+    // "Crear" de esa ventana: la generación como un paso de deshacer, igual que las del menú,
+    // y el tapiz ajustado a la vista con el teclado en él.
+    void crear_desde_imagen(const OpcionesImagen& op);
     // Ejecuta una orden de otra ventana y refleja después el estado, como un menú.
     void ejecutar_orden(const std::function<void(Sesion&)>& orden);
     // Marcas de los menús, herramientas, colores y lienzo visible según el estado del diseño.
@@ -97,7 +118,10 @@ public:
     // Vuelve a abrir un archivo reciente con la orden que lo abrió (o la que abre lo grabado).
     void abrir_reciente(const QString& orden, const QString& fichero);
     QMenu* menu_recientes() const { return recientes_; }
-    QString fichero_actual() const { return fichero_actual_; }
+    // El fichero del diseño (vacío si es nuevo); lo lleva el historial.
+    QString fichero_actual() const { return QString::fromStdString(historial_->fichero().ruta); }
+    // El nombre del diseño que se ve en el título: el de su fichero o "Sin título".
+    QString nombre_diseno() const;
     // Copias de recuperación del diseño sin grabar (recuperacion.cpp).
     VigiaRecuperacion& recuperacion() { return *recuperacion_; }
     // "Grabar" (Ctrl+S): al fichero del que vino el diseño sin preguntar; sin él (o si es de
@@ -136,12 +160,20 @@ private:
     void al_rodar(int pasos, bool control, QPoint p);
     // Tras una orden: anota el paso si cambió el tapiz y, si la orden abrió o grabó un
     // fichero, lo recuerda; después pone al día el título y el menú Edición.
-    void tras_orden(const std::string& nombre, const char* entrada);
+    // Con `diseno_nuevo` (o si la entrada es una generación) lo que queda es un diseño nuevo.
+    void tras_orden(const std::string& nombre, const char* entrada, bool diseno_nuevo = false);
+    // elegir() sin la pregunta de reemplazar.
+    void ejecutar_entrada(const EntradaMenu& entrada);
+    // Lo que hace una entrada de menú con orden: el paso de deshacer `paso`, la orden y lo que
+    // sigue (ficheros recientes, título, ventanas) según el nombre de la entrada.
+    void ejecutar_paso(const std::string& paso, const char* nombre, const std::function<void(Sesion&)>& orden);
     // Elige la entrada de menú de ese nombre contestando con `fichero` a su elección de
     // fichero (sin él, pregunta); false si no hay tal entrada.
     bool elegir_con_fichero(const char* nombre, std::optional<std::string> fichero);
     // La parte de sincronizar que no depende de los colores del tapiz (el zoom sólo cambia ésta).
     void sincronizar_vista();
+    // Tras deshacer o rehacer: el fichero que nombran la barra de estado y la impresión.
+    void tras_deshacer(const FicheroDiseno& antes);
     void actualizar_edicion();
     void actualizar_titulo();
 
@@ -165,20 +197,19 @@ private:
     TAboutBox* acerca_ = nullptr;
     TForm4* impresion_ = nullptr;
     VentanaPatron* ventana_patron_ = nullptr;
+    VentanaDesdeImagen* desde_imagen_ = nullptr;
     TForm3* columnas_ = nullptr;
     VentanaAyuda* ayuda_ = nullptr;
     QRect celdas_pendientes_;  // celdas repintadas que aún no se han actualizado en pantalla
     bool mostrada_ = false;
     bool salida_confirmada_ = false;
-    // Deshacer y rehacer, archivos recientes y fichero abierto.
+    // Deshacer y rehacer (con el fichero del diseño) y archivos recientes.
     std::unique_ptr<Historial> historial_;
     bool trazo_ = false;  // botón izquierdo pulsado sobre el lienzo
     bool clic_consumido_ = false;  // el clic izquierdo sólo quitó el resaltado: no arrastra
     QAction* deshacer_ = nullptr;
     QAction* rehacer_ = nullptr;
     QMenu* recientes_ = nullptr;
-    QString fichero_actual_;
-    QString reabrir_actual_;  // entrada que vuelve a abrir fichero_actual_ (dice su formato)
     // La última: se destruye la primera, antes que el estado y el historial que mira.
     std::unique_ptr<VigiaRecuperacion> recuperacion_;
 };

@@ -56,6 +56,9 @@ inline constexpr const char* kPatronCelda = "Lado de cada punto";
 inline constexpr const char* kPatronTela = "Tela";
 inline constexpr const char* kPatronPuntosPulgada = " puntos por pulgada";
 inline constexpr const char* kPatronHebras = "Hebras";
+inline constexpr const char* kPatronHebrasPerfil = "Hebras del perfilado";
+inline constexpr const char* kPatronMargenTela = "Margen de la tela (cada lado)";
+inline constexpr const char* kPatronTambienBn = "Añadir las páginas del gráfico en blanco y negro";
 inline constexpr const char* kPatronSolape = "Solape entre páginas";
 inline constexpr const char* kPatronPuntos = " puntos";
 inline constexpr const char* kPatronModo = "Modo";
@@ -89,6 +92,7 @@ inline constexpr const char* kAcercar = "Acercar";
 inline constexpr const char* kAlejar = "Alejar";
 inline constexpr const char* kAjustar = "Ajustar a la ventana";
 inline constexpr const char* kGrabar = "Grabar";
+inline constexpr const char* kNoGrabar = "No grabar";
 
 // Barra de herramientas y ventana de colores del gráfico.
 inline constexpr const char* kHerramientas = "Herramientas";
@@ -97,6 +101,10 @@ inline constexpr const char* kColoresGrafico = "Colores del gráfico";
 inline constexpr const char* kBuscarHilo = "Buscar hilo";
 inline constexpr const char* kBuscarHiloPista = "Número de hilo del catálogo activo y Intro";
 inline constexpr const char* kColumnaSimbolo = "Símb.";
+inline constexpr const char* kVerSimbolos = "Ver símbolos";
+inline constexpr const char* kPistaVerSimbolos =
+    "Ver símbolos (S): el símbolo del cuadernillo en cada punto, en blanco o negro según su color, "
+    "con los puntos de 12 píxeles o más";
 inline constexpr const char* kColumnaHilo = "Hilo";
 inline constexpr const char* kColumnaPuntos = "Puntos";
 inline constexpr const char* kColumnaOtras = "Otras";

@@ -106,8 +106,13 @@ bool acaba_en(const std::string& fichero, std::string_view extension) {
 bool es_pci(const std::string& fichero) { return acaba_en(fichero, ".pci"); }
 
 std::string mensaje_carga_fallida(const std::string& aviso, const Error& err) {
-    if (const auto* lectura = dynamic_cast<const ErrorLectura*>(&err)) return aviso + "\n" + lectura->aviso();
+    if (const auto* lectura = dynamic_cast<const ErrorLectura*>(&err)) return lectura->aviso();
     return aviso;
+}
+
+void avisar_carga_fallida(Sesion& s, const std::string& aviso, const Error& err) {
+    if (dynamic_cast<const ErrorLectura*>(&err)) s.d.error(mensaje_carga_fallida(aviso, err));
+    else s.d.mensaje(aviso);
 }
 
 void mostrar_fichero(Sesion& s, const std::string& fichero) {
@@ -128,7 +133,7 @@ bool cargar_pc_leido(Sesion& s, const std::string& fichero, int formato) {
         s.d.mensaje(err.what());
         return false;
     } catch (const Error& err) {
-        s.d.mensaje(mensaje_carga_fallida("ERROR: Formato no reconocido", err));
+        avisar_carga_fallida(s, "ERROR: Formato no reconocido", err);
         return false;
     }
     poner_diseno_leido(s, *leido, fichero);
@@ -265,7 +270,7 @@ void cargar_pci_orden(Sesion& s) {
     try {
         cargar_pci(s, *fichero);
     } catch (const Error& err) {
-        s.d.mensaje(mensaje_carga_fallida("ERROR al leer el fichero", err));
+        avisar_carga_fallida(s, "ERROR al leer el fichero", err);
     }
 }
 

@@ -9,9 +9,11 @@
 
 namespace pc {
 
-// Mensaje de una carga fallida: el aviso y, si el fichero no se pudo abrir o leer, en otra
-// línea el porqué ("No se puede abrir el fichero "…": no existe").
+// Mensaje de una carga fallida: si el fichero no se pudo abrir o leer, sólo el porqué (`El
+// fichero "…" no existe`, `… ocupa más de 64 MB`), que no es cosa del formato; si no, el aviso.
 std::string mensaje_carga_fallida(const std::string& aviso, const Error& err);
+// Lo muestra: el fichero que no se pudo leer como error; el aviso, como mensaje.
+void avisar_carga_fallida(Sesion& s, const std::string& aviso, const Error& err);
 
 // Muestra la ruta en el panel 2 (las de más de 50 caracteres, abreviadas).
 void mostrar_fichero(Sesion& s, const std::string& fichero);

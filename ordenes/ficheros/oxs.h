@@ -10,7 +10,8 @@ namespace pc {
 bool es_oxs(const std::string& fichero);
 
 // Importa un fichero OXS en el diseño y dice si se leyó. Si no se puede leer, avisa
-// ("ERROR: Formato no reconocido" y, en otra línea, el porqué) y el diseño abierto se queda
+// ("ERROR: Formato no reconocido" y, en otra línea, el porqué; o sólo el porqué si el fichero
+// no se pudo abrir o leer) y el diseño abierto se queda
 // como estaba. Lo que el tapiz no puede mostrar se omite y se cuenta en un mensaje; la paleta
 // del fichero (marca, número y RGB de cada color) se lista en el panel de texto del visor.
 bool cargar_oxs(Sesion& s, const std::string& fichero);

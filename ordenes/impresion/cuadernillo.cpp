@@ -51,6 +51,9 @@ void comprobar_opciones_cuadernillo(const OpcionesCuadernillo& op) {
     if (op.tela < kTelaMinima || op.tela > kTelaMaxima)
         fuera_de_rango("La tela", std::to_string(kTelaMinima) + " y " + std::to_string(kTelaMaxima) + " puntos por pulgada");
     if (op.hebras < 1 || op.hebras > kHebrasMaximas) fuera_de_rango("El número de hebras", "1 y 6");
+    if (op.hebras_perfil < 1 || op.hebras_perfil > kHebrasMaximas)
+        fuera_de_rango("El número de hebras del perfilado", "1 y 6");
+    if (op.margen_tela_cm < 0 || op.margen_tela_cm > kMargenTelaMaximo) fuera_de_rango("El margen de la tela", "0 y 20 cm");
     if (op.solape < 0 || op.solape > kSolapeMaximo) fuera_de_rango("El solape", "0 y 10 puntos");
     if (op.catalogo != "DMC" && op.catalogo != "ANCHOR")
         throw ErrorFormato("Catálogo desconocido: '" + op.catalogo + "' (debe ser DMC o ANCHOR).");
@@ -79,8 +82,9 @@ TrabajoCuadernillo preparar_cuadernillo(Sesion& s) {
     const PapelMm papel = papel_cuadernillo(t.op.carta, t.op.apaisado);
     t.maqueta = maquetar_cuadernillo(t.tapiz, papel.ancho - 2 * kMargenCuadernilloMm,
                                      papel.alto - 2 * kMargenCuadernilloMm, t.op.celda_mm, t.op.solape,
-                                     lineas_leyenda(t.leyenda.size(), t.perfilado.size()) +
-                                         (t.puntadas ? t.puntadas->lineas() : 0));
+                                     lineas_leyenda(t.leyenda.size(), t.secciones) +
+                                         (t.puntadas ? t.puntadas->lineas() : 0),
+                                     t.op.tambien_bn && t.op.modo != ModoCuadernillo::kSimbolos);
     return t;
 }
 

@@ -4,7 +4,7 @@
 
 #include "ordenes/sesion/patron.h"
 #include "ordenes/patron/paleta.h"
-#include "print/maqueta.h"
+#include "print/simbolos_diseno.h"
 #include "threads/emparejar.h"
 
 namespace pc {
@@ -14,8 +14,8 @@ namespace {
 // Con puntadas de las otras clases: cada color lleva su recuento y se añaden los colores que
 // sólo tienen puntadas de esas clases (las celdas con parciales ya no cuentan como puntos en la
 // paleta: bajo ellas está la tela).
-void anadir_otras_clases(const Estado& e, int ancho, int alto, const TablaHilos& paleta_imp,
-                         std::vector<ColorGrafico>& lista) {
+void anadir_otras_clases(const Estado& e, int ancho, int alto,
+                         const std::unordered_map<Color, std::string>& simbolos, std::vector<ColorGrafico>& lista) {
     const RecuentoPorClases recuento = recuento_por_clases(e, ancho, alto, false);
     std::unordered_map<Color, bool> listado;
     for (ColorGrafico& g : lista) {
@@ -33,7 +33,7 @@ void anadir_otras_clases(const Estado& e, int ancho, int alto, const TablaHilos&
         if (k > 0) g.numero = e.hilos[k].numero;
         const std::string numero = k > 0 ? texto_numero_hilo(e.marca, g.numero) : std::string();
         g.hilo = numero.empty() ? "????" : numero;
-        g.simbolo = simbolo_de_color(paleta_imp, r.color);
+        if (const auto it = simbolos.find(r.color); it != simbolos.end()) g.simbolo = it->second;
         lista.push_back(std::move(g));
     }
 }
@@ -44,11 +44,9 @@ ColoresGrafico colores_del_grafico(const Estado& e) {
     ColoresGrafico resultado;
     int ancho = 0, alto = 0;
     if (!tamano_silencioso(e, ancho, alto)) return resultado;
-    TablaHilos paleta, paleta_imp;
+    TablaHilos paleta;
     contar_paleta(e, 1, 1, ancho, alto, paleta);
-    // La impresión usa la paleta del tapiz si está construida; si no, la construye, y es ésta.
-    ordenar_paleta_imp(e.paleta.total > 0 ? e.paleta : paleta, paleta_imp);
-    resultado.colores_impresion = paleta_imp.total;
+    const auto simbolos = simbolos_del_diseno(e);
 
     std::vector<ColorGrafico>& lista = resultado.colores;
     lista.reserve(static_cast<std::size_t>(paleta.total));
@@ -63,10 +61,10 @@ ColoresGrafico colores_del_grafico(const Estado& e) {
         // "310" sin la marca; los especiales por su nombre.
         const std::string numero = k > 0 ? texto_numero_hilo(e.marca, g.numero) : std::string();
         g.hilo = numero.empty() ? "????" : numero;
-        g.simbolo = simbolo_de_color(paleta_imp, h.color);
+        if (const auto it = simbolos.find(h.color); it != simbolos.end()) g.simbolo = it->second;
         lista.push_back(std::move(g));
     }
-    if (!e.puntadas.vacia()) anadir_otras_clases(e, ancho, alto, paleta_imp, lista);
+    if (!e.puntadas.vacia()) anadir_otras_clases(e, ancho, alto, simbolos, lista);
     return resultado;
 }
 

@@ -1,6 +1,5 @@
 // Los colores del gráfico tal como los lista la ventana de colores: cada color del tapiz
-// entero con sus puntos, su hilo del catálogo activo y el símbolo que le tocará en la
-// impresión. No toca la paleta del tapiz (paleta): se cuenta aparte después de cada cambio.
+// entero con sus puntos, su hilo del catálogo activo y su símbolo del cuadernillo. No toca la paleta del tapiz (paleta): se cuenta aparte después de cada cambio.
 #pragma once
 #include <climits>
 #include <string>
@@ -8,7 +7,6 @@
 
 #include "app/estado.h"
 #include "pattern/recuento_clases.h"
-#include "print/simbolos.h"
 
 namespace pc {
 
@@ -18,7 +16,7 @@ struct ColorGrafico {
     int numero = INT_MAX;    // número del hilo activo de ese color; INT_MAX si no es ningún hilo
     std::string hilo;        // "310", "Blanco", "????"
     std::string marca;       // catálogo activo ("DMC", "ANCHOR")
-    int simbolo = 0;         // hueco de su símbolo en la impresión (0: ninguno)
+    std::string simbolo;     // su símbolo en el cuadernillo ("" si sólo está en perfiles)
     // Sus puntadas de las otras clases (medios puntos, cuartos... pespuntes y nudos); `puntos`
     // no cuenta las celdas con parciales.
     RecuentoClases clases;
@@ -30,16 +28,11 @@ std::string texto_otras_clases(const RecuentoClases& r, bool corto);
 
 struct ColoresGrafico {
     std::vector<ColorGrafico> colores;
-    // Entre cuántos colores reparte la impresión los símbolos (asignar_simbolos con este
-    // número da en el hueco de cada color su símbolo).
-    int colores_impresion = 0;
 };
 
 // Los colores del tapiz entero (puntos, perfiles y las otras clases de puntada), de más a menos
-// puntos. Los símbolos se
-// reparten como al imprimir: entre los colores de la paleta del tapiz si está construida, si
-// no entre los del tapiz entero, ordenados de más claro a más oscuro. Con un tamaño de tapiz
-// que no es válido, ninguno.
+// puntos, con los símbolos de simbolos_del_diseno. Con un tamaño de tapiz que no es válido,
+// ninguno.
 ColoresGrafico colores_del_grafico(const Estado& e);
 
 }  // namespace pc

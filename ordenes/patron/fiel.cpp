@@ -49,7 +49,7 @@ void generar_fiel_con(Sesion& s, int colores, int limpieza) {
     ajustar_celda_al_tapiz(s, ancho, alto);
 
     s.v.progreso("FIEL: promediando la imagen");
-    const CeldasFiel c = promediar_celdas(s.img, ancho, alto);
+    const MediasCeldas c = promediar_celdas(s.img, ancho, alto);
     s.v.progreso("FIEL: eligiendo los hilos");
     const std::vector<HiloLab> elegidos = elegir_hilos(c, activos, colores);
     s.v.progreso("FIEL: asignando los hilos");

@@ -70,8 +70,17 @@ std::optional<ZonaVista> zona_a_la_vista(const Estado& e) {
         return std::nullopt;
     z.invertida = z.x1 > z.x2 || z.y1 > z.y2;
     int ancho = 0, alto = 0;
-    const bool entera = leer_entero(e.ancho, ancho) && leer_entero(e.alto, alto) && z.x1 == 1 && z.y1 == 1 &&
-                        z.x2 == ancho && z.y2 == alto;
+    const bool medidas = leer_entero(e.ancho, ancho) && leer_entero(e.alto, alto) && ancho >= 1 && alto >= 1;
+    if (medidas) {
+        // Se dibuja sólo lo que cae en el tapiz (tras generar uno más pequeño, la zona lo
+        // pasaría); una zona entera fuera de él no se dibuja.
+        if (!z.invertida && (z.x1 > ancho || z.y1 > alto || z.x2 < 1 || z.y2 < 1)) return std::nullopt;
+        z.x1 = std::clamp(z.x1, 1, ancho);
+        z.x2 = std::clamp(z.x2, 1, ancho);
+        z.y1 = std::clamp(z.y1, 1, alto);
+        z.y2 = std::clamp(z.y2, 1, alto);
+    }
+    const bool entera = medidas && z.x1 == 1 && z.y1 == 1 && z.x2 == ancho && z.y2 == alto && !z.invertida;
     if (entera && !e.en_zona) return std::nullopt;
     return z;
 }

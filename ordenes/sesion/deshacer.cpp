@@ -1,5 +1,6 @@
 #include "ordenes/sesion/deshacer.h"
 
+#include "app/texto.h"
 #include "ordenes/sesion/patron.h"
 #include "ordenes/sesion/principal.h"
 
@@ -29,7 +30,13 @@ bool rehacer(Sesion& s, Historial& h) {
 
 RespuestaSalir preguntar_salida(Dialogos& d, bool cambios) {
     if (!cambios) return confirmar_salida(d) ? RespuestaSalir::kSi : RespuestaSalir::kNo;
-    return d.pregunta_con_grabar("Punto de Cruz", "Hay cambios sin grabar.\n¿Desea Salir?");
+    return d.pregunta_con_grabar("Punto de Cruz", "Hay cambios sin grabar.\n¿Desea Salir?", BotonesGrabar::kSalir);
+}
+
+RespuestaSalir preguntar_reemplazo(Dialogos& d, const std::string& nombre) {
+    return d.pregunta_con_grabar("Punto de Cruz",
+                                 "El diseño «" + visible(nombre) + "» tiene cambios sin grabar. ¿Desea grabarlos?",
+                                 BotonesGrabar::kReemplazar);
 }
 
 }  // namespace pc

@@ -19,4 +19,9 @@ bool rehacer(Sesion& s, Historial& h);
 // grabar." delante y "Grabar" como tercera respuesta.
 RespuestaSalir preguntar_salida(Dialogos& d, bool cambios);
 
+// Antes de reemplazar un diseño con cambios sin grabar por otro: "El diseño «NOMBRE» tiene
+// cambios sin grabar. ¿Desea grabarlos?" con "Grabar" (kGrabar), "No grabar" (kSi, se sigue
+// sin grabar) y "Cancelar" (kNo).
+RespuestaSalir preguntar_reemplazo(Dialogos& d, const std::string& nombre);
+
 }  // namespace pc

@@ -23,7 +23,7 @@ std::optional<TipoParcial> tipo_de(Herramienta h) {
 }
 
 // Vuelve a dibujar las celdas del rectángulo, acotado al tapiz (o todo si es grande).
-void redibujar_celdas(Sesion& s, Celdas c, int ancho, int alto) {
+void redibujar_celdas(Sesion& s, RectanguloCeldas c, int ancho, int alto) {
     c.x1 = std::max(c.x1, 1), c.y1 = std::max(c.y1, 1);
     c.x2 = std::min(c.x2, ancho), c.y2 = std::min(c.y2, alto);
     if (c.x1 > c.x2 || c.y1 > c.y2) return;
@@ -43,7 +43,7 @@ void poner_parcial_raton(Sesion& s, TipoParcial tipo, int X, int Y, bool mayus, 
     const Parcial p = parcial_en(tipo, en_celdas(X, t), en_celdas(Y, t), e.color_actual, fija);
     if (!poner_parcial_en_celda(e, p)) return;
     if (tipo == TipoParcial::kMedio) e.mano.diagonal = p.diagonal;
-    redibujar_celdas(s, Celdas{p.x, p.y, p.x, p.y}, ancho, alto);
+    redibujar_celdas(s, RectanguloCeldas{p.x, p.y, p.x, p.y}, ancho, alto);
 }
 
 }  // namespace
@@ -99,14 +99,14 @@ void pulsar_puntadas(Sesion& s, int X, int Y, bool mayus) {
             n.v = static_cast<std::int16_t>(r.v);
             n.color = e.color_actual;
             if (poner_nudo(e, n))
-                redibujar_celdas(s, Celdas{r.u / 2, r.v / 2, r.u / 2 + 1, r.v / 2 + 1}, ancho, alto);
+                redibujar_celdas(s, RectanguloCeldas{r.u / 2, r.v / 2, r.u / 2 + 1, r.v / 2 + 1}, ancho, alto);
             return;
         }
         case Herramienta::kGoma: {
             // Los pespuntes a 2 píxeles o menos de su trazo; los nudos, dentro de su círculo.
             const double tolerancia = (2.0 + grueso_pespunte(t) / 2.0) / t;
             const double radio = (1.0 + radio_nudo(t)) / t;
-            Celdas c;
+            RectanguloCeldas c;
             if (borrar_bajo(e, ancho, alto, px, py, tolerancia, radio, c)) redibujar_celdas(s, c, ancho, alto);
             return;
         }

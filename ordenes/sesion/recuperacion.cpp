@@ -37,8 +37,9 @@ std::string pregunta_recuperacion(const DatosRecuperacion& d) {
     const std::string dia = dos_cifras(local.tm_mday) + "/" + dos_cifras(local.tm_mon + 1) + "/" +
                             std::to_string(local.tm_year + 1900);
     const std::string hora = dos_cifras(local.tm_hour) + ":" + dos_cifras(local.tm_min);
+    // El nombre viene de la copia, escrita por otro programa: sin caracteres de control.
     const std::string nombre =
-        d.original.empty() ? "Sin título" : std::filesystem::path(d.original).filename().string();
+        d.original.empty() ? "Sin título" : visible(std::filesystem::path(d.original).filename().string());
     return "Se encontró un diseño sin grabar del " + dia + " a las " + hora + " (" + nombre +
            "). ¿Desea recuperarlo?";
 }

@@ -63,8 +63,8 @@ std::string mensaje_de_leer(const std::string& ruta, std::string* aviso = nullpt
 TEST(LeerFichero, RechazaLoQueNoEsUnFicheroLoEnormeYLosErroresDeLectura) {
     Carpeta c;
     std::string aviso;
-    EXPECT_EQ(mensaje_de_leer(c / "falta.pc", &aviso), "Cannot open file \"" + (c / "falta.pc") + "\". No such file or directory");
-    EXPECT_EQ(aviso, "No se puede abrir el fichero \"" + (c / "falta.pc") + "\": no existe");
+    EXPECT_EQ(mensaje_de_leer(c / "falta.pc", &aviso), "Cannot open file \"" + (c / "falta.pc") + "\". No existe el fichero o la carpeta");
+    EXPECT_EQ(aviso, "El fichero \"" + (c / "falta.pc") + "\" no existe");
     EXPECT_EQ(mensaje_de_leer(c.ruta().string()), "No se puede abrir el fichero \"" + c.ruta().string() + "\": no es un fichero");
     EXPECT_EQ(mensaje_de_leer("/dev/zero"), "No se puede abrir el fichero \"/dev/zero\": no es un fichero");
     // Una tubería con nombre sin nadie que escriba: se rechaza en lugar de esperar para siempre.
@@ -74,12 +74,12 @@ TEST(LeerFichero, RechazaLoQueNoEsUnFicheroLoEnormeYLosErroresDeLectura) {
     // Más de 64 MB: se rechaza antes de leerlo (el fichero disperso no ocupa disco).
     { std::ofstream(c / "enorme.pc"); }
     fs::resize_file(c / "enorme.pc", kMaxBytesFichero + 1);
-    EXPECT_EQ(mensaje_de_leer(c / "enorme.pc"), "No se puede abrir el fichero \"" + (c / "enorme.pc") + "\": ocupa más de 64 MB");
+    EXPECT_EQ(mensaje_de_leer(c / "enorme.pc"), "El fichero \"" + (c / "enorme.pc") + "\" ocupa más de 64 MB");
     fs::resize_file(c / "enorme.pc", kMaxBytesFichero);
     EXPECT_EQ(leer_fichero(c / "enorme.pc").size(), kMaxBytesFichero);
 
     // Un error de lectura se avisa: nunca se entrega un texto cortado (leer esta memoria da EIO).
-    EXPECT_EQ(mensaje_de_leer("/proc/self/mem"), "No se puede leer el fichero \"/proc/self/mem\": Input/output error");
+    EXPECT_EQ(mensaje_de_leer("/proc/self/mem"), "No se puede leer el fichero \"/proc/self/mem\": error de entrada/salida");
     // Los ficheros del sistema que dicen ocupar 0 bytes se leen enteros.
     EXPECT_NE(leer_fichero("/proc/self/status").find("Pid:"), std::string::npos);
 }
@@ -118,7 +118,10 @@ TEST(GrabarFichero, PermisosEnlacesNombresLargosYSoloLectura) {
     EXPECT_EQ(mensaje_de_grabar(c / "real", "x"), "No se puede grabar en \"" + (c / "real") + "\": no es un fichero.");
     // Una carpeta que no existe: error del sistema.
     EXPECT_EQ(mensaje_de_grabar(c / "no/hay.pc", "x"),
-              "Cannot create file \"" + (c / "no/hay.pc") + "\". No such file or directory");
+              "Cannot create file \"" + (c / "no/hay.pc") + "\". No existe el fichero o la carpeta");
+    // Los motivos del sistema, en castellano.
+    const std::string demasiado = c / (std::string(300, 'n') + ".pc");
+    EXPECT_EQ(mensaje_de_grabar(demasiado, "x"), "Cannot create file \"" + demasiado + "\". El nombre es demasiado largo");
 
     EXPECT_EQ(nombres(c.ruta()), (std::vector<std::string>{"enlace.pc", std::string(252, 'n') + ".pc", "privado.pc",
                                                      "protegido.pc", "real"}));
@@ -262,7 +265,7 @@ TEST(GrabarFichero, SinTemporalPosibleSeEscribeEnSuSitioYSiFallaSeRepone) {
 
     // La escritura falla a mitad (límite de tamaño): el contenido anterior vuelve.
     EXPECT_EQ(grabar_como_otro(ruta, std::string(1000, 'x'), 100),
-              "Cannot create file \"" + ruta + "\". File too large");
+              "Cannot create file \"" + ruta + "\". El fichero es demasiado grande");
     EXPECT_EQ(prueba::leer_bytes(ruta), "nuevo contenido");
 
     // Carpeta compartida con bit pegajoso: el temporal se crea, pero no se puede renombrar
@@ -340,7 +343,7 @@ TEST(GrabarFichero, DiscoLlenoYCarpetaDeSoloLectura) {
     for (int k = 0; k < 100; ++k) {
         const std::string m = mensaje_de_grabar(ruta, std::string(200 * 1024, 'x'));
         if (k == 0) {
-            EXPECT_EQ(m, "Cannot create file \"" + ruta + "\". No space left on device");
+            EXPECT_EQ(m, "Cannot create file \"" + ruta + "\". No queda espacio en el disco");
         }
     }
     EXPECT_EQ(descriptores_abiertos(), antes);
@@ -349,7 +352,7 @@ TEST(GrabarFichero, DiscoLlenoYCarpetaDeSoloLectura) {
 
     ASSERT_EQ(::mount(nullptr, punto.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k"), 0);
     EXPECT_EQ(mensaje_de_grabar(punto + "/otro.pc", "x"),
-              "Cannot create file \"" + punto + "/otro.pc\". Read-only file system");
+              "Cannot create file \"" + punto + "/otro.pc\". El sistema de ficheros es de sólo lectura");
     EXPECT_EQ(mensaje_de_grabar(ruta, "x"),
               "No se puede grabar \"" + ruta + "\": el fichero es de sólo lectura. Grábalo con otro nombre.");
     EXPECT_EQ(prueba::leer_bytes(ruta), "anterior");

@@ -136,11 +136,58 @@ TEST(Historial, LasOtrasPuntadasSeDeshacenYRehacenComoConjuntos) {
     EXPECT_FALSE(h.anotar(e, "nada"));
     ASSERT_TRUE(h.rehacer(e));
     EXPECT_TRUE(e.puntadas == despues);
-    EXPECT_EQ(e.puntadas.lineas_en(Celdas{3, 2, 3, 2}).size(), 1u);
+    EXPECT_EQ(e.puntadas.lineas_en(RectanguloCeldas{3, 2, 3, 2}).size(), 1u);
     // Quitar y volver a poner lo mismo no es un paso.
     e.puntadas.quitar_linea(0);
     e.puntadas.anadir_tal_cual(Linea{0, 0, 6, 4, 8, 1});
     EXPECT_FALSE(h.anotar(e, "nada"));
+}
+
+// El fichero del diseño viaja con los pasos: deshacer una carga devuelve el fichero de antes
+// con su estado de grabado, y una generación deja un diseño sin título.
+TEST(Historial, DeshacerUnaCargaDevuelveElFicheroDeAntesYSuEstadoDeGrabado) {
+    Banco b;
+    Estado& e = b.e;
+    rejilla_3x2(e);
+    const FicheroDiseno a{"/d/a.pc", "CargarPuntoCruz1"}, gato{"/d/gato.oxs", "ImportarOXS1"};
+    Historial h;
+    h.empezar(e, a);
+    e.punto(1, 1).color = 1;
+    ASSERT_TRUE(h.anotar(e, "Pintar"));
+    ASSERT_TRUE(h.modificado());
+
+    // Se abre gato.oxs con el mismo tapiz: también es un paso.
+    ASSERT_TRUE(h.anotar_otro_diseno(e, "Importar OXS...", gato, true));
+    EXPECT_EQ(h.fichero(), gato);
+    EXPECT_FALSE(h.modificado());
+    ASSERT_TRUE(h.deshacer(e));
+    EXPECT_EQ(h.fichero(), a);
+    EXPECT_TRUE(h.modificado());  // lo pintado sigue sin grabar en a.pc
+    ASSERT_TRUE(h.deshacer(e));
+    EXPECT_FALSE(h.modificado());  // lo que hay en a.pc
+    ASSERT_TRUE(h.rehacer(e));
+    ASSERT_TRUE(h.rehacer(e));
+    EXPECT_EQ(h.fichero(), gato);
+    EXPECT_FALSE(h.modificado());
+
+    // Una generación que no cambia nada no es un paso ni cambia el fichero; una que cambia
+    // el tapiz deja un diseño nuevo, por grabar.
+    EXPECT_FALSE(h.anotar_otro_diseno(e, "Generar Punto de Cruz", {}, false));
+    EXPECT_EQ(h.fichero(), gato);
+    e.punto(2, 1).color = 2;
+    ASSERT_TRUE(h.anotar_otro_diseno(e, "Generar Punto de Cruz", {}, false));
+    EXPECT_EQ(h.fichero(), FicheroDiseno{});
+    EXPECT_TRUE(h.modificado());
+
+    // Grabado sobre a.pc: el a.pc de los pasos viejos ya no tiene lo suyo.
+    h.grabado_en(a);
+    EXPECT_FALSE(h.modificado());
+    ASSERT_TRUE(h.deshacer(e));
+    EXPECT_EQ(h.fichero(), gato);
+    ASSERT_TRUE(h.deshacer(e));
+    ASSERT_TRUE(h.deshacer(e));
+    EXPECT_EQ(h.fichero(), a);
+    EXPECT_TRUE(h.modificado());
 }
 
 TEST(Historial, SeQuitanLosPasosMasViejosPorNumeroYPorMemoria) {

@@ -114,7 +114,7 @@ TEST(Puntadas, ElIndiceDevuelveLoMismoQueRecorrerloTodoTrasQuitar) {
         p.quitar_nudo(static_cast<std::size_t>(al(static_cast<int>(p.nudos().size()))));
     }
     for (int k = 0; k < 200; ++k) {
-        Celdas r{1 + al(kAncho), 1 + al(kAlto), 0, 0};
+        RectanguloCeldas r{1 + al(kAncho), 1 + al(kAlto), 0, 0};
         r.x2 = r.x1 + al(15);
         r.y2 = r.y1 + al(10);
         std::vector<std::size_t> es_par, es_lin, es_nud;
@@ -150,7 +150,7 @@ TEST(Puntadas, CambiarColoresSoloEnLaZonaYSinCadenas) {
     p.poner(Linea{2, 2, 6, 6, 1, 1}, 10, 10);   // dentro de la zona 2..5
     p.poner(Linea{2, 2, 12, 12, 1, 1}, 10, 10); // sale de ella
     p.poner(Nudo{2, 2, 1, 2}, 10, 10);          // esquina de arriba a la izquierda de la zona
-    const Celdas zona{2, 2, 5, 5};
+    const RectanguloCeldas zona{2, 2, 5, 5};
     // 1 -> 2 y 2 -> 3 a la vez: lo que era 1 queda en 2, no sigue a 3.
     EXPECT_EQ(p.cambiar_colores([](Color c) { return c == 1 ? 2 : (c == 2 ? 3 : c); }, &zona), 3);
     EXPECT_EQ(de_celda(p, 1, 1)[0].color, 1);

@@ -74,7 +74,8 @@ bool DialogosGuion::pregunta(const std::string& titulo, const std::string& texto
     return siguiente(Tipo::kPregunta, titulo + " / " + texto).si;
 }
 
-RespuestaSalir DialogosGuion::pregunta_con_grabar(const std::string& titulo, const std::string& texto) {
+RespuestaSalir DialogosGuion::pregunta_con_grabar(const std::string& titulo, const std::string& texto,
+                                                  BotonesGrabar) {
     llamadas_.push_back({Tipo::kPregunta, titulo, texto});
     const Respuesta r = siguiente(Tipo::kPregunta, titulo + " / " + texto);
     if (r.grabar) return RespuestaSalir::kGrabar;

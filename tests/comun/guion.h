@@ -31,7 +31,7 @@ public:
     DialogosGuion& responder(std::string texto);          // a una entrada
     DialogosGuion& cancelar_entrada();                    // la entrada devuelve el defecto
     DialogosGuion& contestar(bool si);                    // a una pregunta
-    DialogosGuion& contestar_grabar();                    // "Grabar" a la pregunta de salir
+    DialogosGuion& contestar_grabar();                    // "Grabar" a una pregunta con "Grabar"
     DialogosGuion& pulsar(int boton);                     // a una pregunta con botones
     DialogosGuion& fichero(std::optional<std::string> f); // a abrir o guardar (nullopt: cancelar)
     DialogosGuion& carpeta(std::optional<std::string> c); // a elegir carpeta (nullopt: cancelar)
@@ -40,7 +40,8 @@ public:
                         const std::string& defecto) override;
     void mensaje(const std::string& texto) override;
     bool pregunta(const std::string& titulo, const std::string& texto) override;
-    RespuestaSalir pregunta_con_grabar(const std::string& titulo, const std::string& texto) override;
+    RespuestaSalir pregunta_con_grabar(const std::string& titulo, const std::string& texto,
+                                       BotonesGrabar botones) override;
     int pregunta_botones(const std::string& titulo, const std::string& texto,
                          const std::vector<std::string>& botones) override;
     std::optional<std::string> abrir(const std::string& filtro, const std::string& extension) override;

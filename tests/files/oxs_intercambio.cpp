@@ -279,5 +279,29 @@ TEST(Oxs, RechazaXmlMalFormadoSinChartCortadoOGrande) {
     }
 }
 
+// Coordenadas enormes, muy negativas o que no son números en cada atributo de un pespunte: lo
+// que cae fuera se cuenta y lo de dentro se queda, sin escribir fuera del tapiz.
+TEST(Oxs, PespuntesConCoordenadasExtremasSeRecortanSinSalirDelTapiz) {
+    const char* const extremos[] = {"2147483648", "2147483649", "-2147483649", "1e300", "1e301",
+                                    "-1e300",     "nan",        "inf",         "1e-300"};
+    std::string xml = "<chart><properties chartwidth=\"4\" chartheight=\"3\"/>"
+                      "<palette><palette_item index=\"1\" color=\"000000\"/></palette><backstitches>";
+    int lineas = 0;
+    for (const char* a : extremos)
+        for (const char* b : extremos) {
+            xml += std::string("<backstitch x1=\"") + a + "\" y1=\"1\" x2=\"" + b + "\" y2=\"1\" palindex=\"1\"/>";
+            xml += std::string("<backstitch x1=\"2\" y1=\"") + a + "\" x2=\"2\" y2=\"" + b + "\" palindex=\"1\"/>";
+            lineas += 2;
+        }
+    // De la esquina (-1e300, 2) a (1e300, 2): el lado de arriba de la fila 3, entero.
+    xml += "<backstitch x1=\"-1e300\" y1=\"2\" x2=\"1e300\" y2=\"2\" palindex=\"1\"/></backstitches></chart>";
+    auto e = estado_dmc();
+    prueba::marcar_centinela(*e);
+    const LecturaOxs r = leer_oxs(*e, xml);
+    prueba::fuera_intacto(*e, 4, 3);
+    EXPECT_EQ(r.omitidos.pespuntes_fuera + r.omitidos.pespuntes_fuera_de_rejilla + r.omitidos.no_numeros, lineas + 1);
+    for (int x = 1; x <= 4; ++x) EXPECT_EQ(e->punto(x, 3).lado(kArriba), 0) << x;
+}
+
 }  // namespace
 }  // namespace pc

@@ -5,7 +5,9 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -58,6 +60,28 @@ TEST(LoteFallos, ExportarNoNecesitaPantallaYUnosTrozosFallidosNoDejanCarpeta) {
     const int fallo = std::system(trozos.c_str());
     EXPECT_TRUE(WIFEXITED(fallo) && WEXITSTATUS(fallo) == 1) << fallo;
     EXPECT_FALSE(fs::exists(c / "nueva"));
+}
+
+// Un OXS con más colores de los que caben en la paleta (601) no se convierte a medias: sale
+// con 1 y no escribe nada, como el cuadernillo.
+TEST(LoteFallos, ConvertirUnOxsDeMasDe600ColoresFallaSinEscribir) {
+    Carpeta c;
+    std::string xml = "<chart><properties chartwidth=\"601\" chartheight=\"1\"/><palette>";
+    std::string puntos;
+    for (int i = 1; i <= 601; ++i) {
+        char color[8];
+        std::snprintf(color, sizeof color, "%06X", i * 1000);
+        xml += "<palette_item index=\"" + std::to_string(i) + "\" color=\"" + color + "\"/>";
+        puntos += "<stitch x=\"" + std::to_string(i - 1) + "\" y=\"0\" palindex=\"" + std::to_string(i) + "\"/>";
+    }
+    xml += "</palette><fullstitches>" + puntos + "</fullstitches></chart>";
+    { std::ofstream(c / "muchos.oxs") << xml; }
+    for (const char* salida : {"muchos.pc", "muchos2.oxs"}) {
+        const Resultado r = ejecutar_lote("convertir " + comillas(c / "muchos.oxs") + " " + comillas(c / salida));
+        EXPECT_EQ(r.codigo, 1) << salida;
+        EXPECT_NE(r.errores.find("El patrón tiene 601 colores"), std::string::npos) << r.errores;
+        EXPECT_FALSE(fs::exists(c / salida));
+    }
 }
 
 }  // namespace

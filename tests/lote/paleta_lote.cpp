@@ -65,7 +65,7 @@ TEST_F(LotePaleta, ReducirEscribeLosCambiosYGrabaElResultado) {
               "DMC: 310 cambiar por HILO:????\n"
               "HILO:???? cambiar por HILO:????\n"
               "Cambios recomendados: 2\n"
-              "Escrito " + ruta("r.pc") + " (3 x 2 puntos, 1 colores)\n");
+              "Escrito " + ruta("r.pc") + " (3 x 2 puntos, 1 color)\n");
     r = ejecutar_lote("paleta " + comillas(ruta("r.pc")));
     EXPECT_NE(r.salida.find(" 1. HILO:???? Nº:6\n"), std::string::npos) << r.salida;
 

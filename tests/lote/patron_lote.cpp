@@ -22,9 +22,16 @@ TEST_F(LotePatron, OpcionesMalasSalenConDos) {
         {"patron " + pc + " -o x.png", "La salida debe acabar en .pdf."},
         {"patron " + pc + " -o x.pdf --celda 1,5", "Valor incorrecto para --celda: '1,5' (debe ser un número de 2,0 a 10,0)."},
         {"patron " + pc + " -o x.pdf --celda tres", "Valor incorrecto para --celda: 'tres'"},
+        // Sólo cifras con coma o punto decimal, como dice la ayuda: ni hexadecimal ni exponente.
+        {"patron " + pc + " -o x.pdf --celda 0x5", "Valor incorrecto para --celda: '0x5' (debe ser un número de 2,0 a 10,0)."},
+        {"patron " + pc + " -o x.pdf --celda 1e1", "Valor incorrecto para --celda: '1e1'"},
+        {"patron " + pc + " -o x.pdf --celda 2,5.0", "Valor incorrecto para --celda: '2,5.0'"},
         {"patron " + pc + " -o x.pdf --solape 11", "Valor incorrecto para --solape: '11'"},
         {"patron " + pc + " -o x.pdf --hebras 0", "Valor incorrecto para --hebras: '0'"},
         {"patron " + pc + " -o x.pdf --tela 100", "Valor incorrecto para --tela: '100'"},
+        {"patron " + pc + " -o x.pdf --hebras-perfil 7", "Valor incorrecto para --hebras-perfil: '7'"},
+        {"patron " + pc + " -o x.pdf --margen-tela 21", "Valor incorrecto para --margen-tela: '21'"},
+        {"patron " + pc + " -o x.pdf --margen-tela 1e300", "Valor incorrecto para --margen-tela"},
         {"patron " + pc + " -o x.pdf --modo gris", "Modo desconocido: 'gris' (debe ser ambos, simbolos o color)."},
         {"patron " + pc + " -o x.pdf --papel A3", "Papel desconocido: 'A3' (debe ser A4 o Carta)."},
         {"patron " + pc + " -o x.pdf --catalogo XYZ", "Catálogo desconocido: 'XYZ'"},
@@ -43,7 +50,8 @@ TEST_F(LotePatron, EscribeElCuadernilloONadaSiNoPuede) {
                                 " --papel Carta --apaisado --celda 2,5 --tela 16 --hebras 3 --solape 0 --modo simbolos" +
                                 " --titulo Taza --catalogo ANCHOR --zona 1,1,30,20");
     ASSERT_EQ(r.codigo, 0) << r.errores;
-    EXPECT_EQ(r.salida.rfind("Escrito " + ruta("cafe.pdf") + " (40 x ", 0), 0u) << r.salida;
+    // El tamaño y los colores del cuadernillo: los de la zona, no los del gráfico entero.
+    EXPECT_EQ(r.salida.rfind("Escrito " + ruta("cafe.pdf") + " (30 x 20 puntos, ", 0), 0u) << r.salida;
     EXPECT_EQ(r.errores, "");
     const std::string pdf = leer_fichero(ruta("cafe.pdf"));
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);

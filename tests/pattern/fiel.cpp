@@ -85,7 +85,7 @@ TEST(Fiel, LasCeldasCubrenCadaPixelUnaVez) {
     // Un píxel distinto cambia sólo su celda, y con su peso: 1 de 25.
     ImagenMemoria img(50, 30, rgb(0, 0, 0));
     img.poner(12, 7, kBlanco);
-    const CeldasFiel c = promediar_celdas(img, 10, 6);
+    const MediasCeldas c = promediar_celdas(img, 10, 6);
     for (int y = 1; y <= 6; ++y)
         for (int x = 1; x <= 10; ++x) {
             const float l = c.lab[c.indice(x, y)].l;
@@ -155,7 +155,7 @@ TEST(Fiel, HilosApagadosNuncaYBloqueadosSiempre) {
     m.e.hilos[5].bloqueado = true;
     m.e.hilos[4].bloqueado = true;
     m.e.hilos[4].activo = false;  // apagado y bloqueado: apagado manda
-    const CeldasFiel c = promediar_celdas(m.img, 45, 30);
+    const MediasCeldas c = promediar_celdas(m.img, 45, 30);
     const auto activos = hilos_activos(m.e.hilos);
     for (int n : {1, 2, 3, 12}) {
         const auto elegidos = elegir_hilos(c, activos, n);
@@ -186,7 +186,7 @@ TEST(Fiel, LaLimpiezaNoAnadeColoresYElNivelCeroNoToca) {
     for (int y = 0; y < 160; ++y)
         for (int x = 0; x < 240; ++x)
             img.poner(x, y, rgb(limitar(x + static_cast<int>(azar() % 60)), limitar(y + static_cast<int>(azar() % 60)), 90));
-    const CeldasFiel c = promediar_celdas(img, 120, 80);
+    const MediasCeldas c = promediar_celdas(img, 120, 80);
     const auto elegidos = elegir_hilos(c, hilos_activos(m.e.hilos), 20);
     const std::vector<int> base = asignar_hilos(c, elegidos);
     auto sueltos = [&](const std::vector<int>& ind) {

@@ -131,6 +131,19 @@ TEST_F(GenerarLote, ErroresDeUsoDeImagenYDeTamano) {
     EXPECT_NE(r.errores.find("750"), std::string::npos) << r.errores;
     EXPECT_FALSE(fs::exists(salida));
 
+    // El recorte: mal escrito o sin píxeles, error de uso; fuera de la imagen (también con
+    // números que desbordarían al sumarse), sin escribir nada.
+    for (const char* malo : {"1,2,3", "0,0,0,5", "a,0,5,5", "-1,0,5,5"}) {
+        r = ejecutar_lote("generar " + comillas(kCoffeePng) + " -o " + comillas(salida) + " --recorte " + malo);
+        EXPECT_EQ(r.codigo, 2) << malo;
+    }
+    for (const char* fuera : {"550,300,51,10", "2147483647,2147483647,2147483647,2147483647"}) {
+        r = ejecutar_lote("generar " + comillas(kCoffeePng) + " -o " + comillas(salida) + " --recorte " + fuera);
+        EXPECT_EQ(r.codigo, 1) << fuera;
+        EXPECT_NE(r.errores.find("no cabe en la imagen de 600 x 400 píxeles"), std::string::npos) << r.errores;
+        EXPECT_FALSE(fs::exists(salida));
+    }
+
     // Un BMP cortado se rechaza antes de leerlo, con su mensaje.
     const std::string bmp = leer_fichero(kCoffeeBmp);
     const std::string cortado = ruta("cortado.bmp");

@@ -1,6 +1,8 @@
 // Muestreo, media de vecinos parecidos y búsqueda rápida del hilo más próximo.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <random>
 
 #include "app/errores.h"
@@ -34,9 +36,41 @@ TEST(GenerarMuestreo, PasosSemianchosYMediaDeParecidos) {
     img.poner(0, 2, rgb(200, 10, 60));  // 50 en azul: fuera
     EXPECT_EQ(media_parecidos(img, 1, 1, 1, 1), rgb(183, 26, 10));  // 551/3, 79/3, 30/3
     EXPECT_EQ(media_parecidos(img, 1, 1, 1, 0), rgb(200, 10, 10));
-    // Centro fuera de la imagen: blanco; sólo entra (1,1) = 230 y 8 blancos: 2270 div 9.
+    // Pasada la última columna o fila se repite el borde, nunca blanco: de los 9 vecinos de
+    // (1,1), (2,y) leen (1,y) y (x,2) leen (x,1): 5 x 230 + 4 x 200 = 1950 div 9. Con blanco
+    // fuera, los 5 blancos (a 55 del centro) no entrarían y saldría 890 div 4 = 222.
     ImagenMemoria claro(2, 2, rgb(230, 230, 230));
-    EXPECT_EQ(media_parecidos(claro, 2, 2, 1, 1), rgb(252, 252, 252));
+    claro.poner(1, 1, rgb(200, 200, 200));
+    EXPECT_EQ(media_parecidos(claro, 1, 1, 1, 1), rgb(216, 216, 216));
+}
+
+TEST(GenerarMuestreo, ElBordeSeRepiteYElInteriorNoCambia) {
+    auto e = crear_estado();
+    valores_iniciales(*e);
+    TablaHilos& t = e->hilos;
+    std::array<std::string, kColumnasCatalogo + 1> titulos;
+    leer_catalogo(lineas_dmc_incorporado(), t, titulos);
+    const Color rojo_oscuro = rgb(150, 20, 30);
+    const Color hilo_rojo = hilo_mas_proximo(rojo_oscuro, t, 1);
+    ASSERT_NE(hilo_rojo, hilo_mas_proximo(kBlanco, t, 1));
+    // Un solo píxel a 60 x 60: todo el tapiz de su color, con y sin interpolar.
+    for (bool interpolar : {false, true}) {
+        muestrear_rejilla(*e, ImagenMemoria(1, 1, rojo_oscuro), 60, 60, interpolar, true);
+        for (int y = 1; y <= 60; ++y)
+            for (int x = 1; x <= 60; ++x) ASSERT_EQ(e->punto(x, y).color, hilo_rojo) << x << "," << y;
+    }
+    // 30 x 20 a 10 x 10: el punto x muestrea la columna 3x y la fila 2y. Las muestras que
+    // caen dentro leen su píxel como siempre; la columna 10 y la fila 10 leen el borde.
+    ImagenMemoria img(30, 20);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 30; ++x) img.poner(x, y, rgb(x * 8, y * 12, 90));
+    muestrear_rejilla(*e, img, 10, 10, false, false);
+    for (int y = 1; y <= 10; ++y)
+        for (int x = 1; x <= 10; ++x)
+            ASSERT_EQ(e->punto(x, y).color, img.pixel(std::min(3 * x, 29), std::min(2 * y, 19))) << x << "," << y;
+    // Sin imagen, el hilo más próximo al blanco.
+    muestrear_rejilla(*e, ImagenMemoria(), 5, 5, false, true);
+    EXPECT_EQ(e->punto(5, 5).color, hilo_mas_proximo(kBlanco, t, 1));
 }
 
 TEST(GenerarEmparejador, DaElMismoHiloQueLaBusquedaLineal) {

@@ -119,14 +119,14 @@ TEST(Paralelo, LaGeneracionDaLoMismoConUnoDosYSieteHilos) {
                 // El recuerdo de los colores ya buscados nunca cambia la respuesta.
                 for (int y = 1; y <= 200; y += 7)
                     for (int x = 1; x <= 300; ++x) {
-                        const Color muestra = pixel_o_blanco(img, posicion_muestra(x, 3.0f), posicion_muestra(y, 3.0f));
+                        const Color muestra = pixel_muestra(img, posicion_muestra(x, 3.0f), posicion_muestra(y, 3.0f));
                         ASSERT_EQ(e->punto(x, y).color, hilo_mas_proximo(muestra, e->hilos, metodo)) << x << "," << y;
                     }
             }
 }
 
 // La limpieza como se describe: punto a punto por filas, cada cambio visto por los siguientes.
-int limpiar_uno_a_uno(const CeldasFiel& c, const std::vector<HiloLab>& el, std::vector<int>& indice, double limite) {
+int limpiar_uno_a_uno(const MediasCeldas& c, const std::vector<HiloLab>& el, std::vector<int>& indice, double limite) {
     int cambiados = 0;
     for (int pasada = 0; pasada < 3; ++pasada) {
         int en_pasada = 0;
@@ -158,14 +158,14 @@ TEST(Paralelo, LaFielDaLoMismoConUnoDosYSieteHilos) {
     hilo_numero(*e, 310).bloqueado = true;
     const std::vector<HiloLab> activos = hilos_activos(e->hilos);
 
-    CeldasFiel c1;
+    MediasCeldas c1;
     std::vector<HiloLab> elegidos1;
     std::vector<int> asignados1, limpios1;
     int cambiados1 = 0;
     for (int n : kHilos) {
         SCOPED_TRACE(testing::Message() << n << " hilos");
         ConHilos hilos(n);
-        const CeldasFiel c = promediar_celdas(img, 300, 200);
+        const MediasCeldas c = promediar_celdas(img, 300, 200);
         const std::vector<HiloLab> elegidos = elegir_hilos(c, activos, 35);
         const std::vector<int> asignados = asignar_hilos(c, elegidos);
         std::vector<int> limpios = asignados;

@@ -64,7 +64,7 @@ TEST(PuntadasEditar, LaGomaQuitaLoDeMasArribaPrimero) {
     lejos.v1 = lejos.v2 = 9;
     ASSERT_TRUE(p.poner(lejos, 6, 6));
 
-    Celdas c;
+    RectanguloCeldas c;
     ASSERT_TRUE(borrar_bajo(*e, 6, 6, 2.5, 2.5, 0.1, 0.2, c));
     EXPECT_TRUE(p.nudos().empty());
     EXPECT_EQ(p.lineas().size(), 2u);

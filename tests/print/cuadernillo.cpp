@@ -8,6 +8,7 @@
 #include <set>
 
 #include "app/errores.h"
+#include "print/simbolos_diseno.h"
 #include "print/simbolos_letra.h"
 #include "tests/comun/banco.h"
 
@@ -68,27 +69,58 @@ TEST(Cuadernillo, MadejasTamanosYColorDeLaLetra) {
     EXPECT_EQ(texto_tamano(120, 80, 14), "Tamaño bordado en tela de 14 puntos por pulgada: 21,8 x 14,5 cm");
     EXPECT_EQ(texto_rango(Rango{41, 1, 82, 80}), "Columnas 41-82, filas 1-80");
     EXPECT_EQ(texto_pagina(2, 9), "Página 2 de 9");
+    EXPECT_EQ(tela_a_cortar(120, 80, 14, 5), "31,8 x 24,5 cm");
+    EXPECT_EQ(tela_a_cortar(120, 80, 14, 0), "21,8 x 14,5 cm");
+    EXPECT_EQ(texto_centro(Rango{1, 1, 120, 81}), "Empiece por el centro: columna 61, fila 41");
+    EXPECT_EQ(texto_centro(Rango{11, 21, 20, 30}), "Empiece por el centro: columna 16, fila 26");
+    EXPECT_EQ(texto_metros(1249.0), "1,2 m");
+    // Blanco o negro, lo que más contraste: el cambio, hacia la luminancia 0,18. Un gris de
+    // 0,22 (128) y el naranja del 720 (0,2) ya van en negro; cualquier color da 4,5 o más.
     EXPECT_TRUE(simbolo_en_blanco(kNegro));
-    EXPECT_TRUE(simbolo_en_blanco(rgb(128, 128, 128)));  // luminancia 0,22
-    EXPECT_FALSE(simbolo_en_blanco(rgb(170, 170, 170)));  // 0,40
+    EXPECT_TRUE(simbolo_en_blanco(rgb(117, 117, 117)));   // 0,177
+    EXPECT_FALSE(simbolo_en_blanco(rgb(119, 119, 119)));  // 0,184
+    EXPECT_FALSE(simbolo_en_blanco(rgb(229, 92, 31)));
     EXPECT_FALSE(simbolo_en_blanco(rgb(255, 255, 0)));
     EXPECT_TRUE(simbolo_en_blanco(rgb(0, 0, 255)));
+    for (int v = 0; v <= 255; v += 3)
+        for (const Color c : {rgb(v, v, v), rgb(v, 0, 0), rgb(0, v, 0), rgb(0, 0, v), rgb(255, v, 0)})
+            EXPECT_GE(contraste(c, simbolo_en_blanco(c) ? kBlanco : kNegro), kContrasteSimbolo) << c;
+    EXPECT_NEAR(contraste(kBlanco, kNegro), 21.0, 1e-9);
+    // La rejilla: negra entre claras, blanca entre oscuras, negra con filo entre una y otra; lo
+    // que se ve a cada lado contrasta 3 o más.
+    EXPECT_EQ(tramo_rejilla(kBlanco, rgb(229, 92, 31)), TramoRejilla::kNegro);
+    EXPECT_EQ(tramo_rejilla(kNegro, rgb(0, 0, 128)), TramoRejilla::kBlanco);
+    EXPECT_EQ(tramo_rejilla(kNegro, kBlanco), TramoRejilla::kNegroFilo);
+    for (int a = 0; a <= 255; a += 15)
+        for (int b2 = 0; b2 <= 255; b2 += 15) {
+            const Color ca = rgb(a, a / 2, 0), cb = rgb(0, b2, b2);
+            switch (tramo_rejilla(ca, cb)) {
+                case TramoRejilla::kNegro:
+                    EXPECT_GE(std::min(contraste(ca, kNegro), contraste(cb, kNegro)), kContrasteLinea);
+                    break;
+                case TramoRejilla::kBlanco:
+                    EXPECT_GE(std::min(contraste(ca, kBlanco), contraste(cb, kBlanco)), kContrasteLinea);
+                    break;
+                case TramoRejilla::kNegroFilo:
+                    EXPECT_GE(std::max(contraste(ca, kNegro), contraste(cb, kNegro)), kContrasteLinea);
+                    EXPECT_GE(std::max(contraste(ca, kBlanco), contraste(cb, kBlanco)), kContrasteLinea);
+                    break;
+            }
+        }
 }
 
-TEST(Cuadernillo, SimbolosDeLetraDistintosSinCifrasYDoblesDespuesDeDoscientos) {
+TEST(Cuadernillo, SimbolosDeLetraDistintosYDoblesCuandoSeAcaban) {
     std::set<std::string> vistos;
-    ASSERT_EQ(simbolos_letra().size(), 200u);
+    const int sencillos = static_cast<int>(simbolos_letra().size());
+    ASSERT_GE(sencillos, 400);
     for (int k = 0; k < kMaxHilos; ++k) {
         const std::string s = simbolo_letra(k);
         EXPECT_TRUE(vistos.insert(s).second) << k << " " << s;
         for (char c : s) EXPECT_FALSE(c >= '0' && c <= '9') << s;
-        if (k < kSimbolosSencillos) {
-            EXPECT_TRUE(s.size() == 1 || static_cast<unsigned char>(s[0]) >= 0xC0) << s;
-        }
     }
     EXPECT_EQ(simbolo_letra(0), "●");
-    EXPECT_EQ(simbolo_letra(200), "Aa");
-    EXPECT_EQ(simbolo_letra(220), "Ba");
+    EXPECT_EQ(simbolo_letra(sencillos), "Aa");
+    EXPECT_EQ(simbolo_letra(sencillos + 20), "Ba");
 }
 
 struct LeyendaCuadernillo : ::testing::Test {
@@ -140,9 +172,17 @@ TEST_F(LeyendaCuadernillo, OrdenNumerosEquivalentesSimbolosYPerfilado) {
     EXPECT_EQ(t.total_puntos, 12);
     EXPECT_EQ(t.fila(4, 2), 1);  // ecru
     EXPECT_EQ(t.fila(1, 3), 3);  // el color raro
-    ASSERT_EQ(t.perfilado.size(), 1u);
-    EXPECT_EQ(t.perfilado[0].lados, 2);
-    EXPECT_EQ(t.perfilado[0].numero, "310");
+    // El perfilado: dos lados de punto en tela de 14 (3,63 mm), una hebra, una madeja.
+    ASSERT_EQ(t.secciones.size(), 1u);
+    EXPECT_EQ(t.secciones[0].titulo, "Perfilado");
+    ASSERT_EQ(t.secciones[0].filas.size(), 1u);
+    const FilaLinea& perfil = t.secciones[0].filas[0];
+    EXPECT_EQ(perfil.numero, "310");
+    EXPECT_EQ(perfil.hebras, 1);
+    EXPECT_NEAR(perfil.largo_mm, 2 * 25.4 / 14, 1e-9);
+    EXPECT_EQ(perfil.madejas, 1);
+    EXPECT_EQ(lineas_leyenda(t.leyenda.size(), t.secciones), 4 + 1 + 2);
+    EXPECT_EQ(t.leyenda[0].hebras, 2);
 
     // En ANCHOR, los hilos DMC no son del catálogo: "R,G,B" y, al lado, su número DMC.
     t.catalogo = "ANCHOR";
@@ -155,6 +195,23 @@ TEST_F(LeyendaCuadernillo, OrdenNumerosEquivalentesSimbolosYPerfilado) {
             visto = true;
         }
     EXPECT_TRUE(visto);
+}
+
+TEST_F(LeyendaCuadernillo, LosSimbolosSonLosDelDisenoEnteroYLosPerfilesNoLosMueven) {
+    const auto antes = simbolos_del_diseno(b.e);
+    ASSERT_EQ(antes.size(), 4u);
+    EXPECT_EQ(antes.at(c310), simbolo_letra(0));  // 6 puntos
+    EXPECT_EQ(antes.at(blanco), simbolo_letra(1));  // 3
+    EXPECT_EQ(antes.at(raro), simbolo_letra(2));  // 2
+    // Un perfil en un color sin puntos no cambia ninguno ni se lleva uno.
+    b.e.punto(3, 3).lado(kArriba) = rgb(250, 0, 0);
+    EXPECT_EQ(simbolos_del_diseno(b.e), antes);
+    // El cuadernillo de una zona con sólo el ecru le da su símbolo del diseño, no el primero.
+    t.tapiz = Rango{4, 2, 4, 2};
+    construir_leyenda(t, dmc, anchor, lineas_equivalencias());
+    ASSERT_EQ(t.leyenda.size(), 1u);
+    EXPECT_EQ(t.leyenda[0].simbolo, antes.at(ecru));
+    EXPECT_EQ(antes.at(ecru), simbolo_letra(3));
 }
 
 TEST_F(LeyendaCuadernillo, MasColoresDeLosQueCabenEnUnaPaleta) {

@@ -83,18 +83,22 @@ TEST(CuadernilloPuntadas, LeyendaConParcialesPespuntesYNudos) {
     EXPECT_FALSE(pc.celda_con_parcial(t, 2, 3));
     EXPECT_EQ(t.fila(2, 3), 0);
 
-    ASSERT_EQ(pc.pespuntes.size(), 2u);
-    EXPECT_EQ(pc.pespuntes[0].hebras, 1);
-    EXPECT_DOUBLE_EQ(pc.pespuntes[0].largo_mm, largo_linea_mm(3, 14));
-    EXPECT_EQ(pc.pespuntes[1].numero, "666");
-    EXPECT_EQ(pc.pespuntes[1].hebras, 2);
-    EXPECT_DOUBLE_EQ(pc.pespuntes[1].largo_mm, largo_linea_mm(8, 14));
-    EXPECT_EQ(pc.pespuntes[1].madejas, madejas_linea(largo_linea_mm(8, 14), 2));
+    // Los pespuntes, una sección de líneas detrás del perfilado (que aquí no hay).
+    ASSERT_EQ(t.secciones.size(), 1u);
+    EXPECT_EQ(t.secciones[0].titulo, "Pespuntes");
+    const std::vector<FilaLinea>& pes = t.secciones[0].filas;
+    ASSERT_EQ(pes.size(), 2u);
+    EXPECT_EQ(pes[0].hebras, 1);
+    EXPECT_DOUBLE_EQ(pes[0].largo_mm, largo_linea_mm(3, 14));
+    EXPECT_EQ(pes[1].numero, "666");
+    EXPECT_EQ(pes[1].hebras, 2);
+    EXPECT_DOUBLE_EQ(pes[1].largo_mm, largo_linea_mm(8, 14));
+    EXPECT_EQ(pes[1].madejas, madejas_linea(largo_linea_mm(8, 14), 2));
     ASSERT_EQ(pc.nudos.size(), 1u);
     EXPECT_EQ(pc.nudos[0].numero, "310");
     EXPECT_EQ(pc.nudos[0].nudos, 1);
     EXPECT_EQ(pc.nudos[0].hebras, 2);
-    EXPECT_EQ(pc.lineas(), 3 + 2);
+    EXPECT_EQ(pc.lineas(), 2);
 
     // Una zona sin ninguna puntada de esas clases deja la leyenda como estaba.
     TrabajoCuadernillo z = t;

@@ -115,6 +115,29 @@ TEST_F(DibujoCuadernillo, PaginasConSusTextosYLosSimbolosEnElOrdenDeLaRejilla) {
     EXPECT_EQ(simbolos[9].s, t.leyenda[t.fila(50, 1)].simbolo);
 }
 
+// Lo que imprimen los patrones publicados y un hilo que no es del catálogo: "R,G,B" entero en
+// la leyenda (nada cortado con "…"), el perfilado con su largo, la tela a cortar, el centro y la
+// tanda en blanco y negro con sus números en el mapa.
+TEST_F(DibujoCuadernillo, TelaACortarCentroPerfiladoYTandaEnBlancoYNegro) {
+    for (int y = 1; y <= 80; ++y) b.e.punto(3, y).color = rgb(145, 123, 111);
+    for (int x = 1; x <= 120; ++x) b.e.punto(x, 40).lado(kAbajo) = b.e.hilos[1].color;
+    b.e.cuadernillo.catalogo = "ANCHOR";
+    b.e.cuadernillo.tambien_bn = true;
+    b.e.cuadernillo.margen_tela_cm = 3;
+    b.e.cuadernillo.hebras_perfil = 2;
+    const TrabajoCuadernillo t = preparar_cuadernillo(b.s);
+    ASSERT_TRUE(cuadernillo_pdf(t));
+    EXPECT_EQ(t.maqueta.total_paginas, 8);  // portada, 3 en color, 3 en blanco y negro, leyenda
+    EXPECT_TRUE(hay(1, "Empiece por el centro: columna 61, fila 41"));
+    EXPECT_TRUE(hay(1, "27,8 x 20,5 cm"));  // 21,8 x 14,5 y 3 cm por lado
+    EXPECT_TRUE(hay(1, "2 / 5"));
+    EXPECT_TRUE(hay(5, "Columnas 1-42, filas 1-80 (blanco y negro)"));
+    EXPECT_TRUE(hay(8, "145,123,111"));
+    EXPECT_TRUE(hay(8, "Perfilado"));
+    EXPECT_TRUE(hay(8, "0,2 m"));  // 120 lados de 1,81 mm
+    for (const Texto& tx : de_pagina(8)) EXPECT_EQ(tx.s.find("…"), std::string::npos) << tx.s;
+}
+
 TEST_F(DibujoCuadernillo, CancelarNoDaNingunPdf) {
     const TrabajoCuadernillo t = preparar_cuadernillo(b.s);
     int llamadas = 0;

@@ -115,7 +115,8 @@ TEST(Escritorio, GrabarQuitaElAsteriscoYLosRecientesVuelvenAAbrir) {
     EXPECT_EQ(texto(recientes->actions()[0]), "&1 coffee.bmp");
     EXPECT_EQ(texto(recientes->actions()[1]), "&2 muestras.pc");
 
-    // Cambiar el tapiz pone el "*"; volver a abrir el patrón reciente lo carga sin preguntar.
+    // Cambiar el tapiz pone el "*"; volver a abrir el patrón reciente pregunta antes y, con
+    // "No grabar", lo carga.
     e.color_actual = 0x00FF00;
     raton(f.lienzo_patron(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton,
           QPoint(e.tam_celda + 1, e.tam_celda + 1));
@@ -123,8 +124,9 @@ TEST(Escritorio, GrabarQuitaElAsteriscoYLosRecientesVuelvenAAbrir) {
           QPoint(e.tam_celda + 1, e.tam_celda + 1));
     EXPECT_EQ(f.windowTitle().toStdString(), "muestras.pc* - Punto de Cruz by Tarvelo");
     const std::size_t llamadas = g.llamadas().size();
+    g.contestar(true);
     recientes->actions()[1]->trigger();
-    EXPECT_EQ(g.llamadas().size(), llamadas);  // ningún diálogo
+    EXPECT_EQ(g.llamadas().size(), llamadas + 1);  // sólo la pregunta
     EXPECT_NE(e.punto(1, 1).color, 0x00FF00);
     EXPECT_EQ(f.windowTitle().toStdString(), "muestras.pc - Punto de Cruz by Tarvelo");
     EXPECT_EQ(texto(accion(&f, "Deshacer1")), "Deshacer Cargar Punto Cruz");

@@ -21,6 +21,7 @@
 #include "tests/ventana/comun_ui.h"
 #include "files/fichero_pc.h"
 #include "ordenes/ficheros/ficheros_patron.h"
+#include "ordenes/impresion/cuadernillo.h"
 
 namespace pc::prueba {
 namespace {
@@ -186,6 +187,49 @@ TEST_F(Ventana, ColoresDelGraficoAlDiaClicDobleClicYBuscarHilo) {
     EXPECT_EQ(e().color_actual, hilo_numero(e(), 3865).color);
 }
 
+// "Ver símbolos" (S): desde 12 píxeles por punto, el símbolo del cuadernillo de cada color, en
+// blanco sobre el fondo oscuro y en negro sobre la mancha clara; la ventana de colores da los
+// mismos símbolos que la leyenda del cuadernillo.
+TEST_F(Ventana, VerSimbolosLosDelCuadernilloEnBlancoONegro) {
+    cargar_dmc(e());
+    QAction* ver = accion(&f(), "VerSimbolos");
+    ASSERT_TRUE(ver->isCheckable());
+    EXPECT_EQ(ver->shortcut(), QKeySequence(QStringLiteral("S")));
+    auto contar = [&](int x, int y, auto&& cumple) {
+        const int lado = e().tam_celda;
+        int n = 0;
+        for (int i = 2; i < lado - 1; ++i)
+            for (int j = 2; j < lado - 1; ++j) n += cumple(f().pixel_patron(x * lado + i, y * lado + j));
+        return n;
+    };
+    auto claro = [](QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) > 200; };
+    auto oscuro = [](QRgb p) { return qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60; };
+    e().tam_celda = 16;
+    EXPECT_EQ(contar(10, 10, claro), 0);
+    ver->trigger();
+    ASSERT_TRUE(f().vista_patron()->viendo_simbolos());
+    EXPECT_GT(contar(10, 10, claro), 6);  // fondo oscuro: símbolo blanco
+    EXPECT_GT(contar(6, 5, oscuro), 6);   // mancha clara: símbolo negro
+    e().tam_celda = 11;  // con menos de 12 píxeles, nada
+    EXPECT_EQ(contar(10, 10, claro), 0);
+
+    const TrabajoCuadernillo t = preparar_cuadernillo(f().sesion());
+    QTableWidget* tabla = f().colores()->tabla();
+    ASSERT_EQ(tabla->rowCount(), 2);
+    for (int fila = 0; fila < 2; ++fila) {
+        const Color c = f().colores()->color_fila(fila);
+        for (const FilaLeyenda& l : t.leyenda) {
+            if (l.color != c) continue;
+            EXPECT_EQ(tabla->item(fila, 1)->toolTip().toStdString(), l.simbolo);
+        }
+    }
+}
+
+QByteArray leer_qfichero(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 TEST_F(Ventana, GrabarSinPreguntarSoltarFicherosYSalirGrabando) {
     QTemporaryDir dir;
     const QString fichero = dir.filePath(QStringLiteral("mancha.pc"));
@@ -204,6 +248,22 @@ TEST_F(Ventana, GrabarSinPreguntarSoltarFicherosYSalirGrabando) {
     EXPECT_EQ(e().ancho, "30");
     EXPECT_EQ(texto("MarcarX2Y21").toStdString(), "Marcar (X2,Y2)--> (30,20)");
     EXPECT_EQ(f().fichero_actual(), fichero);
+
+    // "Grabar" de un .pc con un medio punto: avisa y, con "Grabar como OXS", pregunta dónde
+    // grabar el OXS (el .pc abierto no se toca) y lo que queda abierto es ese OXS.
+    const QByteArray pc_antes = leer_qfichero(fichero);
+    e().puntadas.poner(Parcial{2, 2, TipoParcial::kMedio}, 30, 20);
+    const QString oxs = dir.filePath(QStringLiteral("mancha.oxs"));
+    guion_.pulsar(0).fichero(oxs.toStdString());
+    elegir(&f(), "Grabar1");
+    EXPECT_EQ(guion_.pendientes(), 0u);
+    EXPECT_EQ(leer_qfichero(fichero), pc_antes);
+    ASSERT_TRUE(QFile::exists(oxs));
+    EXPECT_EQ(f().fichero_actual(), oxs);
+    elegir(&f(), "Grabar1");  // ya es un OXS: sin preguntar
+    EXPECT_EQ(guion_.pendientes(), 0u);
+    e().puntadas.vaciar();
+    f().abrir_soltados({fichero});
 
     // Con cambios, salir ofrece "Grabar": graba en el mismo fichero sin preguntar y cierra.
     e().color_actual = 0x0000FF;
@@ -262,7 +322,7 @@ TEST_F(Ventana, UnOxsSoltadoSeImportaYGrabarLoVuelveAEscribirEnOxs) {
     f().abrir_soltados({oxs});
     EXPECT_EQ(e().ancho, "2");
     EXPECT_EQ(e().punto(1, 1).color, 0xFFFFFFu);
-    EXPECT_EQ(e().punto(2, 1).color, 0u);
+    EXPECT_EQ(e().punto(2, 1).color, rgb(2, 2, 2));  // el 310 del catálogo, no el 000000 del fichero
     EXPECT_EQ(f().fichero_actual(), oxs);
 
     e().color_actual = 0x0000FF;

@@ -190,6 +190,18 @@ TEST_F(VentanaImpresion, PatronGuardaLasOpcionesExportaYPrevisualiza) {
     for (std::size_t i = pdf.find("/Type /Page\n"); i != std::string::npos; i = pdf.find("/Type /Page\n", i + 1))
         ++paginas;
     EXPECT_EQ(paginas, 6u);
+
+    // Las hebras del perfilado, el margen de la tela y la tanda en blanco y negro, que en "Sólo
+    // símbolos" no añade nada y con colores repite las 4 páginas del gráfico.
+    w.hebras_perfil->setValue(3);
+    w.margen_tela->setValue(8);
+    w.tambien_bn->setChecked(true);
+    EXPECT_EQ(op.hebras_perfil, 3);
+    EXPECT_EQ(op.margen_tela_cm, 8);
+    EXPECT_TRUE(op.tambien_bn);
+    EXPECT_EQ(w.resumen->text().toStdString(), "6 páginas: la portada, 4 del gráfico y 1 de leyenda.");
+    w.modo->setCurrentIndex(0);
+    EXPECT_EQ(w.resumen->text().toStdString(), "10 páginas: la portada, 8 del gráfico y 1 de leyenda.");
 }
 
 }  // namespace

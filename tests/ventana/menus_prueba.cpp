@@ -17,6 +17,7 @@ namespace pc::prueba {
 namespace {
 
 const char* const kMenuPrincipal = R"(Archivo #Archivo1
+  Nuevo patrón desde imagen... #NuevoPatronDesdeImagen1
   Abrir Imagen BMP #AbrirImagenBMP1
   Cargar Punto Cruz #CargarPuntoCruz1
   Grabar #Grabar1

@@ -50,6 +50,12 @@ VentanaPatron::VentanaPatron(TForm2& principal) : QDialog(&principal), principal
     tela->setSuffix(u(texto::kPatronPuntosPulgada));
     hebras = con_nombre(new QSpinBox(this), "hebras");
     hebras->setRange(1, kHebrasMaximas);
+    hebras_perfil = con_nombre(new QSpinBox(this), "hebras_perfil");
+    hebras_perfil->setRange(1, kHebrasMaximas);
+    margen_tela = con_nombre(new QSpinBox(this), "margen_tela");
+    margen_tela->setRange(0, kMargenTelaMaximo);
+    margen_tela->setSuffix(u(" cm"));
+    tambien_bn = con_nombre(new QCheckBox(u(texto::kPatronTambienBn), this), "tambien_bn");
     solape = con_nombre(new QSpinBox(this), "solape");
     solape->setRange(0, kSolapeMaximo);
     solape->setSuffix(u(texto::kPatronPuntos));
@@ -70,8 +76,11 @@ VentanaPatron::VentanaPatron(TForm2& principal) : QDialog(&principal), principal
     formulario->addRow(u(texto::kPatronCelda), celda);
     formulario->addRow(u(texto::kPatronTela), tela);
     formulario->addRow(u(texto::kPatronHebras), hebras);
+    formulario->addRow(u(texto::kPatronHebrasPerfil), hebras_perfil);
+    formulario->addRow(u(texto::kPatronMargenTela), margen_tela);
     formulario->addRow(u(texto::kPatronSolape), solape);
     formulario->addRow(u(texto::kPatronModo), modo);
+    formulario->addRow(QString(), tambien_bn);
     formulario->addRow(u(texto::kPatronTitulo), titulo);
     formulario->addRow(u(texto::kPatronCatalogo), catalogo);
     formulario->addRow(QString(), zona);
@@ -89,14 +98,16 @@ VentanaPatron::VentanaPatron(TForm2& principal) : QDialog(&principal), principal
     todo->addWidget(resumen);
     todo->addLayout(botones);
 
-    // Sólo el papel, la celda, el solape y la zona cambian las páginas: las demás opciones se
-    // guardan sin volver a preparar el cuadernillo (el título, a cada tecla).
+    // Sólo el papel, la celda, el solape, la zona, el modo y la tanda en blanco y negro cambian
+    // las páginas: las demás opciones se guardan sin volver a preparar el cuadernillo (el título,
+    // a cada tecla).
     connect(papel, &QComboBox::currentIndexChanged, this, [this] { guardar_estado(true); });
-    for (QComboBox* c : {modo, catalogo})
-        connect(c, &QComboBox::currentIndexChanged, this, [this] { guardar_estado(false); });
-    for (QCheckBox* c : {apaisado, zona}) connect(c, &QCheckBox::toggled, this, [this] { guardar_estado(true); });
+    // El modo cuenta: con la tanda en blanco y negro, "Sólo símbolos" no la añade.
+    connect(modo, &QComboBox::currentIndexChanged, this, [this] { guardar_estado(true); });
+    connect(catalogo, &QComboBox::currentIndexChanged, this, [this] { guardar_estado(false); });
+    for (QCheckBox* c : {apaisado, zona, tambien_bn}) connect(c, &QCheckBox::toggled, this, [this] { guardar_estado(true); });
     connect(solape, &QSpinBox::valueChanged, this, [this] { guardar_estado(true); });
-    for (QSpinBox* s : {tela, hebras}) connect(s, &QSpinBox::valueChanged, this, [this] { guardar_estado(false); });
+    for (QSpinBox* s : {tela, hebras, hebras_perfil, margen_tela}) connect(s, &QSpinBox::valueChanged, this, [this] { guardar_estado(false); });
     connect(celda, &QDoubleSpinBox::valueChanged, this, [this] { guardar_estado(true); });
     connect(titulo, &QLineEdit::textChanged, this, [this] { guardar_estado(false); });
     connect(vista_previa, &QPushButton::clicked, this, [this] { vista_previaClick(); });
@@ -121,6 +132,9 @@ void VentanaPatron::mostrar_estado() {
     celda->setValue(op.celda_mm);
     tela->setValue(op.tela);
     hebras->setValue(op.hebras);
+    hebras_perfil->setValue(op.hebras_perfil);
+    margen_tela->setValue(op.margen_tela_cm);
+    tambien_bn->setChecked(op.tambien_bn);
     solape->setValue(op.solape);
     modo->setCurrentIndex(static_cast<int>(op.modo));
     titulo->setText(QString::fromStdString(op.titulo));
@@ -139,6 +153,9 @@ void VentanaPatron::guardar_estado(bool recontar) {
     op.celda_mm = celda->value();
     op.tela = tela->value();
     op.hebras = hebras->value();
+    op.hebras_perfil = hebras_perfil->value();
+    op.margen_tela_cm = margen_tela->value();
+    op.tambien_bn = tambien_bn->isChecked();
     op.solape = solape->value();
     op.modo = static_cast<ModoCuadernillo>(modo->currentIndex());
     op.titulo = titulo->text().toStdString();

@@ -1,5 +1,6 @@
-// La ventana "Exportar Patrón PDF": papel, celda, tela, hebras, solape, modo, título, catálogo
-// y zona del cuadernillo del patrón, con "Vista Previa", "Imprimir" y "Exportar PDF". Cada
+// La ventana "Exportar Patrón PDF": papel, celda, tela, hebras (de los puntos y del perfilado),
+// margen de la tela, solape, modo (y la tanda en blanco y negro), título, catálogo y zona del
+// cuadernillo del patrón, con "Vista Previa", "Imprimir" y "Exportar PDF". Cada
 // cambio se guarda en el estado del diseño y la ventana dice cuántas páginas saldrán.
 #pragma once
 #include <QDialog>
@@ -36,6 +37,9 @@ public:
     QDoubleSpinBox* celda = nullptr;
     QSpinBox* tela = nullptr;
     QSpinBox* hebras = nullptr;
+    QSpinBox* hebras_perfil = nullptr;
+    QSpinBox* margen_tela = nullptr;
+    QCheckBox* tambien_bn = nullptr;
     QSpinBox* solape = nullptr;
     QComboBox* modo = nullptr;
     QLineEdit* titulo = nullptr;

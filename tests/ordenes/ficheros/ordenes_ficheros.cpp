@@ -127,7 +127,7 @@ TEST(OrdenesPatron, CargaFallidaConservaElDiseno) {
         EXPECT_EQ(a.v.paneles[2], "mi_diseño.pc");
         EXPECT_EQ(a.v.redibujados + a.v.limpiezas, 0);
     };
-    const std::string no_existe = "No se puede abrir el fichero \"" + (tmp / "no_hay.pc") + "\": no existe";
+    const std::string no_existe = "El fichero \"" + (tmp / "no_hay.pc") + "\" no existe";
     const std::string carpeta = "No se puede abrir el fichero \"" + tmp.ruta().string() + "\": no es un fichero";
 
     EXPECT_FALSE(cargar_pc_leido(a.s, tmp / "cortado.pc", 5));
@@ -137,16 +137,16 @@ TEST(OrdenesPatron, CargaFallidaConservaElDiseno) {
     EXPECT_FALSE(cargar_pc_leido(a.s, tmp / "no_hay.pc", 5));
     EXPECT_FALSE(cargar_pc_leido(a.s, tmp.ruta().string(), 5));
     EXPECT_EQ(a.d.mensajes(), (std::vector<std::string>{"ERROR: Formato no reconocido", "ERROR en la versión del fichero",
-                                                        "ERROR: Formato no reconocido", "ERROR: Formato no reconocido",
-                                                        "ERROR: Formato no reconocido\n" + no_existe,
-                                                        "ERROR: Formato no reconocido\n" + carpeta}));
+                                                        "ERROR: Formato no reconocido", "ERROR: Formato no reconocido"}));
+    // Un fichero que no se pudo leer no es cosa del formato: sólo el porqué, como error.
+    EXPECT_EQ(a.d.errores(), (std::vector<std::string>{no_existe, carpeta}));
     intacto("patrón");
 
     a.d.fichero(tmp / "corto.pci").fichero(tmp / "no_hay.pc");
     cargar_pci_orden(a.s);
     cargar_pci_orden(a.s);
-    EXPECT_EQ(a.d.mensajes()[6], "ERROR al leer el fichero");
-    EXPECT_EQ(a.d.mensajes()[7], "ERROR al leer el fichero\n" + no_existe);
+    EXPECT_EQ(a.d.mensajes().back(), "ERROR al leer el fichero");
+    EXPECT_EQ(a.d.errores().back(), no_existe);
     intacto("impresión");
 
     // Un fichero cuyas tandas acaban antes se carga como siempre: lo que falta, en blanco.
@@ -307,11 +307,9 @@ TEST(LoteConvertir, IdaYVueltaEntreFormatosYFallos) {
     EXPECT_NE(prueba::leer_bytes(err).find("ERROR: Formato no reconocido"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(tmp / "x.pc"));
     EXPECT_EQ(lote("convertir " + (tmp / "no_hay.pci") + " " + (tmp / "x.pc"), err), 1);
-    EXPECT_EQ(prueba::leer_bytes(err),
-              "ERROR al leer el fichero\nNo se puede abrir el fichero \"" + (tmp / "no_hay.pci") + "\": no existe\n");
+    EXPECT_EQ(prueba::leer_bytes(err), "El fichero \"" + (tmp / "no_hay.pci") + "\" no existe\n");
     EXPECT_EQ(lote("convertir " + tmp.ruta().string() + " " + (tmp / "x.pc"), err), 1);
-    EXPECT_EQ(prueba::leer_bytes(err), "ERROR: Formato no reconocido\nNo se puede abrir el fichero \"" +
-                                           tmp.ruta().string() + "\": no es un fichero\n");
+    EXPECT_EQ(prueba::leer_bytes(err), "No se puede abrir el fichero \"" + tmp.ruta().string() + "\": no es un fichero\n");
     EXPECT_EQ(lote("convertir " + (tmp / "a.pc") + " " + (tmp / "x.pc") + " --formato 2", err), 2);
     EXPECT_FALSE(std::filesystem::exists(tmp / "x.pc"));
 }

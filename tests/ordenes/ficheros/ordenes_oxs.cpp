@@ -72,12 +72,42 @@ TEST(OrdenesOxs, ExportarEImportarPorElMenu) {
     EXPECT_EQ(b.v.redibujados, 1);
     EXPECT_EQ(b.v.paneles[2], ruta);
     ASSERT_EQ(b.v.memo.size(), 8u);
-    EXPECT_EQ(b.v.memo[0], "Paleta del fichero OXS: 7 colores");
+    EXPECT_EQ(b.v.memo[0], "Paleta del fichero OXS: 7 colores, 1 tomado del catálogo por su número de hilo");
     EXPECT_EQ(b.v.memo[7], "7. DMC 310 2,2,2");
 }
 
 // Como cualquier carga: un fichero que no se puede leer avisa con el porqué y deja el diseño
 // abierto exactamente como estaba.
+// Un color que nombra un hilo de los catálogos toma el color del hilo aunque el fichero diga
+// otro; uno sin hilo nuestro (o con un número que no existe) se queda el del fichero.
+TEST(OrdenesOxs, LosHilosNombradosTomanElColorDelCatalogo) {
+    prueba::CarpetaTemporal tmp;
+    const std::string ruta = tmp / "ajeno.oxs";
+    {
+        std::ofstream f(ruta);
+        f << R"(<?xml version="1.0"?><chart><properties chartwidth="4" chartheight="1"/><palette>
+<palette_item index="0" number="cloth" color="FFFFFF"/>
+<palette_item index="1" number="DMC 310" color="FF00FF"/>
+<palette_item index="2" number="Anchor 403" color="111111"/>
+<palette_item index="3" number="DMC 99999" color="123456"/>
+<palette_item index="4" number="Madeira 2400" color="00FF00"/>
+</palette><fullstitches>
+<stitch x="0" y="0" palindex="1"/><stitch x="1" y="0" palindex="2"/>
+<stitch x="2" y="0" palindex="3"/><stitch x="3" y="0" palindex="4"/>
+</fullstitches></chart>)";
+    }
+    Sesiones b;
+    b.cargar_dmc();
+    b.d.fichero(ruta);
+    importar_oxs(b.s);
+    EXPECT_EQ(b.e.punto(1, 1).color, prueba::hilo_numero(b.e, 310).color);
+    EXPECT_NE(b.e.punto(2, 1).color, rgb(0x11, 0x11, 0x11));
+    EXPECT_EQ(b.e.punto(3, 1).color, rgb(0x12, 0x34, 0x56));
+    EXPECT_EQ(b.e.punto(4, 1).color, rgb(0, 0xFF, 0));
+    ASSERT_FALSE(b.v.memo.empty());
+    EXPECT_EQ(b.v.memo[0], "Paleta del fichero OXS: 4 colores, 2 tomados del catálogo por su número de hilo");
+}
+
 TEST(OrdenesOxs, ImportacionFallidaConservaElDiseno) {
     prueba::CarpetaTemporal tmp;
     prueba::escribir_bytes(tmp / "cortado.oxs", "<chart>\n<properties chartwidth=\"3\" chartheight=\"3\"/>\n<fullstitc");
@@ -104,11 +134,9 @@ TEST(OrdenesOxs, ImportacionFallidaConservaElDiseno) {
                   "ERROR: Formato no reconocido\nXML mal formado en la línea 3, columna 10: etiqueta de apertura mal "
                   "escrita.",
                   "ERROR: Formato no reconocido\nEl gráfico mide 800 x 800 puntos: el ancho y el alto deben estar "
-                  "entre 1 y 700.",
-                  "ERROR: Formato no reconocido\nNo se puede abrir el fichero \"" + (tmp / "enorme.oxs") +
-                      "\": ocupa más de 64 MB",
-                  "ERROR: Formato no reconocido\nNo se puede abrir el fichero \"" + (tmp / "no_hay.oxs") +
-                      "\": no existe"}));
+                  "entre 1 y 700."}));
+    EXPECT_EQ(a.d.errores(), (std::vector<std::string>{"El fichero \"" + (tmp / "enorme.oxs") + "\" ocupa más de 64 MB",
+                                                        "El fichero \"" + (tmp / "no_hay.oxs") + "\" no existe"}));
     EXPECT_EQ(std::memcmp(&a.e.puntos, &antes->puntos, sizeof(antes->puntos)), 0);
     EXPECT_EQ(a.e.ancho, "3");
     EXPECT_EQ(a.e.tam_celda, 7);

@@ -139,7 +139,7 @@ TEST(CatalogoOrdenes, FicheroMaloConservaElCatalogo) {
     t.d.fichero(t.escribir("rota.txt", ";COLUMNA 5 Nueva\n1 R:1 G:1 B:1\n2 R:1 G:1 B:zz\n3 R:1 G:1 B:3\n"));
     EXPECT_FALSE(ejecutar(t.d, [&] { lee_paleta_dmc(t.s); }));
     EXPECT_EQ(t.d.errores(),
-              (std::vector<std::string>{"Cannot open file \"" + falta + "\". No such file or directory",
+              (std::vector<std::string>{"Cannot open file \"" + falta + "\". No existe el fichero o la carpeta",
                                         "No se puede abrir el fichero \"" + t.carpeta.string() + "\": no es un fichero",
                                         "'zz' is not a valid integer value"}));
     comprobar_intacto();
@@ -185,7 +185,7 @@ TEST(CatalogoOrdenes, GrabaDmcAuxEnWindows1252YSeReLee) {
     const std::string mala = (t.carpeta / "fichero" / "hay").string();
     EXPECT_FALSE(ejecutar(t.d, [&] { graba_paleta_dmc(t.s, mala); }));
     EXPECT_EQ(t.d.errores(), std::vector<std::string>{"Cannot create file \"" + mala +
-                                                      "/dmc_aux.dat\". Not a directory"});
+                                                      "/dmc_aux.dat\". Una parte de la ruta no es una carpeta"});
 }
 
 TEST(Principal, AvisoSalidaYPrimeraCarga) {

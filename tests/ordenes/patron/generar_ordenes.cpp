@@ -2,6 +2,8 @@
 // usuario: respuestas del guion, mensajes registrados y la rejilla resultante.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <memory>
 
 #include "app/errores.h"
@@ -152,7 +154,7 @@ TEST(GenerarRejilla, SinImagenCadaPuntoEsElHiloMasProximoAlBlancoYCargaElCatalog
     EXPECT_EQ(m.e.punto(4, 3).color, rgb(250, 250, 248));
 }
 
-TEST(GenerarRejilla, CadaPuntoMuestreaElExtremoLejanoYLaUltimaFilaYColumnaSonBlancas) {
+TEST(GenerarRejilla, CadaPuntoMuestreaElExtremoLejanoYLaUltimaFilaYColumnaRepitenElBorde) {
     Mesa m(600, 400);
     for (int x = 0; x < 600; ++x)
         for (int y = 0; y < 400; ++y) m.img.poner(x, y, posicion(x, y));
@@ -162,8 +164,9 @@ TEST(GenerarRejilla, CadaPuntoMuestreaElExtremoLejanoYLaUltimaFilaYColumnaSonBla
     EXPECT_EQ(m.e.punto(1, 1).color, posicion(10, 10));
     EXPECT_EQ(m.e.punto(59, 39).color, posicion(590, 390));
     EXPECT_EQ(m.e.punto(30, 7).color, posicion(300, 70));
-    for (int y = 1; y <= 40; ++y) EXPECT_EQ(m.e.punto(60, y).color, kBlanco);
-    for (int x = 1; x <= 60; ++x) EXPECT_EQ(m.e.punto(x, 40).color, kBlanco);
+    // La muestra del último punto cae justo fuera (600, 400): se lee el borde, nunca blanco.
+    for (int y = 1; y <= 40; ++y) EXPECT_EQ(m.e.punto(60, y).color, posicion(599, std::min(10 * y, 399))) << y;
+    for (int x = 1; x <= 60; ++x) EXPECT_EQ(m.e.punto(x, 40).color, posicion(std::min(10 * x, 599), 399)) << x;
 }
 
 TEST(GenerarRejilla, InterpoladoPromediaSoloLosVecinosParecidos) {
@@ -179,8 +182,8 @@ TEST(GenerarRejilla, InterpoladoPromediaSoloLosVecinosParecidos) {
     EXPECT_TRUE(m.generar(true, false));
     EXPECT_EQ(m.e.punto(1, 1).color, rgb(180, 15, 5));       // (200+160)/2, (10+20)/2, (10+0)/2
     EXPECT_EQ(m.e.punto(2, 2).color, rgb(100, 100, 100));    // centro (4,4) uniforme
-    // El punto (3,3) se centra en (6,6), fuera: blanco, y sólo los blancos entran.
-    EXPECT_EQ(m.e.punto(3, 3).color, kBlanco);
+    // El punto (3,3) se centra en (6,6), fuera: toda su ventana lee el borde (5,5).
+    EXPECT_EQ(m.e.punto(3, 3).color, rgb(100, 100, 100));
     // Sin interpolar, el punto (1,1) es el píxel del centro tal cual.
     EXPECT_TRUE(m.generar(false, false));
     EXPECT_EQ(m.e.punto(1, 1).color, rgb(200, 10, 10));

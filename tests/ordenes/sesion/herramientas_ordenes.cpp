@@ -119,6 +119,17 @@ TEST(Herramientas, ZonaArrastradaConLaPrimeraEsquinaArribaYLosRotulosSiguenALaZo
     EXPECT_TRUE(zona_a_la_vista(b.e));
     b.e.zona_x1 = "41";  // invertida, como la guarda "Marcar ZONA"
     EXPECT_TRUE(zona_a_la_vista(b.e)->invertida);
+    // Tras generar un tapiz más pequeño la zona lo pasa: se dibuja recortada a él.
+    b.e.zona_x1 = "5";
+    b.e.zona_x2 = "90";
+    b.e.ancho = "30";
+    const auto recortada = zona_a_la_vista(b.e);
+    ASSERT_TRUE(recortada);
+    EXPECT_EQ(recortada->x1, 5);
+    EXPECT_EQ(recortada->x2, 30);
+    EXPECT_EQ(recortada->y2, 40);
+    b.e.zona_x1 = "31";  // entera fuera del tapiz: nada que dibujar
+    EXPECT_FALSE(zona_a_la_vista(b.e));
     b.e.zona_x1 = "x";
     EXPECT_FALSE(zona_a_la_vista(b.e));
 }

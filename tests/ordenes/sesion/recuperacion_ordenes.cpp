@@ -65,6 +65,10 @@ TEST(Recuperacion, LaPreguntaDiceElDiaLaHoraYElNombre) {
               "Se encontró un diseño sin grabar del 05/03/2024 a las 09:07 (diseño.pc). ¿Desea recuperarlo?");
     EXPECT_EQ(pregunta_recuperacion({"", 1709629620 + 6 * 3600, "/f.bmp"}),
               "Se encontró un diseño sin grabar del 05/03/2024 a las 15:07 (Sin título). ¿Desea recuperarlo?");
+    // La ruta viene de un fichero de la carpeta de recuperación: sus caracteres de control no
+    // llegan a la pregunta.
+    EXPECT_EQ(pregunta_recuperacion({"/home/ana/a\nb\x1b[2J\x7f.pc", 1709629620, ""}),
+              "Se encontró un diseño sin grabar del 05/03/2024 a las 09:07 (a?b?[2J?.pc). ¿Desea recuperarlo?");
 }
 
 TEST(Recuperacion, NoSeBorraONoYSiVuelveElDisenoPuntoPorPunto) {

@@ -1,0 +1,61 @@
+#!/bin/bash
+# "puntocruz-lote generar --fiel" a 700 x 700 frente a ImageMagick
+#   convert FOTO.bmp -sample 700x700! +dither -remap dmc.png salida.bmp
+# con fotos de varias clases, todas ampliadas a 4000 x 3000 en BMP de 24 bits: paisaje
+# (rocket), retrato (astronaut), objeto (chelsea), la taza de muestra, un gráfico plano hecho
+# aquí (franjas y círculos de pocos colores) y ruido. Las dos órdenes se alternan vuelta a vuelta
+# (la máquina puede estar cargada: cada proporción se toma en la misma vuelta) y se escribe la
+# mediana de cada tiempo y de las proporciones fiel / ImageMagick.
+#
+#   bench/fiel_varias_fotos.sh [build/puntocruz-lote] [vueltas]
+set -euo pipefail
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+lote=$(realpath "${1:-$raiz/build/puntocruz-lote}")
+vueltas=${2:-7}
+tmp=${TMPDIR:-/tmp}/pc_fiel_varias
+mkdir -p "$tmp"
+convert=/usr/bin/convert
+[ -x "$convert" ] || convert=$(command -v convert)
+
+if [ ! -f "$tmp/dmc.png" ]; then
+    grep -v '^;' "$raiz/threads/datos/dmc.dat" | sed -nE 's/.*R:([0-9]+) +G:([0-9]+) +B:([0-9]+).*/\1 \2 \3/p' > "$tmp/dmc.txt"
+    { echo P3; echo "$(wc -l < "$tmp/dmc.txt") 1"; echo 255; cat "$tmp/dmc.txt"; } > "$tmp/dmc.ppm"
+    "$convert" "$tmp/dmc.ppm" "$tmp/dmc.png"
+fi
+
+preparar() {  # nombre, orden de convert que escribe $tmp/nombre.bmp
+    local nombre=$1
+    shift
+    [ -f "$tmp/$nombre.bmp" ] || "$@"
+}
+preparar paisaje "$convert" "$raiz/bench/datos/rocket.jpg" -resize '4000x3000!' -type TrueColor "BMP3:$tmp/paisaje.bmp"
+preparar retrato "$convert" "$raiz/bench/datos/astronaut.png" -resize '4000x3000!' -type TrueColor "BMP3:$tmp/retrato.bmp"
+preparar gata "$convert" "$raiz/bench/datos/chelsea.png" -resize '4000x3000!' -type TrueColor "BMP3:$tmp/gata.bmp"
+preparar taza "$convert" "$raiz/tests/datos/coffee.png" -resize '4000x3000!' -type TrueColor "BMP3:$tmp/taza.bmp"
+preparar plano "$convert" -size 4000x3000 xc:'#f4e9d0' -fill '#1f4e8c' -draw 'rectangle 0,0 4000,600' \
+    -fill '#c0392b' -draw 'circle 2000,1600 2000,2600' -fill '#27ae60' -draw 'rectangle 300,2200 1500,2900' \
+    -fill black -draw 'rectangle 2900,900 3700,1200' -type TrueColor "BMP3:$tmp/plano.bmp"
+preparar ruido "$convert" -size 4000x3000 xc:gray +noise Random -type TrueColor "BMP3:$tmp/ruido.bmp"
+
+ms() {  # milisegundos de reloj de la orden
+    local a b
+    a=$(date +%s%N)
+    "$@" > /dev/null 2>&1
+    b=$(date +%s%N)
+    echo $(((b - a) / 1000000))
+}
+mediana() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+
+echo "carga: $(cut -d' ' -f1-3 /proc/loadavg), núcleos: $(nproc), PC_HILOS=${PC_HILOS:-}"
+printf '%-8s %9s %9s %8s\n' foto "IM (ms)" "fiel (ms)" "fiel/IM"
+for nombre in paisaje retrato gata taza plano ruido; do
+    foto=$tmp/$nombre.bmp
+    "$lote" generar "$foto" -o "$tmp/$nombre.pc" --ancho 700 --alto 700 --fiel > /dev/null 2>&1  # calentamiento
+    im=() fi=() pr=()
+    for ((i = 0; i < vueltas; i++)); do
+        a=$(ms "$convert" "$foto" -sample '700x700!' +dither -remap "$tmp/dmc.png" "$tmp/im.bmp")
+        b=$(ms "$lote" generar "$foto" -o "$tmp/$nombre.pc" --ancho 700 --alto 700 --fiel)
+        im+=("$a") fi+=("$b") pr+=("$(awk "BEGIN{printf \"%.3f\", $b/$a}")")
+    done
+    printf '%-8s %9s %9s %8s\n' "$nombre" "$(mediana "${im[@]}")" "$(mediana "${fi[@]}")" "$(mediana "${pr[@]}")"
+done
