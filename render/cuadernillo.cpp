@@ -599,9 +599,9 @@ constexpr double kLetraColumnas = 2.7;
 ColumnasLeyenda columnas_leyenda(const TrabajoCuadernillo& t) {
     ColumnasLeyenda c;
     if (!t.puntadas || t.puntadas->parciales.empty()) return c;
-    c.ancho_numero = 17, c.equivalente = 26, c.ancho_equivalente = 15;
-    c.hebras = 41, c.ancho_hebras = 9, c.puntos = 50, c.ancho_puntos = 13;
-    c.parciales = 64, c.ancho_parciales = 14;
+    c.ancho_numero = 16, c.equivalente = 25, c.ancho_equivalente = 14;
+    c.hebras = 39, c.ancho_hebras = 11, c.puntos = 51, c.ancho_puntos = 12;
+    c.parciales = 64, c.ancho_parciales = 15;
     return c;
 }
 
