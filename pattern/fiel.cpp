@@ -57,6 +57,29 @@ inline CotaDe00 cota_de00(const Lab& q, float cq, float tl, float ta, float tb, 
     return {dl * dl / (sl * sl), (da * da + db * db) / (sc * sc), cm};
 }
 
+// Cota inferior de CIEDE2000 al cuadrado casi tan ajustada como la diferencia, sin ángulos:
+// luminosidad y croma como en la fórmula; el tono por ΔH'² = Δa'² + Δb² - ΔC'² con SH acotado
+// por arriba (T <= 1,5725); y el término de rotación, que resta a lo sumo sin 60° RC |x| |y|
+// (x = ΔC'/SC, y = ΔH'/SH), con el menor valor que puede dejar para y >= ΔH'/SH máximo.
+double cota_tono(const Lab& q, double cq, float tl, float ta, float tb) {
+    constexpr double k25_7 = 6103515625.0;
+    const double l1 = q.l, a1 = q.a, b1 = q.b, l2 = tl, a2 = ta, b2 = tb;
+    const double cm = (cq + std::sqrt(a2 * a2 + b2 * b2)) / 2, cm2 = cm * cm, cm7 = cm2 * cm2 * cm2 * cm;
+    const double g = 0.5 * (1 - std::sqrt(cm7 / (cm7 + k25_7)));
+    const double a1p = (1 + g) * a1, a2p = (1 + g) * a2;
+    const double c1p = std::sqrt(a1p * a1p + b1 * b1), c2p = std::sqrt(a2p * a2p + b2 * b2);
+    const double dl = l2 - l1, dc = c2p - c1p, da = a2p - a1p, db = b2 - b1;
+    const double dh2 = std::max(0.0, da * da + db * db - dc * dc);
+    const double lm = (l1 + l2) / 2 - 50, l50 = lm * lm;
+    const double sl = 1 + 0.015 * l50 / std::sqrt(20 + l50);
+    const double cmp = (c1p + c2p) / 2, cmp2 = cmp * cmp, cmp7 = cmp2 * cmp2 * cmp2 * cmp;
+    const double sc = 1 + 0.045 * cmp, sh = 1 + 0.015 * cmp * 1.5725;
+    const double k = 0.8661 * 2 * std::sqrt(cmp7 / (cmp7 + k25_7));
+    const double x = std::abs(dc) / sc, y = std::sqrt(dh2) / sh;
+    const double resto = y >= k * x / 2 ? x * x + y * y - k * x * y : x * x * (1 - k * k / 4);
+    return dl * dl / (sl * sl) + resto;
+}
+
 // El más próximo por CIEDE2000, exacto: se empieza por el más cercano en Lab y sólo se calcula
 // CIEDE2000 con los que la cota no descarta. De los iguales, el primero.
 int mas_proximo_de(const GrupoLab& g, const Lab& q) {
@@ -83,6 +106,7 @@ int mas_proximo_de(const GrupoLab& g, const Lab& q) {
     const int primero = mejor;
     double dm = de00(q, lab(primero));
     const float cq = std::sqrt(q.a * q.a + q.b * q.b);
+    const double qa = q.a, qb = q.b, cqd = std::sqrt(qa * qa + qb * qb);
     for (int i = 0; i < n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         cota[k] = cota_de00(q, cq, g.l[k], g.a[k], g.b[k], g.croma[k]).cuadrado();
@@ -93,6 +117,8 @@ int mas_proximo_de(const GrupoLab& g, const Lab& q) {
         // Margen por el redondeo de la cota y del propio CIEDE2000.
         const double tope = dm * dm * 1.0001 + 1e-6;
         if (cota[k] > tope || cota_de00(q, cq, g.l[k], g.a[k], g.b[k], g.croma[k]).fina() > tope) continue;
+        // La ajustada, con más margen: sus redondeos no son los de CIEDE2000.
+        if (cota_tono(q, cqd, g.l[k], g.a[k], g.b[k]) > dm * dm * 1.001 + 1e-3) continue;
         const double d = de00(q, lab(i));
         if (d < dm || (d == dm && i < mejor)) dm = d, mejor = i;
     }
@@ -534,10 +560,20 @@ int arreglo_suelto(const MediasCeldas& c, const std::vector<HiloLab>& elegidos, 
     int mejor = -1;
     double coste_min = limite;
     const int vx[4] = {x, x + 1, x, x - 1}, vy[4] = {y - 1, y, y + 1, y};
+    const double cq = std::sqrt(static_cast<double>(q.a) * q.a + static_cast<double>(q.b) * q.b);
+    int visto[4];
+    int vistos = 0;
     for (int l = 0; l < 4; ++l) {
         if (vx[l] < 1 || vx[l] > w || vy[l] < 1 || vy[l] > h) continue;
         const int otro = indice[c.indice(vx[l], vy[l])];
-        const double coste = de00(q, elegidos[static_cast<std::size_t>(otro)].lab) - actual;
+        // Un color repetido cuesta lo mismo y no gana al primero; los que la cota ajustada pone
+        // por encima de actual + coste_min, tampoco.
+        if (std::find(visto, visto + vistos, otro) != visto + vistos) continue;
+        visto[vistos++] = otro;
+        const Lab& t = elegidos[static_cast<std::size_t>(otro)].lab;
+        const double tope = actual + coste_min;
+        if (cota_tono(q, cq, t.l, t.a, t.b) > tope * tope * 1.001 + 1e-3) continue;
+        const double coste = de00(q, t) - actual;
         if (coste <= coste_min && (mejor < 0 || coste < coste_min)) coste_min = coste, mejor = otro;
     }
     return mejor;
