@@ -4,6 +4,7 @@
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <numeric>
 #include <random>
@@ -180,14 +181,24 @@ MediasCeldas promediar_celdas(const Imagen& img, int ancho, int alto) {
                     s[2] += b;
                 }
             }
+            // Una celda igual a la anterior (zonas lisas) repite su Lab y su color.
+            std::array<float, 3> previa{-1, -1, -1};
+            Lab lab_previo;
+            Color color_previo = 0;
             for (int i = 0; i < c.ancho; ++i) {
                 const auto& s = suma[static_cast<std::size_t>(i)];
                 const float n = static_cast<float>(x1[static_cast<std::size_t>(i)] - x0[static_cast<std::size_t>(i)]) *
                                 static_cast<float>(y1 - y0);
                 const float r = std::min(1.0f, s[0] / n), g = std::min(1.0f, s[1] / n), b = std::min(1.0f, s[2] / n);
+                const std::array<float, 3> media{r, g, b};
+                if (std::memcmp(media.data(), previa.data(), sizeof media) != 0) {
+                    previa = media;
+                    lab_previo = lab_de_lineal(r, g, b);
+                    color_previo = rgb(de_lineal(r), de_lineal(g), de_lineal(b));
+                }
                 const std::size_t k = c.indice(i + 1, j + 1);
-                c.lab[k] = lab_de_lineal(r, g, b);
-                c.color[k] = rgb(de_lineal(r), de_lineal(g), de_lineal(b));
+                c.lab[k] = lab_previo;
+                c.color[k] = color_previo;
             }
         }
     });
