@@ -133,7 +133,7 @@ int mas_proximo_de(const GrupoLab& g, const Lab& q) {
         const auto k = static_cast<std::size_t>(i);
         // Margen por el redondeo de la cota y del propio CIEDE2000.
         const double tope = dm * dm * 1.0001 + 1e-6;
-        if (cota[k] > tope || cota_de00(q, cq, g.l[k], g.a[k], g.b[k], g.croma[k]).fina() > tope) continue;
+        if (cota[k] > tope) continue;
         // La ajustada, con más margen: sus redondeos no son los de CIEDE2000.
         if (cota_tono(q, cqd, g.l[k], g.a[k], g.b[k]) > dm * dm * 1.001 + 1e-3) continue;
         const double d = de00(q, lab(i));
@@ -300,14 +300,37 @@ std::vector<Muestra> agrupar(const MediasCeldas& c) {
     return m;
 }
 
+using V4 = float __attribute__((vector_size(16)));
+
+// Los centros por componentes, con relleno hasta un múltiplo de 4.
+struct Centros {
+    std::vector<float> l, a, b;
+    std::size_t n = 0;
+    explicit Centros(const std::vector<Lab>& c) : n(c.size()) {
+        const std::size_t relleno = (n + 3) / 4 * 4;
+        l.assign(relleno, 0.0f), a.assign(relleno, 0.0f), b.assign(relleno, 0.0f);
+        for (std::size_t i = 0; i < n; ++i) l[i] = c[i].l, a[i] = c[i].a, b[i] = c[i].b;
+    }
+};
+
 // Posición del centro más cercano en Lab (el primero de los iguales); 0 si no hay centros.
-int centro_mas_cercano(const Lab& q, const std::vector<Lab>& centro) {
+// Las distancias, de cuatro en cuatro; la comparación, en orden.
+int centro_mas_cercano(const Lab& q, const Centros& c) {
+    thread_local std::vector<float> d;
+    d.resize(c.l.size());
+    for (std::size_t k = 0; k < c.l.size(); k += 4) {
+        V4 tl, ta, tb;
+        std::memcpy(&tl, c.l.data() + k, sizeof tl);
+        std::memcpy(&ta, c.a.data() + k, sizeof ta);
+        std::memcpy(&tb, c.b.data() + k, sizeof tb);
+        const V4 dl = q.l - tl, da = q.a - ta, db = q.b - tb;
+        const V4 v = dl * dl + da * da + db * db;
+        std::memcpy(d.data() + k, &v, sizeof v);
+    }
     int mejor = 0;
     float dm = std::numeric_limits<float>::infinity();
-    for (std::size_t c = 0; c < centro.size(); ++c) {
-        const float d = d76_cuadrado(q, centro[c]);
-        if (d < dm) dm = d, mejor = static_cast<int>(c);
-    }
+    for (std::size_t i = 0; i < c.n; ++i)
+        if (d[i] < dm) dm = d[i], mejor = static_cast<int>(i);
     return mejor;
 }
 
@@ -343,8 +366,9 @@ std::vector<Lab> k_medias(const std::vector<Muestra>& m, const std::vector<Lab>&
     std::vector<std::array<double, 4>> acum(centro.size());
     for (int vuelta = 0; vuelta < kVueltasKMedias; ++vuelta) {
         std::atomic<bool> cambio{false};
+        const Centros centros(centro);
         para_cada(m.size(), kMuestrasPorTramo, [&](std::size_t i) {
-            const int mejor = centro_mas_cercano(m[i].lab, centro);
+            const int mejor = centro_mas_cercano(m[i].lab, centros);
             if (grupo[i] != mejor) {
                 grupo[i] = mejor;
                 cambio.store(true, std::memory_order_relaxed);
@@ -444,7 +468,8 @@ std::vector<HiloLab> elegir_hilos(const MediasCeldas& c, const std::vector<HiloL
             if (activos[t].bloqueado && k++ == g) hilo[static_cast<std::size_t>(g)] = static_cast<int>(t);
     }
     std::vector<int> grupo(m.size(), 0);
-    para_cada(m.size(), kMuestrasPorTramo, [&](std::size_t i) { grupo[i] = centro_mas_cercano(m[i].lab, centros); });
+    const Centros soa(centros);
+    para_cada(m.size(), kMuestrasPorTramo, [&](std::size_t i) { grupo[i] = centro_mas_cercano(m[i].lab, soa); });
 
     const int na = static_cast<int>(activos.size());
     std::vector<int> pos(static_cast<std::size_t>(na));
