@@ -580,8 +580,14 @@ std::vector<int> asignar_hilos(const MediasCeldas& c, const std::vector<HiloLab>
     repartir_en(static_cast<std::size_t>(partes), partes, [&](int, std::size_t desde, std::size_t hasta) {
         for (std::size_t p = desde; p < hasta; ++p) {
             Asignador a(elegidos, n / static_cast<std::size_t>(partes));
-            for (std::size_t k = 0; k < n; ++k)
-                if (parte[k] == p) indice[k] = a.mas_proximo(c.color[k]);
+            // El color anterior de la parte se repite a menudo: ni se busca en el recuerdo.
+            Color previo = kColorLibre;
+            int hilo_previo = 0;
+            for (std::size_t k = 0; k < n; ++k) {
+                if (parte[k] != p) continue;
+                if (c.color[k] != previo) previo = c.color[k], hilo_previo = a.mas_proximo(previo);
+                indice[k] = hilo_previo;
+            }
         }
     });
     return indice;
