@@ -83,7 +83,7 @@ double cota_tono(const Lab& q, double cq, float tl, float ta, float tb) {
 
 // El más próximo por CIEDE2000, exacto: se empieza por el más cercano en Lab y sólo se calcula
 // CIEDE2000 con los que la cota no descarta. De los iguales, el primero.
-int mas_proximo_de(const GrupoLab& g, const Lab& q) {
+int mas_proximo_de(const GrupoLab& g, const Lab& q, double* distancia = nullptr) {
     const int n = static_cast<int>(g.size());
     if (n == 0) return -1;
     // Primero todas las distancias y cotas, de cuatro hilos en cuatro (el grupo lleva relleno
@@ -139,6 +139,7 @@ int mas_proximo_de(const GrupoLab& g, const Lab& q) {
         const double d = de00(q, lab(i));
         if (d < dm || (d == dm && i < mejor)) dm = d, mejor = i;
     }
+    if (distancia) *distancia = dm;
     return mejor;
 }
 
@@ -536,6 +537,12 @@ std::vector<HiloLab> elegir_hilos(const MediasCeldas& c, const std::vector<HiloL
     };
 
     elegir_por_grupo();
+    // La vuelta anterior: el hilo de cada grupo y la diferencia de cada muestra con el hilo de
+    // su grupo, el más próximo entonces. Si su grupo conserva el hilo, los demás que lo
+    // conservan siguen sin ganarle (los hilos van en el orden de los grupos, también para los
+    // iguales): la muestra sólo se compara con los hilos nuevos. Si no, se busca entero.
+    std::vector<int> hilo_antes;
+    std::vector<double> distancia(m.size());
     for (int vuelta = 0; vuelta < kVueltasRefino; ++vuelta) {
         // Cada muestra pasa al grupo de su hilo más próximo por CIEDE2000.
         std::vector<HiloLab> actuales;
@@ -545,16 +552,37 @@ std::vector<HiloLab> elegir_hilos(const MediasCeldas& c, const std::vector<HiloL
             actuales.push_back(activos[static_cast<std::size_t>(hilo[static_cast<std::size_t>(g)])]);
             de_grupo.push_back(g);
         }
+        std::vector<char> conserva(static_cast<std::size_t>(grupos), 0);
+        std::vector<int> nuevos;
+        if (!hilo_antes.empty()) {
+            for (int g = 0; g < grupos; ++g) {
+                const int t = hilo[static_cast<std::size_t>(g)];
+                if (t < 0) continue;
+                if (t == hilo_antes[static_cast<std::size_t>(g)]) conserva[static_cast<std::size_t>(g)] = 1;
+                else nuevos.push_back(g);
+            }
+        }
         const GrupoLab grupo_actual(actuales);
         std::atomic<bool> movida{false};
         para_cada(m.size(), kMuestrasPorTramo / 4, [&](std::size_t i) {
-            const int g = de_grupo[static_cast<std::size_t>(mas_proximo_de(grupo_actual, m[i].lab))];
+            int g = grupo[i];
+            if (conserva[static_cast<std::size_t>(g)]) {
+                double dm = distancia[i];
+                for (int h : nuevos) {
+                    const double d = de00(m[i].lab, activos[static_cast<std::size_t>(hilo[static_cast<std::size_t>(h)])].lab);
+                    if (d < dm || (d == dm && h < g)) dm = d, g = h;
+                }
+                distancia[i] = dm;
+            } else {
+                g = de_grupo[static_cast<std::size_t>(mas_proximo_de(grupo_actual, m[i].lab, &distancia[i]))];
+            }
             if (g != grupo[i]) {
                 grupo[i] = g;
                 movida.store(true, std::memory_order_relaxed);
             }
         });
         if (!movida.load()) break;
+        hilo_antes = hilo;
         if (!elegir_por_grupo()) break;
     }
 
