@@ -480,6 +480,14 @@ std::vector<HiloLab> elegir_hilos(const MediasCeldas& c, const std::vector<HiloL
 
     // Para cada grupo libre, el hilo no usado que menos error CIEDE2000 suma a sus muestras,
     // entre los más cercanos en Lab a la media del grupo (y el que ya tenía).
+    // Lo que decidió cada grupo la última vez, con sus muestras y sus candidatos: con los
+    // mismos, la decisión es la misma y no se vuelve a sumar.
+    struct Decision {
+        std::vector<std::size_t> muestras;
+        std::vector<int> candidatos;
+        int hilo = -1;
+    };
+    std::vector<Decision> decision(static_cast<std::size_t>(grupos));
     auto elegir_por_grupo = [&]() {
         for (auto& v : miembros) v.clear();
         std::fill(peso.begin(), peso.end(), 0.0);
@@ -527,7 +535,13 @@ std::vector<HiloLab> elegir_hilos(const MediasCeldas& c, const std::vector<HiloL
                 return d76[static_cast<std::size_t>(a)] < d76[static_cast<std::size_t>(b)] ||
                        (d76[static_cast<std::size_t>(a)] == d76[static_cast<std::size_t>(b)] && a < b);
             });
-            const int mejor = mejor_candidato(libres, mg, m, activos, media);
+            Decision& dg = decision[static_cast<std::size_t>(g)];
+            if (dg.hilo < 0 || dg.muestras != mg || dg.candidatos != libres) {
+                dg.hilo = mejor_candidato(libres, mg, m, activos, media);
+                dg.muestras = mg;
+                dg.candidatos = libres;
+            }
+            const int mejor = dg.hilo;
             if (mejor < 0) continue;  // no quedan hilos libres
             usado[static_cast<std::size_t>(mejor)] = 1;
             if (mejor != anterior) cambio = true;
