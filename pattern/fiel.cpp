@@ -62,10 +62,11 @@ inline CotaDe00 cota_de00(const Lab& q, float cq, float tl, float ta, float tb, 
 // luminosidad y croma como en la fórmula; el tono por ΔH'² = Δa'² + Δb² - ΔC'² con SH acotado
 // por arriba (T <= 1,5725); y el término de rotación, que resta a lo sumo sin 60° RC |x| |y|
 // (x = ΔC'/SC, y = ΔH'/SH), con el menor valor que puede dejar para y >= ΔH'/SH máximo.
-double cota_tono(const Lab& q, double cq, float tl, float ta, float tb) {
+// cq y ct: los cromas √(a² + b²) de los dos colores.
+double cota_tono(const Lab& q, double cq, float tl, float ta, float tb, double ct) {
     constexpr double k25_7 = 6103515625.0;
     const double l1 = q.l, a1 = q.a, b1 = q.b, l2 = tl, a2 = ta, b2 = tb;
-    const double cm = (cq + std::sqrt(a2 * a2 + b2 * b2)) / 2, cm2 = cm * cm, cm7 = cm2 * cm2 * cm2 * cm;
+    const double cm = (cq + ct) / 2, cm2 = cm * cm, cm7 = cm2 * cm2 * cm2 * cm;
     const double g = 0.5 * (1 - std::sqrt(cm7 / (cm7 + k25_7)));
     const double a1p = (1 + g) * a1, a2p = (1 + g) * a2;
     const double c1p = std::sqrt(a1p * a1p + b1 * b1), c2p = std::sqrt(a2p * a2p + b2 * b2);
@@ -135,7 +136,7 @@ int mas_proximo_de(const GrupoLab& g, const Lab& q, double* distancia = nullptr)
         const double tope = dm * dm * 1.0001 + 1e-6;
         if (cota[k] > tope) continue;
         // La ajustada, con más margen: sus redondeos no son los de CIEDE2000.
-        if (cota_tono(q, cqd, g.l[k], g.a[k], g.b[k]) > dm * dm * 1.001 + 1e-3) continue;
+        if (cota_tono(q, cqd, g.l[k], g.a[k], g.b[k], g.croma[k]) > dm * dm * 1.001 + 1e-3) continue;
         const double d = de00(q, lab(i));
         if (d < dm || (d == dm && i < mejor)) dm = d, mejor = i;
     }
@@ -676,7 +677,7 @@ int arreglo_suelto(const MediasCeldas& c, const std::vector<HiloLab>& elegidos, 
         visto[vistos++] = otro;
         const Lab& t = elegidos[static_cast<std::size_t>(otro)].lab;
         const double tope = actual + coste_min;
-        if (cota_tono(q, cq, t.l, t.a, t.b) > tope * tope * 1.001 + 1e-3) continue;
+        if (cota_tono(q, cq, t.l, t.a, t.b, std::sqrt(static_cast<double>(t.a) * t.a + static_cast<double>(t.b) * t.b)) > tope * tope * 1.001 + 1e-3) continue;
         const double coste = de00(q, t) - actual;
         if (coste <= coste_min && (mejor < 0 || coste < coste_min)) coste_min = coste, mejor = otro;
     }
