@@ -43,9 +43,45 @@ const Tablas& tablas() {
     return t;
 }
 
-inline double f_lab(double t) {
+// Raíz cúbica de un x positivo con las mismas operaciones que la de la biblioteca de C de
+// este sistema (mantisa y exponente, polinomio, un paso de Halley y el factor del resto del
+// exponente): da los mismos bits sin llamadas. Al empezar se compara con std::cbrt en miles
+// de valores y, si alguno difiere (otra biblioteca), se usa std::cbrt.
+double raiz_cubica_propia(double x) {
+    static constexpr double kFactor[5] = {1.0 / 1.5874010519681994748, 1.0 / 1.2599210498948731648, 1.0,
+                                          1.2599210498948731648, 1.5874010519681994748};
+    // frexp y ldexp a mano (x normal y positivo): el mismo resultado, sin llamadas.
+    const std::uint64_t bx = std::bit_cast<std::uint64_t>(x);
+    const int xe = static_cast<int>((bx >> 52) & 0x7FF) - 1022;
+    const double xm = std::bit_cast<double>((bx & ~(std::uint64_t{0x7FF} << 52)) | (std::uint64_t{0x3FE} << 52));
+    const double u =
+        (0.354895765043919860 +
+         ((1.50819193781584896 +
+           ((-2.11499494167371287 +
+             ((2.44693122563534430 + ((-1.83469277483613086 + (0.784932344976639262 - 0.145263899385486377 * xm) * xm) * xm)) *
+              xm)) *
+            xm)) *
+          xm));
+    const double t2 = u * u * u;
+    const double ym = u * (t2 + 2.0 * xm) / (2.0 * t2 + xm) * kFactor[2 + xe % 3];
+    return ym * std::bit_cast<double>(static_cast<std::uint64_t>(1023 + xe / 3) << 52);
+}
+
+bool raiz_propia_vale() {
+    static const bool vale = [] {
+        for (int i = 0; i <= 4096; ++i) {
+            const double x = 0.008 + 1.2 * i / 4096.0 + i * 1e-9;
+            if (std::bit_cast<std::uint64_t>(raiz_cubica_propia(x)) != std::bit_cast<std::uint64_t>(std::cbrt(x))) return false;
+        }
+        return true;
+    }();
+    return vale;
+}
+
+inline double f_lab(double t, bool propia) {
     constexpr double e = 216.0 / 24389.0, k = 24389.0 / 27.0;
-    return t > e ? std::cbrt(t) : (k * t + 16.0) / 116.0;
+    if (!(t > e)) return (k * t + 16.0) / 116.0;
+    return propia && t >= 1e-300 && t < 1e300 ? raiz_cubica_propia(t) : std::cbrt(t);
 }
 
 constexpr double kGrado = std::numbers::pi / 180.0;
@@ -71,7 +107,8 @@ Lab lab_de_lineal(float r, float g, float b) {
     const double x = (0.4124564 * r + 0.3575761 * g + 0.1804375 * b) / 0.95047;
     const double y = 0.2126729 * r + 0.7151522 * g + 0.0721750 * b;
     const double z = (0.0193339 * r + 0.1191920 * g + 0.9503041 * b) / 1.08883;
-    const double fx = f_lab(x), fy = f_lab(y), fz = f_lab(z);
+    const bool propia = raiz_propia_vale();
+    const double fx = f_lab(x, propia), fy = f_lab(y, propia), fz = f_lab(z, propia);
     return {static_cast<float>(116.0 * fy - 16.0), static_cast<float>(500.0 * (fx - fy)),
             static_cast<float>(200.0 * (fy - fz))};
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <numeric>
 #include <random>
@@ -58,20 +59,64 @@ inline CotaDe00 cota_de00(const Lab& q, float cq, float tl, float ta, float tb, 
     return {dl * dl / (sl * sl), (da * da + db * db) / (sc * sc), cm};
 }
 
+// Cota inferior de CIEDE2000 al cuadrado casi tan ajustada como la diferencia, sin ángulos:
+// luminosidad y croma como en la fórmula; el tono por ΔH'² = Δa'² + Δb² - ΔC'² con SH acotado
+// por arriba (T <= 1,5725); y el término de rotación, que resta a lo sumo sin 60° RC |x| |y|
+// (x = ΔC'/SC, y = ΔH'/SH), con el menor valor que puede dejar para y >= ΔH'/SH máximo.
+// cq y ct: los cromas √(a² + b²) de los dos colores.
+double cota_tono(const Lab& q, double cq, float tl, float ta, float tb, double ct) {
+    constexpr double k25_7 = 6103515625.0;
+    const double l1 = q.l, a1 = q.a, b1 = q.b, l2 = tl, a2 = ta, b2 = tb;
+    const double cm = (cq + ct) / 2, cm2 = cm * cm, cm7 = cm2 * cm2 * cm2 * cm;
+    const double g = 0.5 * (1 - std::sqrt(cm7 / (cm7 + k25_7)));
+    const double a1p = (1 + g) * a1, a2p = (1 + g) * a2;
+    const double c1p = std::sqrt(a1p * a1p + b1 * b1), c2p = std::sqrt(a2p * a2p + b2 * b2);
+    const double dl = l2 - l1, dc = c2p - c1p, da = a2p - a1p, db = b2 - b1;
+    const double dh2 = std::max(0.0, da * da + db * db - dc * dc);
+    const double lm = (l1 + l2) / 2 - 50, l50 = lm * lm;
+    const double sl = 1 + 0.015 * l50 / std::sqrt(20 + l50);
+    const double cmp = (c1p + c2p) / 2, cmp2 = cmp * cmp, cmp7 = cmp2 * cmp2 * cmp2 * cmp;
+    const double sc = 1 + 0.045 * cmp, sh = 1 + 0.015 * cmp * 1.5725;
+    const double k = 0.8661 * 2 * std::sqrt(cmp7 / (cmp7 + k25_7));
+    const double x = std::abs(dc) / sc, y = std::sqrt(dh2) / sh;
+    const double resto = y >= k * x / 2 ? x * x + y * y - k * x * y : x * x * (1 - k * k / 4);
+    return dl * dl / (sl * sl) + resto;
+}
+
 // El más próximo por CIEDE2000, exacto: se empieza por el más cercano en Lab y sólo se calcula
 // CIEDE2000 con los que la cota no descarta. De los iguales, el primero.
-int mas_proximo_de(const GrupoLab& g, const Lab& q) {
+int mas_proximo_de(const GrupoLab& g, const Lab& q, double* distancia = nullptr) {
     const int n = static_cast<int>(g.size());
     if (n == 0) return -1;
-    // Primero todas las distancias y cotas (bucles sin saltos, que el compilador hace de
-    // varios hilos a la vez) y después las comparaciones.
+    // Primero todas las distancias y cotas, de cuatro hilos en cuatro (el grupo lleva relleno
+    // hasta un múltiplo de 4), y después las comparaciones. En la cota, SL se acota por
+    // arriba con 1 + 0,015 |L̄' - 50| (sin raíz ni saltos).
     thread_local std::vector<float> d76, cota;
-    d76.resize(g.size());
-    cota.resize(g.size());
-    for (int i = 0; i < n; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        const float dl = q.l - g.l[k], da = q.a - g.a[k], db = q.b - g.b[k];
-        d76[k] = dl * dl + da * da + db * db;
+    const std::size_t relleno = g.l.size();
+    d76.resize(relleno);
+    cota.resize(relleno);
+    {
+        using V4 = float __attribute__((vector_size(16)));
+        using I4 = std::int32_t __attribute__((vector_size(16)));
+        const float cq = std::sqrt(q.a * q.a + q.b * q.b);
+        auto cargar = [](const std::vector<float>& v, std::size_t k) {
+            V4 r;
+            std::memcpy(&r, v.data() + k, sizeof r);
+            return r;
+        };
+        for (std::size_t k = 0; k < relleno; k += 4) {
+            const V4 tl = cargar(g.l, k), ta = cargar(g.a, k), tb = cargar(g.b, k), ct = cargar(g.croma, k);
+            const V4 dl = q.l - tl, da = q.a - ta, db = q.b - tb;
+            const V4 dab = da * da + db * db;
+            const V4 d = dl * dl + da * da + db * db;
+            const V4 lm = (q.l + tl) / 2 - 50;
+            const V4 alm = reinterpret_cast<V4>(reinterpret_cast<I4>(lm) & 0x7FFFFFFF);
+            const V4 sl = 1 + 0.015f * alm;
+            const V4 sc = 1 + 0.045f * (0.75f * (cq + ct));
+            const V4 c = dl * dl / (sl * sl) + 0.133f * (dab / (sc * sc));
+            std::memcpy(d76.data() + k, &d, sizeof d);
+            std::memcpy(cota.data() + k, &c, sizeof c);
+        }
     }
     int mejor = 0;
     float d76_min = std::numeric_limits<float>::infinity();
@@ -84,19 +129,19 @@ int mas_proximo_de(const GrupoLab& g, const Lab& q) {
     const int primero = mejor;
     double dm = de00(q, lab(primero));
     const float cq = std::sqrt(q.a * q.a + q.b * q.b);
-    for (int i = 0; i < n; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        cota[k] = cota_de00(q, cq, g.l[k], g.a[k], g.b[k], g.croma[k]).cuadrado();
-    }
+    const double qa = q.a, qb = q.b, cqd = std::sqrt(qa * qa + qb * qb);
     for (int i = 0; i < n; ++i) {
         if (i == primero) continue;
         const auto k = static_cast<std::size_t>(i);
         // Margen por el redondeo de la cota y del propio CIEDE2000.
         const double tope = dm * dm * 1.0001 + 1e-6;
-        if (cota[k] > tope || cota_de00(q, cq, g.l[k], g.a[k], g.b[k], g.croma[k]).fina() > tope) continue;
+        if (cota[k] > tope) continue;
+        // La ajustada, con más margen: sus redondeos no son los de CIEDE2000.
+        if (cota_tono(q, cqd, g.l[k], g.a[k], g.b[k], g.croma[k]) > dm * dm * 1.001 + 1e-3) continue;
         const double d = de00(q, lab(i));
         if (d < dm || (d == dm && i < mejor)) dm = d, mejor = i;
     }
+    if (distancia) *distancia = dm;
     return mejor;
 }
 
@@ -155,14 +200,24 @@ MediasCeldas promediar_celdas(const Imagen& img, int ancho, int alto) {
                     s[2] += b;
                 }
             }
+            // Una celda igual a la anterior (zonas lisas) repite su Lab y su color.
+            std::array<float, 3> previa{-1, -1, -1};
+            Lab lab_previo;
+            Color color_previo = 0;
             for (int i = 0; i < c.ancho; ++i) {
                 const auto& s = suma[static_cast<std::size_t>(i)];
                 const float n = static_cast<float>(x1[static_cast<std::size_t>(i)] - x0[static_cast<std::size_t>(i)]) *
                                 static_cast<float>(y1 - y0);
                 const float r = std::min(1.0f, s[0] / n), g = std::min(1.0f, s[1] / n), b = std::min(1.0f, s[2] / n);
+                const std::array<float, 3> media{r, g, b};
+                if (std::memcmp(media.data(), previa.data(), sizeof media) != 0) {
+                    previa = media;
+                    lab_previo = lab_de_lineal(r, g, b);
+                    color_previo = rgb(de_lineal(r), de_lineal(g), de_lineal(b));
+                }
                 const std::size_t k = c.indice(i + 1, j + 1);
-                c.lab[k] = lab_de_lineal(r, g, b);
-                c.color[k] = rgb(de_lineal(r), de_lineal(g), de_lineal(b));
+                c.lab[k] = lab_previo;
+                c.color[k] = color_previo;
             }
         }
     });
@@ -194,6 +249,10 @@ GrupoLab::GrupoLab(const std::vector<HiloLab>& hilos) {
         b.push_back(h.lab.b);
         croma.push_back(std::sqrt(h.lab.a * h.lab.a + h.lab.b * h.lab.b));
     }
+    n_ = l.size();
+    // Relleno hasta un múltiplo de 4 para recorrerlos de cuatro en cuatro.
+    const std::size_t relleno = (n_ + 3) / 4 * 4;
+    for (auto* v : {&l, &a, &b, &croma}) v->resize(relleno, 0.0f);
 }
 
 Asignador::Asignador(const std::vector<HiloLab>& hilos, std::size_t previstos)
@@ -244,14 +303,37 @@ std::vector<Muestra> agrupar(const MediasCeldas& c) {
     return m;
 }
 
+using V4 = float __attribute__((vector_size(16)));
+
+// Los centros por componentes, con relleno hasta un múltiplo de 4.
+struct Centros {
+    std::vector<float> l, a, b;
+    std::size_t n = 0;
+    explicit Centros(const std::vector<Lab>& c) : n(c.size()) {
+        const std::size_t relleno = (n + 3) / 4 * 4;
+        l.assign(relleno, 0.0f), a.assign(relleno, 0.0f), b.assign(relleno, 0.0f);
+        for (std::size_t i = 0; i < n; ++i) l[i] = c[i].l, a[i] = c[i].a, b[i] = c[i].b;
+    }
+};
+
 // Posición del centro más cercano en Lab (el primero de los iguales); 0 si no hay centros.
-int centro_mas_cercano(const Lab& q, const std::vector<Lab>& centro) {
+// Las distancias, de cuatro en cuatro; la comparación, en orden.
+int centro_mas_cercano(const Lab& q, const Centros& c) {
+    thread_local std::vector<float> d;
+    d.resize(c.l.size());
+    for (std::size_t k = 0; k < c.l.size(); k += 4) {
+        V4 tl, ta, tb;
+        std::memcpy(&tl, c.l.data() + k, sizeof tl);
+        std::memcpy(&ta, c.a.data() + k, sizeof ta);
+        std::memcpy(&tb, c.b.data() + k, sizeof tb);
+        const V4 dl = q.l - tl, da = q.a - ta, db = q.b - tb;
+        const V4 v = dl * dl + da * da + db * db;
+        std::memcpy(d.data() + k, &v, sizeof v);
+    }
     int mejor = 0;
     float dm = std::numeric_limits<float>::infinity();
-    for (std::size_t c = 0; c < centro.size(); ++c) {
-        const float d = d76_cuadrado(q, centro[c]);
-        if (d < dm) dm = d, mejor = static_cast<int>(c);
-    }
+    for (std::size_t i = 0; i < c.n; ++i)
+        if (d[i] < dm) dm = d[i], mejor = static_cast<int>(i);
     return mejor;
 }
 
@@ -287,8 +369,9 @@ std::vector<Lab> k_medias(const std::vector<Muestra>& m, const std::vector<Lab>&
     std::vector<std::array<double, 4>> acum(centro.size());
     for (int vuelta = 0; vuelta < kVueltasKMedias; ++vuelta) {
         std::atomic<bool> cambio{false};
+        const Centros centros(centro);
         para_cada(m.size(), kMuestrasPorTramo, [&](std::size_t i) {
-            const int mejor = centro_mas_cercano(m[i].lab, centro);
+            const int mejor = centro_mas_cercano(m[i].lab, centros);
             if (grupo[i] != mejor) {
                 grupo[i] = mejor;
                 cambio.store(true, std::memory_order_relaxed);
@@ -388,7 +471,8 @@ std::vector<HiloLab> elegir_hilos(const MediasCeldas& c, const std::vector<HiloL
             if (activos[t].bloqueado && k++ == g) hilo[static_cast<std::size_t>(g)] = static_cast<int>(t);
     }
     std::vector<int> grupo(m.size(), 0);
-    para_cada(m.size(), kMuestrasPorTramo, [&](std::size_t i) { grupo[i] = centro_mas_cercano(m[i].lab, centros); });
+    const Centros soa(centros);
+    para_cada(m.size(), kMuestrasPorTramo, [&](std::size_t i) { grupo[i] = centro_mas_cercano(m[i].lab, soa); });
 
     const int na = static_cast<int>(activos.size());
     std::vector<int> pos(static_cast<std::size_t>(na));
@@ -398,6 +482,14 @@ std::vector<HiloLab> elegir_hilos(const MediasCeldas& c, const std::vector<HiloL
 
     // Para cada grupo libre, el hilo no usado que menos error CIEDE2000 suma a sus muestras,
     // entre los más cercanos en Lab a la media del grupo (y el que ya tenía).
+    // Lo que decidió cada grupo la última vez, con sus muestras y sus candidatos: con los
+    // mismos, la decisión es la misma y no se vuelve a sumar.
+    struct Decision {
+        std::vector<std::size_t> muestras;
+        std::vector<int> candidatos;
+        int hilo = -1;
+    };
+    std::vector<Decision> decision(static_cast<std::size_t>(grupos));
     auto elegir_por_grupo = [&]() {
         for (auto& v : miembros) v.clear();
         std::fill(peso.begin(), peso.end(), 0.0);
@@ -445,7 +537,13 @@ std::vector<HiloLab> elegir_hilos(const MediasCeldas& c, const std::vector<HiloL
                 return d76[static_cast<std::size_t>(a)] < d76[static_cast<std::size_t>(b)] ||
                        (d76[static_cast<std::size_t>(a)] == d76[static_cast<std::size_t>(b)] && a < b);
             });
-            const int mejor = mejor_candidato(libres, mg, m, activos, media);
+            Decision& dg = decision[static_cast<std::size_t>(g)];
+            if (dg.hilo < 0 || dg.muestras != mg || dg.candidatos != libres) {
+                dg.hilo = mejor_candidato(libres, mg, m, activos, media);
+                dg.muestras = mg;
+                dg.candidatos = libres;
+            }
+            const int mejor = dg.hilo;
             if (mejor < 0) continue;  // no quedan hilos libres
             usado[static_cast<std::size_t>(mejor)] = 1;
             if (mejor != anterior) cambio = true;
@@ -455,6 +553,12 @@ std::vector<HiloLab> elegir_hilos(const MediasCeldas& c, const std::vector<HiloL
     };
 
     elegir_por_grupo();
+    // La vuelta anterior: el hilo de cada grupo y la diferencia de cada muestra con el hilo de
+    // su grupo, el más próximo entonces. Si su grupo conserva el hilo, los demás que lo
+    // conservan siguen sin ganarle (los hilos van en el orden de los grupos, también para los
+    // iguales): la muestra sólo se compara con los hilos nuevos. Si no, se busca entero.
+    std::vector<int> hilo_antes;
+    std::vector<double> distancia(m.size());
     for (int vuelta = 0; vuelta < kVueltasRefino; ++vuelta) {
         // Cada muestra pasa al grupo de su hilo más próximo por CIEDE2000.
         std::vector<HiloLab> actuales;
@@ -464,16 +568,37 @@ std::vector<HiloLab> elegir_hilos(const MediasCeldas& c, const std::vector<HiloL
             actuales.push_back(activos[static_cast<std::size_t>(hilo[static_cast<std::size_t>(g)])]);
             de_grupo.push_back(g);
         }
+        std::vector<char> conserva(static_cast<std::size_t>(grupos), 0);
+        std::vector<int> nuevos;
+        if (!hilo_antes.empty()) {
+            for (int g = 0; g < grupos; ++g) {
+                const int t = hilo[static_cast<std::size_t>(g)];
+                if (t < 0) continue;
+                if (t == hilo_antes[static_cast<std::size_t>(g)]) conserva[static_cast<std::size_t>(g)] = 1;
+                else nuevos.push_back(g);
+            }
+        }
         const GrupoLab grupo_actual(actuales);
         std::atomic<bool> movida{false};
         para_cada(m.size(), kMuestrasPorTramo / 4, [&](std::size_t i) {
-            const int g = de_grupo[static_cast<std::size_t>(mas_proximo_de(grupo_actual, m[i].lab))];
+            int g = grupo[i];
+            if (conserva[static_cast<std::size_t>(g)]) {
+                double dm = distancia[i];
+                for (int h : nuevos) {
+                    const double d = de00(m[i].lab, activos[static_cast<std::size_t>(hilo[static_cast<std::size_t>(h)])].lab);
+                    if (d < dm || (d == dm && h < g)) dm = d, g = h;
+                }
+                distancia[i] = dm;
+            } else {
+                g = de_grupo[static_cast<std::size_t>(mas_proximo_de(grupo_actual, m[i].lab, &distancia[i]))];
+            }
             if (g != grupo[i]) {
                 grupo[i] = g;
                 movida.store(true, std::memory_order_relaxed);
             }
         });
         if (!movida.load()) break;
+        hilo_antes = hilo;
         if (!elegir_por_grupo()) break;
     }
 
@@ -499,8 +624,14 @@ std::vector<int> asignar_hilos(const MediasCeldas& c, const std::vector<HiloLab>
     repartir_en(static_cast<std::size_t>(partes), partes, [&](int, std::size_t desde, std::size_t hasta) {
         for (std::size_t p = desde; p < hasta; ++p) {
             Asignador a(elegidos, n / static_cast<std::size_t>(partes));
-            for (std::size_t k = 0; k < n; ++k)
-                if (parte[k] == p) indice[k] = a.mas_proximo(c.color[k]);
+            // El color anterior de la parte se repite a menudo: ni se busca en el recuerdo.
+            Color previo = kColorLibre;
+            int hilo_previo = 0;
+            for (std::size_t k = 0; k < n; ++k) {
+                if (parte[k] != p) continue;
+                if (c.color[k] != previo) previo = c.color[k], hilo_previo = a.mas_proximo(previo);
+                indice[k] = hilo_previo;
+            }
         }
     });
     return indice;
@@ -535,10 +666,20 @@ int arreglo_suelto(const MediasCeldas& c, const std::vector<HiloLab>& elegidos, 
     int mejor = -1;
     double coste_min = limite;
     const int vx[4] = {x, x + 1, x, x - 1}, vy[4] = {y - 1, y, y + 1, y};
+    const double cq = std::sqrt(static_cast<double>(q.a) * q.a + static_cast<double>(q.b) * q.b);
+    int visto[4];
+    int vistos = 0;
     for (int l = 0; l < 4; ++l) {
         if (vx[l] < 1 || vx[l] > w || vy[l] < 1 || vy[l] > h) continue;
         const int otro = indice[c.indice(vx[l], vy[l])];
-        const double coste = de00(q, elegidos[static_cast<std::size_t>(otro)].lab) - actual;
+        // Un color repetido cuesta lo mismo y no gana al primero; los que la cota ajustada pone
+        // por encima de actual + coste_min, tampoco.
+        if (std::find(visto, visto + vistos, otro) != visto + vistos) continue;
+        visto[vistos++] = otro;
+        const Lab& t = elegidos[static_cast<std::size_t>(otro)].lab;
+        const double tope = actual + coste_min;
+        if (cota_tono(q, cq, t.l, t.a, t.b, std::sqrt(static_cast<double>(t.a) * t.a + static_cast<double>(t.b) * t.b)) > tope * tope * 1.001 + 1e-3) continue;
+        const double coste = de00(q, t) - actual;
         if (coste <= coste_min && (mejor < 0 || coste < coste_min)) coste_min = coste, mejor = otro;
     }
     return mejor;

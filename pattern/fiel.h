@@ -44,12 +44,16 @@ struct HiloLab {
 // Los hilos activos de la tabla, en su orden y sin colores repetidos.
 std::vector<HiloLab> hilos_activos(const TablaHilos& tabla);
 
-// Los hilos de un grupo por componentes en Lab, con su croma: para recorrerlos deprisa.
+// Los hilos de un grupo por componentes en Lab, con su croma: para recorrerlos deprisa. Los
+// vectores llevan relleno hasta un múltiplo de 4; size() es el número de hilos.
 struct GrupoLab {
     std::vector<float> l, a, b, croma;
     GrupoLab() = default;
     explicit GrupoLab(const std::vector<HiloLab>& hilos);
-    std::size_t size() const { return l.size(); }
+    std::size_t size() const { return n_; }
+
+private:
+    std::size_t n_ = 0;
 };
 
 // El hilo más próximo por CIEDE2000 dentro de un grupo, exacto (el primero de los iguales):

@@ -1,6 +1,7 @@
 // Generación FIEL y fidelidad: las propiedades que importan, no las cifras.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <random>
 #include <regex>
@@ -41,6 +42,23 @@ TEST(Ciede2000, ParesPublicadosDeSharmaWuDalal) {
     EXPECT_EQ(a_lineal(255), 1.0f);
     for (int v = 0; v < 256; ++v) EXPECT_EQ(de_lineal(a_lineal(v)), v);
     EXPECT_NEAR(lab_de_color(kBlanco).l, 100.0, 1e-3);
+}
+
+// La raíz cúbica propia del paso a Lab da los mismos bits que la fórmula con std::cbrt.
+TEST(Ciede2000, LabDeLinealDaLosMismosBitsQueConCbrt) {
+    auto f = [](double t) { return t > 216.0 / 24389.0 ? std::cbrt(t) : (24389.0 / 27.0 * t + 16.0) / 116.0; };
+    std::mt19937 azar(5);
+    std::uniform_real_distribution<float> u(0.0f, 1.0f);
+    for (int k = 0; k < 200000; ++k) {
+        const float r = u(azar), g = k % 7 == 0 ? r : u(azar), b = k % 11 == 0 ? 1.0f : u(azar);
+        const double x = (0.4124564 * r + 0.3575761 * g + 0.1804375 * b) / 0.95047;
+        const double y = 0.2126729 * r + 0.7151522 * g + 0.0721750 * b;
+        const double z = (0.0193339 * r + 0.1191920 * g + 0.9503041 * b) / 1.08883;
+        const Lab esperado{static_cast<float>(116.0 * f(y) - 16.0), static_cast<float>(500.0 * (f(x) - f(y))),
+                           static_cast<float>(200.0 * (f(y) - f(z)))};
+        const Lab lab = lab_de_lineal(r, g, b);
+        ASSERT_TRUE(lab.l == esperado.l && lab.a == esperado.a && lab.b == esperado.b) << r << " " << g << " " << b;
+    }
 }
 
 TEST(Fiel, ElMasProximoEsExactoComoElRecorridoCompleto) {
@@ -211,6 +229,31 @@ TEST(Fiel, LaLimpiezaNoAnadeColoresYElNivelCeroNoToca) {
         previo = despues;
         // Ningún punto acaba con un color que no tuviera antes algún vecino suyo o él mismo.
         for (std::size_t k = 0; k < ind.size(); ++k) EXPECT_TRUE(std::count(base.begin(), base.end(), ind[k]));
+        // Lo mismo que la limpieza dicha punto a punto, sin atajos: en cada pasada, por filas,
+        // cada punto suelto toma el vecino (arriba, derecha, abajo, izquierda) que menos
+        // aumenta su CIEDE2000, el primero de los iguales, si no pasa del límite.
+        std::vector<int> ref = base;
+        for (int pasada = 0; pasada < 3; ++pasada) {
+            int cambios = 0;
+            for (int y = 1; y <= 80; ++y)
+                for (int x = 1; x <= 120; ++x) {
+                    if (!es_suelto(ref, 120, 80, x, y)) continue;
+                    const Lab& q = c.lab[c.indice(x, y)];
+                    const double actual = de00(q, elegidos[static_cast<std::size_t>(ref[c.indice(x, y)])].lab);
+                    int mejor = -1;
+                    double menor = limite_limpieza(nivel);
+                    const int vx[4] = {x, x + 1, x, x - 1}, vy[4] = {y - 1, y, y + 1, y};
+                    for (int l = 0; l < 4; ++l) {
+                        if (vx[l] < 1 || vx[l] > 120 || vy[l] < 1 || vy[l] > 80) continue;
+                        const int otro = ref[c.indice(vx[l], vy[l])];
+                        const double coste = de00(q, elegidos[static_cast<std::size_t>(otro)].lab) - actual;
+                        if (coste <= menor && (mejor < 0 || coste < menor)) menor = coste, mejor = otro;
+                    }
+                    if (mejor >= 0) ref[c.indice(x, y)] = mejor, ++cambios;
+                }
+            if (cambios == 0) break;
+        }
+        EXPECT_EQ(ind, ref) << "nivel " << nivel;
     }
 }
 
