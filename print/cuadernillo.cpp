@@ -24,13 +24,6 @@ constexpr double kHebraPorMadejaMm = 48000.0;
 
 int entero_abajo(double v) { return static_cast<int>(std::floor(v + 1e-9)); }
 
-// Orden de la leyenda: B5200, Blanco y Ecru; los demás hilos por número; los colores que no son
-// hilos del catálogo al final, por su valor.
-std::tuple<int, long, Color> clave_orden(const Hilo* h, Color c) {
-    if (!h) return {2, 0, c};
-    if (h->numero < 0) return {0, -static_cast<long>(h->numero), c};
-    return {1, h->numero, c};
-}
 
 }  // namespace
 
@@ -239,21 +232,8 @@ void construir_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, const 
         }
 
     // Números de los hilos y orden de la leyenda; la tabla de equivalencias se parte una vez.
-    using Orden = std::tuple<int, long, Color>;
-    const TablaEquivalencias tabla = tabla_equivalencias(equivalencias, t.catalogo);
-    auto numeros = [&](Color c, std::string& numero, std::string& equivalente) {
-        const Hilo* h = hilo_de_color(catalogo, c);
-        if (h) {
-            const std::string n = std::to_string(h->numero);
-            numero = nombre_especial(n);
-            equivalente = nombre_especial(equivalente_en(tabla, n));
-        } else {
-            numero = texto_rgb(c);
-            const Hilo* o = hilo_de_color(otro, c);
-            equivalente = o ? nombre_especial(std::to_string(o->numero)) : std::string("Desconocido");
-        }
-        return clave_orden(h, c);
-    };
+    using Orden = OrdenLeyenda;
+    const NumerosLeyenda numeros(catalogo, otro, equivalencias, t.catalogo);
     struct Fila {
         FilaLeyenda f;
         Orden orden;

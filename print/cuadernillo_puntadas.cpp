@@ -16,14 +16,7 @@ namespace pc {
 
 namespace {
 
-// El orden de la leyenda (el mismo que construir_leyenda): B5200, Blanco y Ecru; los demás
-// hilos por número; los colores que no son hilos del catálogo al final, por su valor.
-using Orden = std::tuple<int, long, Color>;
-Orden orden_de(const Hilo* h, Color c) {
-    if (!h) return {2, 0, c};
-    if (h->numero < 0) return {0, -static_cast<long>(h->numero), c};
-    return {1, h->numero, c};
-}
+using Orden = OrdenLeyenda;
 
 }  // namespace
 
@@ -73,20 +66,7 @@ void anadir_puntadas_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, 
         if (fila < quitar.size()) ++quitar[fila];
     }
 
-    const TablaEquivalencias tabla = tabla_equivalencias(equivalencias, t.catalogo);
-    const auto numeros = [&](Color c, std::string& numero, std::string& equivalente) {
-        const Hilo* h = hilo_de_color(catalogo, c);
-        if (h) {
-            const std::string n = std::to_string(h->numero);
-            numero = nombre_especial(n);
-            equivalente = nombre_especial(equivalente_en(tabla, n));
-        } else {
-            numero = texto_rgb(c);
-            const Hilo* o = hilo_de_color(otro, c);
-            equivalente = o ? nombre_especial(std::to_string(o->numero)) : std::string("Desconocido");
-        }
-        return orden_de(h, c);
-    };
+    const NumerosLeyenda numeros(catalogo, otro, equivalencias, t.catalogo);
 
     struct Fila {
         FilaLeyenda f;
@@ -104,7 +84,7 @@ void anadir_puntadas_leyenda(TrabajoCuadernillo& t, const TablaHilos& catalogo, 
             f.c = it->second;
             por_color.erase(it);
         }
-        f.orden = orden_de(hilo_de_color(catalogo, f.f.color), f.f.color);
+        f.orden = orden_leyenda(hilo_de_color(catalogo, f.f.color), f.f.color);
         f.vieja = static_cast<long>(i);
         // Un color que sólo era la tela bajo los parciales ya no se borda.
         if (f.f.puntos == 0 && f.c.parciales == 0) continue;

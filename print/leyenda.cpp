@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/texto.h"
+#include "threads/emparejar.h"
 
 namespace pc {
 
@@ -43,6 +44,30 @@ std::string equivalente_en(const TablaEquivalencias& tabla, const std::string& n
 std::string equivalente_leyenda(const std::vector<std::string>& equivalencias, const std::string& marca,
                                 const std::string& numero) {
     return equivalente_en(tabla_equivalencias(equivalencias, marca), numero);
+}
+
+OrdenLeyenda orden_leyenda(const Hilo* h, Color c) {
+    if (!h) return {2, 0, c};
+    if (h->numero < 0) return {0, -static_cast<long>(h->numero), c};
+    return {1, h->numero, c};
+}
+
+NumerosLeyenda::NumerosLeyenda(const TablaHilos& catalogo, const TablaHilos& otro,
+                               const std::vector<std::string>& equivalencias, const std::string& marca)
+    : catalogo_(catalogo), otro_(otro), tabla_(tabla_equivalencias(equivalencias, marca)) {}
+
+OrdenLeyenda NumerosLeyenda::operator()(Color c, std::string& numero, std::string& equivalente) const {
+    const Hilo* h = hilo_de_color(catalogo_, c);
+    if (h) {
+        const std::string n = std::to_string(h->numero);
+        numero = nombre_especial(n);
+        equivalente = nombre_especial(equivalente_en(tabla_, n));
+    } else {
+        numero = texto_rgb(c);
+        const Hilo* o = hilo_de_color(otro_, c);
+        equivalente = o ? nombre_especial(std::to_string(o->numero)) : std::string("Desconocido");
+    }
+    return orden_leyenda(h, c);
 }
 
 std::string nombre_especial(const std::string& numero) {

@@ -2,6 +2,7 @@
 // de la otra marca según la tabla de equivalencias y los nombres de los hilos especiales.
 #pragma once
 #include <string>
+#include <tuple>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -41,6 +42,27 @@ std::string equivalente_leyenda(const std::vector<std::string>& equivalencias, c
                                 const std::string& numero);
 // "-1" es "B5200", "-2" es "Blanco" y "-3" es "Ecru"; los demás quedan igual.
 std::string nombre_especial(const std::string& numero);
+
+// Orden de la leyenda del cuadernillo: B5200, Blanco y Ecru; los demás hilos por número; los
+// colores que no son hilos del catálogo al final, por su valor.
+using OrdenLeyenda = std::tuple<int, long, Color>;
+OrdenLeyenda orden_leyenda(const Hilo* h, Color c);
+
+// Los números de un color en la leyenda del cuadernillo: el del hilo del catálogo elegido (o
+// "R,G,B") y su equivalente en la otra marca (o el hilo de la otra marca con ese color, o
+// "Desconocido"). La tabla de equivalencias se parte una vez.
+class NumerosLeyenda {
+public:
+    NumerosLeyenda(const TablaHilos& catalogo, const TablaHilos& otro, const std::vector<std::string>& equivalencias,
+                   const std::string& marca);
+    // Pone los dos textos y devuelve el orden del color en la leyenda.
+    OrdenLeyenda operator()(Color c, std::string& numero, std::string& equivalente) const;
+
+private:
+    const TablaHilos& catalogo_;
+    const TablaHilos& otro_;
+    TablaEquivalencias tabla_;
+};
 
 // Las filas de la leyenda para los colores 1..total de paleta_imp.
 std::vector<EntradaLeyenda> entradas_leyenda(const TablaHilos& paleta_imp, const TablaHilos& hilos,
