@@ -150,7 +150,11 @@ std::string texto_centro(const Rango& r) {
            std::to_string(r.y1 + r.filas() / 2);
 }
 
-std::string texto_metros(double mm) { return decimal_coma(mm / 1000.0, 1) + " m"; }
+std::string texto_metros(double mm) {
+    // Una línea corta no se escribe como si no hubiera hilo que comprar.
+    if (mm > 0 && mm < 50.0) return "< 0,1 m";
+    return decimal_coma(mm / 1000.0, 1) + " m";
+}
 
 double luminancia(Color c) {
     auto lineal = [](int v) {

@@ -100,7 +100,7 @@ std::string tela_a_cortar(int ancho, int alto, int tela, int margen_cm);
 // "Empiece por el centro: columna 61, fila 41": la columna y la fila que siguen a las marcas
 // del centro (la del medio si son impares), contadas como en el gráfico.
 std::string texto_centro(const Rango& tapiz);
-// "1,5 m": un largo en mm, en metros con un decimal.
+// "1,5 m": un largo en mm, en metros con un decimal; uno de menos de 5 cm, "< 0,1 m".
 std::string texto_metros(double mm);
 
 // Luminancia relativa del color (0 negro, 1 blanco).

@@ -74,6 +74,8 @@ TEST(Cuadernillo, MadejasTamanosYColorDeLaLetra) {
     EXPECT_EQ(texto_centro(Rango{1, 1, 120, 81}), "Empiece por el centro: columna 61, fila 41");
     EXPECT_EQ(texto_centro(Rango{11, 21, 20, 30}), "Empiece por el centro: columna 16, fila 26");
     EXPECT_EQ(texto_metros(1249.0), "1,2 m");
+    EXPECT_EQ(texto_metros(49.0), "< 0,1 m");  // 27 puntos de línea en tela de 14: nunca "0,0 m"
+    EXPECT_EQ(texto_metros(50.0), "0,1 m");
     // Blanco o negro, lo que más contraste: el cambio, hacia la luminancia 0,18. Un gris de
     // 0,22 (128) y el naranja del 720 (0,2) ya van en negro; cualquier color da 4,5 o más.
     EXPECT_TRUE(simbolo_en_blanco(kNegro));
