@@ -8,6 +8,7 @@
 #include <memory>
 #include <random>
 
+#include "bench/comun_puntadas.h"
 #include "app/historial.h"
 #include "app/imagen_memoria.h"
 #include "app/vista_nula.h"
@@ -34,23 +35,7 @@ struct Banco {
         const auto color = [&] { return e.hilos[1 + static_cast<int>(azar() % 100)].color; };
         for (int y = 1; y <= 700; ++y)
             for (int x = 1; x <= 700; ++x) e.punto(x, y) = pc::Punto{color(), {-1, -1, -1, -1}};
-        auto al = [&](int n) { return static_cast<int>(azar() % static_cast<unsigned>(n)); };
-        while (e.puntadas.parciales().size() < 100000) {
-            pc::Parcial p{static_cast<std::int16_t>(1 + al(700)), static_cast<std::int16_t>(1 + al(700)),
-                          static_cast<pc::TipoParcial>(al(4)), static_cast<pc::Diagonal>(al(2)),
-                          static_cast<pc::Esquina>(al(4)), color()};
-            pc::poner_parcial(e, p);
-        }
-        while (e.puntadas.lineas().size() < 50000) {
-            const int u = al(1401), v = al(1401);
-            pc::Linea l{static_cast<std::int16_t>(u), static_cast<std::int16_t>(v),
-                        static_cast<std::int16_t>(std::clamp(u + al(13) - 6, 0, 1400)),
-                        static_cast<std::int16_t>(std::clamp(v + al(13) - 6, 0, 1400)), color(), 1};
-            if (!pc::Puntadas::es_lado_de_celda(l)) e.puntadas.poner(l, 700, 700);
-        }
-        while (e.puntadas.nudos().size() < 10000)
-            e.puntadas.poner(pc::Nudo{static_cast<std::int16_t>(al(1401)), static_cast<std::int16_t>(al(1401)), color(), 2},
-                             700, 700);
+        pc::medir::poner_otras_puntadas(e, color);
     }
     ~Banco() { std::filesystem::remove(ruta); }
 };

@@ -4,6 +4,7 @@
 // contadores dicen el tamaño del PDF y sus páginas.
 #include <benchmark/benchmark.h>
 
+#include "bench/comun_puntadas.h"
 #include "bench/comun_fiel.h"
 #include "bench/comun_qt.h"
 #include <algorithm>
@@ -28,40 +29,8 @@ void llenar(pc::Estado& e, int ancho, int alto, int colores) {
 
 // 100.000 parciales, 50.000 pespuntes cortos y 10.000 nudos al azar, de los mismos colores.
 void otras_puntadas(pc::Estado& e, int colores) {
-    unsigned semilla = 777;
-    const auto azar = [&semilla](int n) {
-        semilla = semilla * 1103515245u + 12345u;
-        return static_cast<int>((semilla >> 8) % static_cast<unsigned>(n));
-    };
-    const auto color = [&] { return e.hilos[1 + azar(colores)].color; };
-    while (e.puntadas.parciales().size() < 100000) {
-        pc::Parcial q;
-        q.x = static_cast<std::int16_t>(1 + azar(700));
-        q.y = static_cast<std::int16_t>(1 + azar(700));
-        q.tipo = static_cast<pc::TipoParcial>(azar(4));
-        q.esquina = static_cast<pc::Esquina>(azar(4));
-        q.diagonal = q.esquina == pc::Esquina::kArribaIzquierda || q.esquina == pc::Esquina::kAbajoDerecha
-                         ? pc::Diagonal::kBarra
-                         : pc::Diagonal::kInvertida;
-        q.color = color();
-        if (e.puntadas.poner(q, 700, 700)) e.punto(q.x, q.y).color = pc::kBlanco;  // la tela debajo
-    }
-    while (e.puntadas.lineas().size() < 50000) {
-        pc::Linea l;
-        l.u1 = static_cast<std::int16_t>(azar(1401));
-        l.v1 = static_cast<std::int16_t>(azar(1401));
-        l.u2 = static_cast<std::int16_t>(std::clamp(l.u1 + azar(13) - 6, 0, 1400));
-        l.v2 = static_cast<std::int16_t>(std::clamp(l.v1 + azar(13) - 6, 0, 1400));
-        l.color = color();
-        e.puntadas.poner(l, 700, 700);
-    }
-    while (e.puntadas.nudos().size() < 10000) {
-        pc::Nudo n;
-        n.u = static_cast<std::int16_t>(azar(1401));
-        n.v = static_cast<std::int16_t>(azar(1401));
-        n.color = color();
-        e.puntadas.poner(n, 700, 700);
-    }
+    int i = 0;
+    pc::medir::poner_otras_puntadas(e, [&] { return e.hilos[1 + (i++ * 7919) % colores].color; });
 }
 
 void cuadernillo(benchmark::State& st, int ancho, int alto, int colores, bool otras = false) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "bench/comun_puntadas.h"
 #include "render/dibujo_patron.h"
 #include "render/imagen_qt.h"
 
@@ -86,43 +87,9 @@ BENCHMARK(BM_RedibujoConQPainter)->Arg(1)->Arg(0)->ArgName("rejilla")->Unit(benc
 void BM_RedibujoConPuntadas(benchmark::State& st) {
     auto e = tapiz_grande(true);
     e->tam_celda = static_cast<int>(st.range(0));
-    unsigned semilla = 777;
-    const auto azar = [&semilla](int n) {
-        semilla = semilla * 1103515245u + 12345u;
-        return static_cast<int>((semilla >> 8) % static_cast<unsigned>(n));
-    };
     // Cien hilos distintos, como un gráfico grande con muchos colores.
-    const auto color = [&] { return static_cast<pc::Color>((azar(100) * 167773) & 0xFFFFFF); };
-    pc::Puntadas& p = e->puntadas;
-    while (p.parciales().size() < 100000) {
-        pc::Parcial q;
-        q.x = static_cast<std::int16_t>(1 + azar(700));
-        q.y = static_cast<std::int16_t>(1 + azar(700));
-        q.tipo = static_cast<pc::TipoParcial>(azar(4));
-        q.esquina = static_cast<pc::Esquina>(azar(4));
-        q.diagonal = q.esquina == pc::Esquina::kArribaIzquierda || q.esquina == pc::Esquina::kAbajoDerecha
-                         ? pc::Diagonal::kBarra
-                         : pc::Diagonal::kInvertida;
-        q.color = color();
-        p.poner(q, 700, 700);
-    }
-    while (p.lineas().size() < 50000) {
-        // Tramos de hasta tres puntos en cualquier dirección.
-        pc::Linea l;
-        l.u1 = static_cast<std::int16_t>(azar(1401));
-        l.v1 = static_cast<std::int16_t>(azar(1401));
-        l.u2 = static_cast<std::int16_t>(std::clamp(l.u1 + azar(13) - 6, 0, 1400));
-        l.v2 = static_cast<std::int16_t>(std::clamp(l.v1 + azar(13) - 6, 0, 1400));
-        l.color = color();
-        p.poner(l, 700, 700);
-    }
-    while (p.nudos().size() < 10000) {
-        pc::Nudo n;
-        n.u = static_cast<std::int16_t>(azar(1401));
-        n.v = static_cast<std::int16_t>(azar(1401));
-        n.color = color();
-        p.poner(n, 700, 700);
-    }
+    int i = 0;
+    pc::medir::poner_otras_puntadas(*e, [&] { return static_cast<pc::Color>(((i++ * 37) % 100 * 167773) & 0xFFFFFF); });
     QImage vista(1400, 900, QImage::Format_RGB32);
     int paso = 0;
     const int lado = 700 * e->tam_celda;
